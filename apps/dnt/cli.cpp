@@ -1,0 +1,53 @@
+// Option parsing for the verbs of `dnt`.
+#include "apps/dnt/cli.h"
+
+#include <algorithm>
+
+namespace cli {
+
+Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>& known,
+               const std::vector<std::string>& flags) {
+    Args a;
+    for (int i = first; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg.rfind("--", 0) == 0 && arg.size() > 2) {
+            std::string name = arg.substr(2), value;
+            size_t eq = name.find('=');
+            bool inlineValue = eq != std::string::npos;
+            if (inlineValue) {
+                value = name.substr(eq + 1);
+                name = name.substr(0, eq);
+            }
+            if (std::find(known.begin(), known.end(), name) == known.end())
+                throw UsageError("unknown option --" + name);
+            bool flag = std::find(flags.begin(), flags.end(), name) != flags.end();
+            if (!flag && !inlineValue) {
+                if (i + 1 >= argc) throw UsageError("--" + name + " needs a value");
+                value = argv[++i];
+            }
+            if (a.options.count(name)) throw UsageError("--" + name + " given twice");
+            a.options[name] = value;
+        } else {
+            a.positional.push_back(arg);
+        }
+    }
+    return a;
+}
+
+long Args::number(const std::string& name, long fallback, long min, long max) const {
+    if (!has(name)) return fallback;
+    const std::string& text = options.at(name);
+    size_t used = 0;
+    long v = 0;
+    try {
+        v = std::stol(text, &used);
+    } catch (...) {
+        used = 0;
+    }
+    if (used == 0 || used != text.size() || v < min || v > max)
+        throw UsageError("--" + name + " takes a whole number from " + std::to_string(min) + " to " +
+                         std::to_string(max) + ", not \"" + text + "\"");
+    return v;
+}
+
+}  // namespace cli

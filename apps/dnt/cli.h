@@ -1,0 +1,46 @@
+// Command-line plumbing shared by the verbs of `dnt`: option parsing and exit codes.
+#pragma once
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Exit statuses of every verb.
+inline constexpr int kOk = 0;
+inline constexpr int kStopped = 1;     // stopped by a message of the screen
+inline constexpr int kUsage = 2;       // bad command line
+inline constexpr int kDataError = 3;   // database or file error
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Options "--name value" and flags "--name"; everything else is positional.
+struct Args {
+    std::map<std::string, std::string> options;
+    std::vector<std::string> positional;
+
+    bool has(const std::string& name) const { return options.count(name) > 0; }
+    std::string get(const std::string& name, const std::string& fallback = {}) const {
+        auto it = options.find(name);
+        return it == options.end() ? fallback : it->second;
+    }
+    std::string require(const std::string& name) const {
+        auto it = options.find(name);
+        if (it == options.end() || it->second.empty()) throw UsageError("missing --" + name);
+        return it->second;
+    }
+    long number(const std::string& name, long fallback, long min, long max) const;
+};
+
+// Parses argv from `first`; `flags` are the options that take no value, `known`
+// every option the verb accepts (an unknown one is a usage error).
+Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>& known,
+               const std::vector<std::string>& flags = {});
+
+int runDb(int argc, char** argv);
+
+}  // namespace cli

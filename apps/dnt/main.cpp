@@ -1,0 +1,38 @@
+// `dnt`: the command line of the declaration printer (print, db, demo).
+#include <iostream>
+
+#include "apps/dnt/cli.h"
+#include "common/error.h"
+
+namespace {
+
+const char* kUsage =
+    "usage: dnt db import|export|query|show ...   manage a declaration database\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    if (argc < 2) {
+        std::cerr << kUsage;
+        return cli::kUsage;
+    }
+    std::string verb = argv[1];
+    try {
+        if (verb == "db") return cli::runDb(argc, argv);
+        if (verb == "--help" || verb == "-h" || verb == "help") {
+            std::cout << kUsage;
+            return cli::kOk;
+        }
+        throw cli::UsageError("unknown command " + verb + "\n" + kUsage);
+    } catch (const cli::UsageError& e) {
+        std::cerr << "dnt: " << e.what() << (std::string(e.what()).back() == '\n' ? "" : "\n");
+        return cli::kUsage;
+    } catch (const dnt::Error& e) {
+        std::cerr << "dnt: " << e.what() << " (error " << e.number() << ")\n";
+        return cli::kDataError;
+    } catch (const std::exception& e) {
+        std::cerr << "dnt: " << e.what() << "\n";
+        return cli::kDataError;
+    }
+}

@@ -1,0 +1,29 @@
+// The comparison rule of query sentences and sorts: numbers compare as numbers when
+// both sides are numbers, everything else as byte strings.
+#pragma once
+
+#include <string_view>
+
+namespace dba {
+
+// Optional sign, digits, then optionally a decimal point and digits.
+bool isQueryNumber(std::string_view text);
+// Parses a text for which isQueryNumber is true.
+double queryNumber(std::string_view text);
+
+// <0, 0, >0: numerically when both are numbers, otherwise byte by byte.
+int compareValues(std::string_view a, std::string_view b);
+
+// The sort order: numbers (numerically) before texts (byte by byte).
+int sortCompare(std::string_view a, std::string_view b);
+
+// A value already classified, so that a sort classifies each value once.
+struct SortValue {
+    std::string_view text;
+    bool number = false;
+    double value = 0;
+    static SortValue of(std::string_view text);
+};
+int sortCompare(const SortValue& a, const SortValue& b);
+
+}  // namespace dba

@@ -1,0 +1,94 @@
+// The database object, its file objects and records: what the control sees of the
+// multivalue database (open a file, read, read for update, write, run a request).
+#pragma once
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "dba/dynarray.h"
+#include "dba/expression.h"
+#include "dba/storage.h"
+
+namespace dba {
+
+class Database;
+class File;
+
+// A dynamic array read from a file, bound to that file and key.
+class Record : public DynArray {
+public:
+    Record() = default;
+    Record(std::shared_ptr<File> file, std::string key, std::string text = {})
+        : DynArray(std::move(text)), file_(std::move(file)), key_(std::move(key)) {}
+
+    const std::string& key() const { return key_; }
+    const std::shared_ptr<File>& file() const { return file_; }
+    bool bound() const { return file_ != nullptr; }
+
+    // Writes the record back under its key, atomically, and frees its update lock.
+    void DBWrite();
+    // Frees the update lock without writing.
+    void Release();
+
+private:
+    std::shared_ptr<File> file_;
+    std::string key_;
+};
+
+class File : public std::enable_shared_from_this<File> {
+public:
+    File(std::shared_ptr<Database> db, std::string name) : db_(std::move(db)), name_(std::move(name)) {}
+
+    const std::string& name() const { return name_; }
+    Database& database() const { return *db_; }
+
+    // Raises DbError(kErrKeyAbsent) when the key does not exist.
+    Record DBRead(std::string_view key);
+    // Takes the update lock, then reads. A lock held elsewhere raises
+    // DbError(kErrLockRefused); a missing key raises kErrKeyAbsent with the lock kept,
+    // so that the caller may create the record and write it.
+    Record DBReadLock(std::string_view key);
+    // An empty record bound to this file and key, for a record to create.
+    Record NewRecord(std::string_view key);
+
+    void write(std::string_view key, std::string_view text);
+    void release(std::string_view key);
+
+private:
+    std::shared_ptr<Database> db_;
+    std::string name_;
+};
+
+class Database : public std::enable_shared_from_this<Database> {
+public:
+    // Opens a database file; `create` makes an empty database when none is there.
+    static std::shared_ptr<Database> Open(const std::string& path, bool create = false);
+
+    // The file object of a file of the database; raises DbError(kErrUnknownFile).
+    std::shared_ptr<File> DBOpenFile(std::string_view name);
+
+    // Runs a request (field 1 the sentence, field 2 the file, field 3 the field
+    // numbers separated by blanks) and gives the result text: one field per record,
+    // value j the j-th listed field. The second argument is unused.
+    std::string DBExecute(std::string_view request, std::string_view unused = {});
+
+    // The compiled dictionary item `name` of `file`, or nullptr when there is none.
+    std::shared_ptr<const Expression> dictionary(const std::string& file, const std::string& name);
+
+    Storage& storage() { return storage_; }
+
+private:
+    explicit Database(const std::string& path, bool create) : storage_(path, create) {}
+
+    Storage storage_;
+    std::map<std::pair<std::string, std::string>, std::shared_ptr<const Expression>> dict_;
+    long long dictVersion_ = -1;
+};
+
+// Normalises a record text for storage: trailing empty fields are not kept.
+std::string trimTrailingFields(std::string_view text);
+
+}  // namespace dba

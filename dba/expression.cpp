@@ -1,0 +1,217 @@
+// Parser and evaluator of dictionary expressions.
+#include "dba/expression.h"
+
+#include <cctype>
+
+#include "dba/dynarray.h"
+#include "dba/errors.h"
+
+namespace dba {
+
+struct Expression::Term {
+    enum Kind { Field, Trans, Literal } kind;
+    long field = 0;          // Field and Trans: the field number (0 = key)
+    std::string file;        // Trans
+    Expression keyExpr;      // Trans
+    std::string literal;     // Literal
+    bool sub = false;        // [start, length] given
+    long start = 0, length = 0;
+};
+
+std::string_view substringChars(std::string_view text, long start, long length) {
+    if (length <= 0) return {};
+    if (start < 1) {
+        length += start - 1;
+        start = 1;
+        if (length <= 0) return {};
+    }
+    size_t i = 0;
+    long ch = 1;
+    auto advance = [&] {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+    };
+    while (i < text.size() && ch < start) { advance(); ++ch; }
+    size_t from = i;
+    long taken = 0;
+    while (i < text.size() && taken < length) { advance(); ++taken; }
+    return text.substr(from, i - from);
+}
+
+class ExpressionParser {
+public:
+    explicit ExpressionParser(std::string_view text) : s_(text) {}
+
+    Expression parseAll() {
+        Expression e = parseExpr();
+        skip();
+        if (pos_ < s_.size()) error("unexpected '" + std::string(1, s_[pos_]) + "'");
+        return e;
+    }
+
+private:
+    [[noreturn]] void error(const std::string& what) {
+        throw DbError(kErrBadExpression, "expression \"" + std::string(s_) + "\": " + what + " at column " +
+                                             std::to_string(pos_ + 1));
+    }
+    void skip() {
+        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
+    }
+    bool accept(char c) {
+        skip();
+        if (pos_ < s_.size() && s_[pos_] == c) { ++pos_; return true; }
+        return false;
+    }
+    void expect(char c) {
+        if (!accept(c)) error(std::string("'") + c + "' expected");
+    }
+    long number() {
+        skip();
+        size_t from = pos_;
+        while (pos_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[pos_]))) ++pos_;
+        if (from == pos_) error("number expected");
+        if (pos_ - from > 6) error("number too large");
+        return std::stol(std::string(s_.substr(from, pos_ - from)));
+    }
+    std::string name() {
+        skip();
+        size_t from = pos_;
+        while (pos_ < s_.size() && (std::isalnum(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '_' ||
+                                    s_[pos_] == '.'))
+            ++pos_;
+        if (from == pos_) error("file name expected");
+        return std::string(s_.substr(from, pos_ - from));
+    }
+    void substring(Expression::Term& t) {
+        if (!accept('[')) return;
+        t.sub = true;
+        t.start = number();
+        expect(',');
+        t.length = number();
+        expect(']');
+    }
+    Expression parseExpr() {
+        Expression e;
+        e.terms_.push_back(parseTerm());
+        while (accept(':')) e.terms_.push_back(parseTerm());
+        return e;
+    }
+    std::shared_ptr<const Expression::Term> parseTerm() {
+        skip();
+        auto t = std::make_shared<Expression::Term>();
+        if (pos_ >= s_.size()) error("term expected");
+        char c = s_[pos_];
+        if (c == '"') {
+            ++pos_;
+            size_t end = s_.find('"', pos_);
+            if (end == std::string_view::npos) error("unterminated literal");
+            t->kind = Expression::Term::Literal;
+            t->literal = std::string(s_.substr(pos_, end - pos_));
+            pos_ = end + 1;
+        } else if (s_.substr(pos_, 5) == "TRANS") {
+            pos_ += 5;
+            t->kind = Expression::Term::Trans;
+            expect('(');
+            t->file = name();
+            expect(',');
+            t->keyExpr = parseExpr();
+            expect(',');
+            t->field = number();
+            expect(')');
+            substring(*t);
+        } else if (c == 'F') {
+            ++pos_;
+            t->kind = Expression::Term::Field;
+            if (pos_ >= s_.size() || !std::isdigit(static_cast<unsigned char>(s_[pos_])))
+                error("field number expected after F");
+            t->field = number();
+            substring(*t);
+        } else {
+            error("term expected");
+        }
+        return t;
+    }
+
+    std::string_view s_;
+    size_t pos_ = 0;
+};
+
+Expression Expression::parse(std::string_view text) { return ExpressionParser(text).parseAll(); }
+
+namespace {
+
+// The text of field n of a record (n = 0: its key).
+std::string_view fieldOf(std::string_view key, std::string_view data, long n) {
+    return n == 0 ? key : fieldView(data, static_cast<int>(n));
+}
+
+void splitValues(std::string_view field, std::vector<std::string>& out) {
+    size_t start = 0;
+    while (true) {
+        size_t end = field.find(VM, start);
+        if (end == std::string_view::npos) {
+            out.emplace_back(field.substr(start));
+            return;
+        }
+        out.emplace_back(field.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+// The field a Field or Trans term reads, as a view into the record it comes from.
+std::string_view termField(const Expression::Term& t, const EvalContext& ctx) {
+    if (t.kind == Expression::Term::Field) return fieldOf(ctx.key, ctx.data, t.field);
+    std::string key = t.keyExpr.first(ctx);
+    if (!ctx.lookup) return {};
+    const std::string* rec = ctx.lookup->find(t.file, key);
+    if (!rec) return {};
+    if (t.field == 0) return {};  // the key of a record found by key: not a stored field
+    return fieldView(*rec, static_cast<int>(t.field));
+}
+
+std::string termFirst(const Expression::Term& t, const EvalContext& ctx) {
+    if (t.kind == Expression::Term::Literal) {
+        return t.sub ? std::string(substringChars(t.literal, t.start, t.length)) : t.literal;
+    }
+    std::string_view field = termField(t, ctx);
+    if (t.kind == Expression::Term::Trans && t.field == 0) {
+        // TRANS(..., 0) gives the key looked up when the record exists.
+        std::string key = t.keyExpr.first(ctx);
+        bool found = ctx.lookup && ctx.lookup->find(t.file, key);
+        std::string v = found ? key : std::string();
+        return t.sub ? std::string(substringChars(v, t.start, t.length)) : v;
+    }
+    std::string_view first = field.substr(0, field.find(VM));
+    if (t.sub) first = substringChars(first, t.start, t.length);
+    return std::string(first);
+}
+
+}  // namespace
+
+void Expression::values(const EvalContext& ctx, std::vector<std::string>& out) const {
+    if (terms_.size() == 1 && !terms_[0]->sub && terms_[0]->kind != Term::Literal &&
+        !(terms_[0]->kind == Term::Trans && terms_[0]->field == 0)) {
+        splitValues(termField(*terms_[0], ctx), out);
+        return;
+    }
+    out.push_back(first(ctx));
+}
+
+std::string Expression::first(const EvalContext& ctx) const {
+    if (terms_.size() == 1) return termFirst(*terms_[0], ctx);
+    std::string text;
+    for (const auto& t : terms_) text += termFirst(*t, ctx);
+    return text;
+}
+
+std::vector<std::string> Expression::transFiles() const {
+    std::vector<std::string> files;
+    for (const auto& t : terms_) {
+        if (t->kind != Term::Trans) continue;
+        files.push_back(t->file);
+        for (auto& f : t->keyExpr.transFiles()) files.push_back(f);
+    }
+    return files;
+}
+
+}  // namespace dba

@@ -1,0 +1,50 @@
+// Dictionary expressions: field references, TRANS look-ups into other files,
+// literals, sub-strings and concatenation, parsed once and evaluated per record.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dba {
+
+// Where an expression finds the records its TRANS terms name.
+class RecordLookup {
+public:
+    virtual ~RecordLookup() = default;
+    // The record text, or nullptr when the file has no such key.
+    virtual const std::string* find(const std::string& file, std::string_view key) = 0;
+};
+
+struct EvalContext {
+    std::string_view key;
+    std::string_view data;
+    RecordLookup* lookup = nullptr;
+};
+
+class Expression {
+public:
+    // Parses `text`; a text that does not parse raises DbError(kErrBadExpression)
+    // naming the column (1-based) where it went wrong.
+    static Expression parse(std::string_view text);
+
+    // Every value the expression gives: a bare field or TRANS term gives each value
+    // of its field; anything else gives one value.
+    void values(const EvalContext& ctx, std::vector<std::string>& out) const;
+    // The first value: what sorting, concatenation and sub-strings use.
+    std::string first(const EvalContext& ctx) const;
+    // Files named by TRANS terms, at any depth.
+    std::vector<std::string> transFiles() const;
+
+    struct Term;
+
+private:
+    std::vector<std::shared_ptr<const Term>> terms_;
+    friend class ExpressionParser;
+};
+
+// Characters start..start+length-1 (1-based, UTF-8 characters) of a text.
+std::string_view substringChars(std::string_view text, long start, long length);
+
+}  // namespace dba

@@ -1,0 +1,216 @@
+// JSON Lines import and export of the database dump.
+#include "dba/jsonl.h"
+
+#include <istream>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "dba/errors.h"
+
+namespace dba {
+
+namespace {
+
+using json = nlohmann::json;
+
+[[noreturn]] void bad(long line, const std::string& what) {
+    throw DbError(kErrBadDump, "line " + std::to_string(line) + ": " + what);
+}
+
+// A text of the dump: marks are what separate levels, so none may stand inside one.
+const std::string& checkedText(const json& j, long line, const char* what) {
+    if (!j.is_string()) bad(line, std::string(what) + " must be a string");
+    const std::string& s = j.get_ref<const std::string&>();
+    if (s.find_first_of("\xFE\xFD\xFC") != std::string::npos) bad(line, std::string(what) + " holds a mark character");
+    return s;
+}
+
+std::string fieldsToText(const json& fields, long line) {
+    if (!fields.is_array()) bad(line, "\"fields\" must be an array");
+    std::string text;
+    bool firstField = true;
+    for (const json& f : fields) {
+        if (!firstField) text.push_back(FM);
+        firstField = false;
+        if (f.is_string()) {
+            text += checkedText(f, line, "a field");
+            continue;
+        }
+        if (!f.is_array()) bad(line, "a field must be a string or an array of values");
+        bool firstValue = true;
+        for (const json& v : f) {
+            if (!firstValue) text.push_back(VM);
+            firstValue = false;
+            if (v.is_string()) {
+                text += checkedText(v, line, "a value");
+                continue;
+            }
+            if (!v.is_array()) bad(line, "a value must be a string or an array of sub-values");
+            bool firstSub = true;
+            for (const json& s : v) {
+                if (!firstSub) text.push_back(SM);
+                firstSub = false;
+                text += checkedText(s, line, "a sub-value");
+            }
+        }
+    }
+    return trimTrailingFields(text);
+}
+
+// JSON string as the dump writes it: UTF-8 kept, only the escapes JSON requires.
+void writeString(std::string& out, std::string_view s) {
+    static const char* hex = "0123456789abcdef";
+    out.push_back('"');
+    for (char c : s) {
+        unsigned char u = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        default:
+            if (u < 0x20) {
+                out += "\\u00";
+                out.push_back(hex[u >> 4]);
+                out.push_back(hex[u & 15]);
+            } else {
+                out.push_back(c);
+            }
+        }
+    }
+    out.push_back('"');
+}
+
+void writeList(std::string& out, std::string_view text, char mark, bool nested) {
+    out.push_back('[');
+    size_t start = 0;
+    bool first = true;
+    while (true) {
+        size_t end = text.find(mark, start);
+        std::string_view part = text.substr(start, end == std::string_view::npos ? end : end - start);
+        if (!first) out += ", ";
+        first = false;
+        if (nested && part.find(SM) != std::string_view::npos) writeList(out, part, SM, false);
+        else writeString(out, part);
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    out.push_back(']');
+}
+
+}  // namespace
+
+std::string recordLine(std::string_view file, std::string_view key, std::string_view data) {
+    std::string out = "{\"file\": ";
+    writeString(out, file);
+    out += ", \"key\": ";
+    writeString(out, key);
+    out += ", \"fields\": [";
+    const std::string trimmed = trimTrailingFields(data);
+    std::string_view text = trimmed;
+    size_t start = 0;
+    bool first = true;
+    while (!text.empty()) {
+        size_t end = text.find(FM, start);
+        std::string_view field = text.substr(start, end == std::string_view::npos ? end : end - start);
+        if (!first) out += ", ";
+        first = false;
+        if (field.find_first_of("\xFD\xFC") != std::string_view::npos) writeList(out, field, VM, true);
+        else writeString(out, field);
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    out += "]}";
+    return out;
+}
+
+ImportCounts importJsonl(Database& db, std::istream& in) {
+    Storage& st = db.storage();
+    ImportCounts counts;
+    std::vector<DictItem> dicts;
+    // Parse everything first: a bad line anywhere means nothing is written.
+    struct Rec { std::string file, key, text; };
+    std::vector<Rec> records;
+    std::string line;
+    long number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        json j;
+        try {
+            j = json::parse(line);
+        } catch (const json::exception& e) {
+            bad(number, std::string("not valid JSON (") + e.what() + ")");
+        }
+        if (!j.is_object()) bad(number, "a line must be a JSON object");
+        if (j.contains("dict")) {
+            for (auto it = j.begin(); it != j.end(); ++it)
+                if (it.key() != "dict" && it.key() != "name" && it.key() != "expr") bad(number, "unknown key \"" + it.key() + "\"");
+            if (!j.contains("name") || !j.contains("expr")) bad(number, "a dictionary item needs \"name\" and \"expr\"");
+            DictItem item{checkedText(j["dict"], number, "\"dict\""), checkedText(j["name"], number, "\"name\""),
+                          checkedText(j["expr"], number, "\"expr\"")};
+            if (item.file.empty() || item.name.empty()) bad(number, "empty file or item name");
+            try {
+                Expression::parse(item.expr);
+            } catch (const DbError& e) {
+                bad(number, e.what());
+            }
+            dicts.push_back(std::move(item));
+        } else if (j.contains("file")) {
+            for (auto it = j.begin(); it != j.end(); ++it)
+                if (it.key() != "file" && it.key() != "key" && it.key() != "fields") bad(number, "unknown key \"" + it.key() + "\"");
+            if (!j.contains("key") || !j.contains("fields")) bad(number, "a record needs \"key\" and \"fields\"");
+            Rec r{checkedText(j["file"], number, "\"file\""), checkedText(j["key"], number, "\"key\""),
+                  fieldsToText(j["fields"], number)};
+            if (r.file.empty() || r.key.empty()) bad(number, "empty file name or key");
+            records.push_back(std::move(r));
+        } else {
+            bad(number, "a line must be a record (\"file\") or a dictionary item (\"dict\")");
+        }
+    }
+    if (in.bad()) throw DbError(kErrBadDump, "the dump could not be read");
+    st.transaction([&] {
+        for (const DictItem& d : dicts) {
+            st.createFile(d.file);
+            st.putDict(d);
+        }
+        for (const Rec& r : records) {
+            st.createFile(r.file);
+            st.put(r.file, r.key, r.text);
+        }
+    });
+    counts.records = static_cast<long>(records.size());
+    counts.dictItems = static_cast<long>(dicts.size());
+    return counts;
+}
+
+void exportJsonl(Database& db, std::ostream& out, const std::vector<std::string>& only) {
+    Storage& st = db.storage();
+    std::vector<std::string> files = only.empty() ? st.fileNames() : only;
+    for (const std::string& f : files)
+        if (!st.fileExists(f)) throw DbError(kErrUnknownFile, "file " + f + " does not exist");
+    std::sort(files.begin(), files.end());
+    std::string line;
+    for (const std::string& f : files) {
+        for (const DictItem& d : st.dictItems(f)) {
+            line = "{\"dict\": ";
+            writeString(line, d.file);
+            line += ", \"name\": ";
+            writeString(line, d.name);
+            line += ", \"expr\": ";
+            writeString(line, d.expr);
+            line += "}\n";
+            out << line;
+        }
+    }
+    for (const std::string& f : files) {
+        st.scan(f, [&](std::string_view key, std::string_view data) { out << recordLine(f, key, data) << '\n'; });
+    }
+    if (!out) throw DbError(kErrStorage, "the dump could not be written");
+}
+
+}  // namespace dba

@@ -1,0 +1,29 @@
+// The database dump: JSON Lines of records and dictionary items, imported in one
+// transaction and exported in the shortest form, so that a round trip is exact.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "dba/database.h"
+
+namespace dba {
+
+struct ImportCounts {
+    long records = 0;
+    long dictItems = 0;
+};
+
+// Imports a whole dump; any bad line raises DbError(kErrBadDump) naming its line
+// number, and then nothing at all is written.
+ImportCounts importJsonl(Database& db, std::istream& in);
+
+// Writes the dictionary items, then the records, of the files named (all files when
+// none), files in name order and records in key order.
+void exportJsonl(Database& db, std::ostream& out, const std::vector<std::string>& files = {});
+
+// One record as a dump line (without the newline).
+std::string recordLine(std::string_view file, std::string_view key, std::string_view data);
+
+}  // namespace dba
