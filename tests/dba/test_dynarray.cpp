@@ -1,0 +1,91 @@
+// Dynamic array reads, writes, appends and counts at their edges.
+#include <gtest/gtest.h>
+
+#include "dba/dynarray.h"
+
+using dba::DynArray;
+
+namespace {
+std::string marks(std::string s) {
+    for (char& c : s) {
+        if (c == '^') c = dba::FM;
+        else if (c == ']') c = dba::VM;
+        else if (c == '\\') c = dba::SM;
+    }
+    return s;
+}
+}  // namespace
+
+TEST(DynArray, ReadsFieldsValuesAndSubValuesFromOne) {
+    DynArray a(marks("A^B1]B2\\x]B3^^D"));
+    EXPECT_EQ(a.DCount(), 4);
+    EXPECT_EQ(a.element(1), "A");
+    EXPECT_EQ(a.element(2), marks("B1]B2\\x]B3"));
+    EXPECT_EQ(a.element(2, 2), marks("B2\\x"));
+    EXPECT_EQ(a.Extract(2, 2, 2), "x");
+    EXPECT_EQ(a.Extract(2, 2, -1), marks("B2\\x"));
+    EXPECT_EQ(a.Extract(2, -1, -1), a.element(2));
+    EXPECT_EQ(a.Extract(-1, -1, -1), a.text());
+    EXPECT_EQ(a.element(3), "");
+    EXPECT_EQ(a.element(9), "");
+    EXPECT_EQ(a.element(1, 5), "");
+    EXPECT_EQ(a.CountValues(2), 3);
+    EXPECT_EQ(a.DCount(2), 3);
+    EXPECT_EQ(a.CountValues(3), 0);
+    EXPECT_EQ(a.CountValues(40), 0);
+}
+
+TEST(DynArray, EmptyArrayHasNoFields) {
+    DynArray a;
+    EXPECT_EQ(a.DCount(), 0);
+    EXPECT_EQ(a.element(1), "");
+    a.setElement(1, "x");
+    EXPECT_EQ(a.DCount(), 1);
+    a.setText("");
+    EXPECT_EQ(a.DCount(), 0);
+}
+
+TEST(DynArray, WritesPadMissingLevels) {
+    DynArray a;
+    a.setElement(3, "C");
+    EXPECT_EQ(a.text(), marks("^^C"));
+    a.setElement(2, 3, "v3");
+    EXPECT_EQ(a.text(), marks("^]]v3^C"));
+    a.Replace(1, 2, 2, "s");
+    EXPECT_EQ(a.text(), marks("]\\s^]]v3^C"));
+    a.setElement(3, "");
+    EXPECT_EQ(a.text(), marks("]\\s^]]v3^"));
+}
+
+TEST(DynArray, ReplaceWholeFieldAndValue) {
+    DynArray a(marks("A^B1]B2^C"));
+    a.Replace(2, 0, 0, "Z");
+    EXPECT_EQ(a.text(), marks("A^Z^C"));
+    a.Replace(1, 1, 0, "A1");
+    EXPECT_EQ(a.text(), marks("A1^Z^C"));
+}
+
+TEST(DynArray, AppendsValuesSubValuesAndFields) {
+    DynArray a;
+    a.Replace(2, -1, 0, "first");  // into an empty field: no leading mark
+    EXPECT_EQ(a.text(), marks("^first"));
+    a.Replace(2, -1, 0, "second");
+    EXPECT_EQ(a.text(), marks("^first]second"));
+    a.Replace(2, -1, 0, "");
+    EXPECT_EQ(a.CountValues(2), 3);
+    a.Replace(2, 1, -1, "sub");
+    EXPECT_EQ(a.element(2, 1), marks("first\\sub"));
+    a.Replace(-1, 0, 0, "last");
+    EXPECT_EQ(a.DCount(), 3);
+    EXPECT_EQ(a.element(3), "last");
+}
+
+TEST(DynArray, MarksAreNotUtf8) {
+    // Accented capitals are common in names: none of their bytes may look like a mark.
+    DynArray a;
+    a.setElement(1, "CLÉMENT");
+    a.setElement(2, "ÀÉÈÊËÎÏÔÙÛÜÇþýü");
+    EXPECT_EQ(a.DCount(), 2);
+    EXPECT_EQ(a.CountValues(2), 1);
+    EXPECT_EQ(a.element(1), "CLÉMENT");
+}

@@ -1,0 +1,55 @@
+// Dictionary expressions: fields, sub-strings, concatenation and TRANS look-ups.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "dba/dynarray.h"
+#include "dba/errors.h"
+#include "dba/expression.h"
+
+namespace {
+
+class MapLookup : public dba::RecordLookup {
+public:
+    std::map<std::pair<std::string, std::string>, std::string> records;
+    const std::string* find(const std::string& file, std::string_view key) override {
+        auto it = records.find({file, std::string(key)});
+        return it == records.end() ? nullptr : &it->second;
+    }
+};
+
+}  // namespace
+
+TEST(Expression, FieldsSubstringsAndConcatenation) {
+    MapLookup lookup;
+    lookup.records[{"CIVILAIDANT", "A0004"}] = std::string("x\xFEy\xFEMARIE\xFE") + "DURAND";
+    lookup.records[{"CIVILAIDE", "11344"}] = std::string("M\xFE") + "DUPONT" + dba::VM + "AUTRE\xFEJEAN";
+    std::string data = std::string("02\xFE") + "E75\xFE" + "11344";
+    dba::EvalContext ctx{"A0004001", data, &lookup};
+
+    EXPECT_EQ(dba::Expression::parse("F0[1,5]").first(ctx), "A0004");
+    EXPECT_EQ(dba::Expression::parse("F2").first(ctx), "E75");
+    EXPECT_EQ(dba::Expression::parse("TRANS(CIVILAIDANT, F0[1,5], 4) : \" \" : TRANS(CIVILAIDANT, F0[1,5], 3)").first(ctx),
+              "DURAND MARIE");
+    EXPECT_EQ(dba::Expression::parse("TRANS( CIVILAIDE ,F3,2)[1,3]").first(ctx), "DUP");
+    // A bare TRANS gives every value; a missing record gives the empty text.
+    std::vector<std::string> values;
+    dba::Expression::parse("TRANS(CIVILAIDE, F3, 2)").values(ctx, values);
+    EXPECT_EQ(values, (std::vector<std::string>{"DUPONT", "AUTRE"}));
+    EXPECT_EQ(dba::Expression::parse("TRANS(CIVILAIDE, \"00000\", 2)").first(ctx), "");
+    EXPECT_EQ(dba::substringChars("CLÉMENT", 3, 2), "ÉM");
+    EXPECT_EQ(dba::substringChars("ABC", 2, 10), "BC");
+    EXPECT_EQ(dba::substringChars("ABC", 4, 1), "");
+}
+
+TEST(Expression, ParseErrorsNameTheColumn) {
+    for (const char* bad : {"", "F", "G1", "TRANS(X, F1)", "F1 :", "\"open", "F1[1,2", "F1 F2"}) {
+        try {
+            dba::Expression::parse(bad);
+            ADD_FAILURE() << "parsed: " << bad;
+        } catch (const dba::DbError& e) {
+            EXPECT_EQ(e.number(), dba::kErrBadExpression);
+            EXPECT_NE(std::string(e.what()).find("column"), std::string::npos);
+        }
+    }
+}

@@ -1,0 +1,90 @@
+// The dump: exact round trips of the samples, and imports that reject a bad line whole.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "dba/errors.h"
+#include "test_support.h"
+
+namespace {
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::string exported(dba::Database& db, const std::vector<std::string>& files = {}) {
+    std::ostringstream out;
+    dba::exportJsonl(db, out, files);
+    return out.str();
+}
+
+}  // namespace
+
+TEST(Jsonl, SamplesRoundTripByteForByte) {
+    for (const char* name : {"small.jsonl", "old.jsonl", "recent.jsonl"}) {
+        testsupport::TempDb tmp;
+        auto db = testsupport::loadSample(tmp, name);
+        std::string once = exported(*db);
+        EXPECT_EQ(once, readFile(testsupport::sample(name))) << name;
+        testsupport::TempDb tmp2;
+        auto db2 = dba::Database::Open(tmp2.path(), true);
+        std::istringstream in(once);
+        dba::importJsonl(*db2, in);
+        EXPECT_EQ(exported(*db2), once) << name;
+    }
+}
+
+TEST(Jsonl, ShortestFormWithValuesAndSubValues) {
+    testsupport::TempDb tmp;
+    auto db = dba::Database::Open(tmp.path(), true);
+    std::istringstream in(
+        "{\"file\": \"T\", \"key\": \"k\", \"fields\": [\"a\", [\"v1\", [\"s1\", \"s2\"], \"\"], [\"only\"], \"\", \"\"]}\n"
+        "\n"
+        "{\"dict\": \"T\", \"name\": \"N\", \"expr\": \"F1 : \\\" \\\" : F3\"}\n");
+    auto n = dba::importJsonl(*db, in);
+    EXPECT_EQ(n.records, 1);
+    EXPECT_EQ(n.dictItems, 1);
+    std::string rec = db->DBOpenFile("T")->DBRead("k").text();
+    EXPECT_EQ(rec, std::string("a\xFEv1\xFDs1\xFCs2\xFD\xFEonly"));
+    EXPECT_EQ(exported(*db),
+              "{\"dict\": \"T\", \"name\": \"N\", \"expr\": \"F1 : \\\" \\\" : F3\"}\n"
+              "{\"file\": \"T\", \"key\": \"k\", \"fields\": [\"a\", [\"v1\", [\"s1\", \"s2\"], \"\"], \"only\"]}\n");
+}
+
+TEST(Jsonl, ABadLineRejectsTheWholeImport) {
+    const std::vector<std::pair<std::string, std::string>> bad = {
+        {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [\"x\"]", "not valid JSON"},
+        {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [\"x\"], \"extra\": 1}", "unknown key \"extra\""},
+        {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [\"x\xFEy\"]}", "line 3"},
+        {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [1]}", "a field must be"},
+        {"{\"dict\": \"T\", \"name\": \"N\", \"expr\": \"TRANS(X, F1\"}", "column"},
+        {"[1, 2]", "JSON object"},
+    };
+    for (const auto& [line, message] : bad) {
+        testsupport::TempDb tmp;
+        auto db = testsupport::loadSample(tmp);
+        std::string before = exported(*db);
+        std::istringstream in("{\"file\": \"REGULDNT\", \"key\": \"04581\", \"fields\": [\"changed\"]}\n"
+                              "{\"file\": \"T\", \"key\": \"k1\", \"fields\": [\"x\"]}\n" + line + "\n");
+        try {
+            dba::importJsonl(*db, in);
+            ADD_FAILURE() << "accepted: " << line;
+        } catch (const dba::DbError& e) {
+            EXPECT_EQ(e.number(), dba::kErrBadDump);
+            EXPECT_NE(std::string(e.what()).find("line 3"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(exported(*db), before) << line;
+        EXPECT_FALSE(db->storage().fileExists("T"));
+    }
+}
+
+TEST(Jsonl, ImportReplacesExistingRecords) {
+    testsupport::TempDb tmp;
+    auto db = testsupport::loadSample(tmp);
+    std::istringstream in("{\"file\": \"REGULDNT\", \"key\": \"04581\", \"fields\": [\"70\"]}\n");
+    dba::importJsonl(*db, in);
+    EXPECT_EQ(db->DBOpenFile("REGULDNT")->DBRead("04581").text(), "70");
+}

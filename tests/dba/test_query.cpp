@@ -1,0 +1,189 @@
+// Query sentences run for real on the small sample: conditions, OR values, chains,
+// prefix ranges, empty values, sorting, and the errors of malformed sentences.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "dba/errors.h"
+#include "dba/sentence.h"
+#include "test_support.h"
+
+using testsupport::query;
+
+namespace {
+
+// The second quarter of 2011: days 15797 to 15887.
+const std::string kBase =
+    "SSELECT CONTRAT AVEC 1 = \"02\" AND AVEC CtrUrssafContrat = \"75\" AND AVEC 2 = \"E75\" "
+    "AND AVEC 65 # \"O\"";
+const std::string kDates = " AND AVEC 7 <= \"15887\" AND AVEC 8 >= \"15797\" OR = \"\"";
+const std::string kSort =
+    " PAR NomAideContrat PAR PrenomAideContrat PAR 3 PAR NomPrenomAidantContrat PAR CodeAidant PAR 7";
+
+std::set<std::string> keysOf(const std::vector<std::string>& rows) {
+    std::set<std::string> keys;
+    for (const auto& r : rows) keys.insert(r.substr(0, r.find('|')));
+    return keys;
+}
+
+class SampleQuery : public ::testing::Test {
+protected:
+    testsupport::TempDb tmp;
+    std::shared_ptr<dba::Database> db = testsupport::loadSample(tmp);
+};
+
+}  // namespace
+
+TEST_F(SampleQuery, BaseChainSelectsTheQuarterAndOpenEndedContracts) {
+    auto rows = query(*db, kBase + kDates + kSort, "0 3");
+    EXPECT_EQ(rows.size(), 38u);
+    // A contract with no end date that started before the quarter end is selected.
+    auto keys = keysOf(rows);
+    EXPECT_TRUE(keys.count("15129001"));
+    EXPECT_TRUE(keys.count("A0048002"));
+    // Value 2 of each row is field 3, the aidé code.
+    EXPECT_EQ(rows[0].substr(rows[0].find('|') + 1).size(), 5u);
+}
+
+TEST_F(SampleQuery, PaymentModeChains) {
+    const std::string B = kBase.substr(std::string("SSELECT CONTRAT").size()) + kDates;
+    const std::string S = "SSELECT CONTRAT";
+    const std::string entite = " AND AVEC ChgURSSAFAideContrat = \"1\"";
+    const std::string prelev = " AND AVEC ChgURSSAFAideContrat # \"1\" AND AVEC IBANFactAide # \"\"";
+    const std::string aide = " AND AVEC ChgURSSAFAideContrat # \"1\" AND AVEC IBANFactAide = \"\"";
+
+    auto onlyAide = query(*db, S + B + aide + kSort);
+    EXPECT_EQ(keysOf(onlyAide),
+              (std::set<std::string>{"15129001", "59706001", "A0004002", "A0014004", "A0016001", "A0017003",
+                                     "A0019002", "A0023001", "A0028004", "A0035002", "A0039001"}));
+    EXPECT_EQ(query(*db, S + B + entite + kSort).size(), 16u);
+    EXPECT_EQ(query(*db, S + B + prelev + kSort).size(), 11u);
+    // Two chains joined by " OR", the second repeating the base.
+    EXPECT_EQ(query(*db, S + B + entite + " OR" + B + aide + kSort).size(), 27u);
+    // All three chains select as much as no payment condition at all.
+    auto all3 = query(*db, S + B + entite + " OR" + B + prelev + " OR" + B + aide + kSort);
+    EXPECT_EQ(keysOf(all3), keysOf(query(*db, S + B + kSort)));
+}
+
+TEST_F(SampleQuery, PrefixRangeOnNames) {
+    auto rows = query(*db, kBase + " AND AVEC NomAideContrat >= \"D]\" AND AVEC NomAideContrat <= \"F]\"" + kDates +
+                               kSort,
+                      "0 NomAideContrat");
+    ASSERT_EQ(rows.size(), 6u);
+    for (const auto& r : rows) {
+        std::string name = r.substr(r.find('|') + 1);
+        EXPECT_TRUE(name[0] >= 'D' && name[0] <= 'F') << name;
+    }
+    // "<= P]" compares only the first characters: every name starting with F passes.
+    EXPECT_EQ(rows.back().substr(rows.back().find('|') + 1), "FAURE");
+    // "= P]" is a starts-with, "# P]" its opposite.
+    auto du = query(*db, "SSELECT CIVILAIDE AVEC 2 = \"DU]\"", "2");
+    auto notDu = query(*db, "SSELECT CIVILAIDE AVEC 2 # \"DU]\"", "2");
+    EXPECT_EQ(du.size() + notDu.size(), query(*db, "SSELECT CIVILAIDE").size());
+    for (const auto& n : du) EXPECT_EQ(n.substr(0, 2), "DU");
+}
+
+TEST_F(SampleQuery, ThreeAidesWithOrValues) {
+    auto rows = query(*db, "SSELECT CONTRAT AVEC 1 = \"02\" AND AVEC CtrUrssafContrat = \"75\" AND AVEC 2 = \"E75\" "
+                           "AND AVEC 3 = \"07022\" OR = \"11344\" OR = \"11945\" AND AVEC 65 # \"O\"" +
+                               kDates + kSort,
+                      "0 3");
+    EXPECT_EQ(keysOf(rows),
+              (std::set<std::string>{"15129001", "A0007001", "A0014001", "A0014004", "A0016001", "A0017003",
+                                     "A0019001", "A0022001", "A0023001", "A0028004", "A0032001", "A0035001",
+                                     "A0035002", "A0039001", "A0040001", "A0047001"}));
+    // Sorted by name: the rows of one aidé stand next to each other.
+    std::vector<std::string> aides;
+    for (const auto& r : rows) {
+        std::string a = r.substr(r.find('|') + 1);
+        if (aides.empty() || aides.back() != a) aides.push_back(a);
+    }
+    EXPECT_EQ(aides.size(), 3u);
+}
+
+TEST_F(SampleQuery, SortedByNameThenFirstName) {
+    auto rows = query(*db, kBase + kDates + kSort, "NomAideContrat PrenomAideContrat");
+    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end()));
+    auto byTown = query(*db, kBase + kDates + " PAR LibCommuneAide" + kSort, "LibCommuneAide");
+    EXPECT_TRUE(std::is_sorted(byTown.begin(), byTown.end()));
+}
+
+TEST_F(SampleQuery, CentreQueryAndKeysSortedAsNumbers) {
+    auto centres = query(*db, "SSELECT CENTREURSSAF PAR 1", "0 1");
+    ASSERT_EQ(centres.size(), 3u);
+    EXPECT_EQ(centres[0], "75|URSSAF DE PARIS");
+    auto rubrics = query(*db, "SSELECT RUBSAISIE PAR 0");
+    EXPECT_TRUE(std::is_sorted(rubrics.begin(), rubrics.end(),
+                               [](const std::string& a, const std::string& b) { return std::stod(a) < std::stod(b); }));
+}
+
+TEST(QueryRules, NumbersCompareAsNumbersAndSortBeforeTexts) {
+    testsupport::TempDb tmp;
+    auto db = dba::Database::Open(tmp.path(), true);
+    db->storage().createFile("T");
+    auto t = db->DBOpenFile("T");
+    const std::vector<std::pair<std::string, std::string>> data = {
+        {"k1", "9"}, {"k2", "10"}, {"k3", "-2.5"}, {"k4", "abc"}, {"k5", ""}, {"k6", "10.0"}, {"k7", "1a"}};
+    for (const auto& [k, v] : data) t->write(k, v);
+    // 9 <= 10 numerically although "9" > "10" as texts; "1a" and "" compare as texts.
+    EXPECT_EQ(keysOf(query(*db, "SSELECT T AVEC 1 <= \"10\"")),
+              (std::set<std::string>{"k1", "k2", "k3", "k5", "k6"}));
+    EXPECT_EQ(keysOf(query(*db, "SSELECT T AVEC 1 = \"10\"")), (std::set<std::string>{"k2", "k6"}));
+    EXPECT_EQ(keysOf(query(*db, "SSELECT T AVEC 1 = \"\"")), (std::set<std::string>{"k5"}));
+    EXPECT_EQ(keysOf(query(*db, "SSELECT T AVEC 1 >= \"2\" OR = \"\"")),
+              (std::set<std::string>{"k1", "k2", "k4", "k5", "k6"}));
+    // Numbers first in numeric order, equal values in key order, then texts byte by byte.
+    EXPECT_EQ(query(*db, "SSELECT T PAR 1", "0"),
+              (std::vector<std::string>{"k3", "k1", "k2", "k6", "k5", "k7", "k4"}));
+}
+
+TEST(QueryRules, MultiValuedFieldsMatchOnAnyValueAndSortOnTheFirst) {
+    testsupport::TempDb tmp;
+    auto db = dba::Database::Open(tmp.path(), true);
+    db->storage().createFile("T");
+    auto t = db->DBOpenFile("T");
+    t->write("a", std::string("5") + dba::VM + "1");
+    t->write("b", "3");
+    EXPECT_EQ(keysOf(query(*db, "SSELECT T AVEC 1 = \"1\"")), (std::set<std::string>{"a"}));
+    EXPECT_EQ(query(*db, "SSELECT T PAR 1"), (std::vector<std::string>{"b", "a"}));
+}
+
+TEST_F(SampleQuery, MalformedSentencesSayWhatAndWhere) {
+    auto expectError = [&](const std::string& sentence, const std::string& part, int32_t number) {
+        try {
+            query(*db, sentence);
+            ADD_FAILURE() << "no error for " << sentence;
+        } catch (const dba::DbError& e) {
+            EXPECT_EQ(e.number(), number) << sentence;
+            EXPECT_NE(std::string(e.what()).find(part), std::string::npos) << e.what();
+        }
+    };
+    expectError("SELECT CONTRAT", "\"SSELECT\" expected at column 1", dba::kErrBadSentence);
+    expectError("SSELECT NOFILE", "unknown file NOFILE at column 9", dba::kErrBadSentence);
+    expectError("SSELECT CONTRAT AVEC Nope = \"1\"", "unknown name Nope of CONTRAT at column 22", dba::kErrBadSentence);
+    expectError("SSELECT CONTRAT AVEC 1 < \"1\"", "operator =, #, <= or >= expected", dba::kErrBadSentence);
+    expectError("SSELECT CONTRAT AVEC 1 = 02", "a quoted value expected at column 26", dba::kErrBadSentence);
+    expectError("SSELECT CONTRAT AVEC 1 = \"02", "unterminated quoted value at column 26", dba::kErrBadSentence);
+    expectError("SSELECT CONTRAT AVEC 1 = \"0\"2\"", "cannot contain a double quote", dba::kErrBadSentence);
+    expectError("SSELECT CONTRAT AVEC 1 = \"02\" AVEC 2 = \"E\"", "\"AND\" or \"OR\" expected", dba::kErrBadSentence);
+    expectError("SSELECT CONTRAT AVEC 1 = \"02\" OR 2 = \"E\"", "operator", dba::kErrBadSentence);
+    expectError("SSELECT CONTRAT PAR", "a field expected at column 20", dba::kErrBadSentence);
+    expectError("SSELECT CONTRAT AVEC 1 = \"02\" AND 2 = \"x\"", "\"AVEC\" expected", dba::kErrBadSentence);
+}
+
+TEST(QueryRules, UserTextWithAQuoteIsRefusedNotMisparsed) {
+    EXPECT_EQ(dba::quoted("DUPONT]"), "\"DUPONT]\"");
+    EXPECT_EQ(dba::quoted(""), "\"\"");
+    try {
+        dba::quoted("A\" AND AVEC 1 = \"X");
+        FAIL();
+    } catch (const dba::DbError& e) {
+        EXPECT_EQ(e.number(), dba::kErrBadSentence);
+    }
+}
+
+TEST_F(SampleQuery, EmptyResultAndKeysOnly) {
+    EXPECT_TRUE(query(*db, "SSELECT CONTRAT AVEC 1 = \"99\"").empty());
+    EXPECT_EQ(query(*db, "SSELECT CONTRAT").size(), 83u);
+}
