@@ -1,0 +1,95 @@
+// The control's shared state: the variables that the screen, the run driver, the
+// payroll computation and the printing share during a run, under their usual names.
+// The payroll and printing variables live in their own structs, merged in here.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "common/currency.h"
+#include "common/integers.h"
+#include "common/state_payroll.h"
+#include "common/state_printing.h"
+#include "dba/database.h"
+
+namespace rights {
+class ModuleRights;
+}
+namespace printing {
+class Printer;
+}
+
+namespace dnt {
+
+struct CoreState {
+    // The database and the files opened by Init and by each run, by file name.
+    std::shared_ptr<dba::Database> TheDatabase;
+    std::map<std::string, std::shared_ptr<dba::File>> Fichiers;
+    dba::File& fichier(const std::string& name) const {
+        auto it = Fichiers.find(name);
+        if (it == Fichiers.end() || !it->second) throw std::logic_error("file " + name + " is not open");
+        return *it->second;
+    }
+    // The request dynamic array every query is built in.
+    dba::DynArray Requete;
+
+    // Twips in one centimetre.
+    Long32 cm{567};
+
+    // The quarter: the text of the quarter list as chosen, and what a run derives from it.
+    std::string TexteTrimestre;
+    std::string W_DebutTrimestre, W_FinTrimestre;
+    std::string W_DateDebutTrimestre, W_DateFinTrimestre;
+    std::string W_CleTrimestre;
+    dba::DynArray TabMoisTrimestre;
+
+    // The centre chosen on the screen.
+    dba::Record RecCentre;
+    std::string W_CodeEntite;
+    std::string TexteCtrUrssaf;  // the centre code as typed
+
+    // Current records of the run.
+    dba::Record RecContrat, RecAide, RecAidant, RecEltsPartemp, RecRegulDnt, RecDetailChgPartemp;
+
+    // The aidant lines of the current aidé and its running totals.
+    dba::DynArray W_LignesAidants;
+    Int16 W_NbAidants{0};
+    dba::DynArray W_Totaux;
+    Currency W_TotalLignes;
+    Long32 W_Regul{0};
+    Long32 W_RegulInitiale{0};
+    Long32 W_DateCalcul{0};
+
+    // The eight column totals of the current aidé.
+    Long32 W_TotalCsgRds{0}, W_TotalCsgDe{0}, W_TotalSSoc{0}, W_TotalFProf{0};
+    Long32 W_TotalRetr{0}, W_TotalPrevoy{0}, W_TotalSante{0}, W_TotalAssed{0};
+
+    // Set by the run driver.
+    std::string W_TypeEdition;
+    Long32 W_TauxRubCharge{0};
+    Long32 TauxRub922{0}, TauxRub908{0};
+    dba::DynArray W_AidesSelectionnes;
+    bool SelectionAnnulee = false;
+    dba::DynArray ResultatContrats;
+
+    // The unattended members the printing reads.
+    bool ModeOmr = false;
+    Int16 W_NbPagesAvant{0}, W_NbPagesApres{0}, W_NbPagesMax{0};
+
+    // The user's rights for this module, the current printer, today's day number.
+    rights::ModuleRights* Droits = nullptr;
+    printing::Printer* Imprimante = nullptr;
+    long Aujourdhui = 0;
+
+    // Lets pending window events run (a no-op when nothing is shown).
+    std::function<void()> DoEvents = [] {};
+    // Sends a printer command ("NEWPAGE", "ENDDOC") to the handler that draws the marks.
+    std::function<void(const std::string&)> CommandeImprimante = [](const std::string&) {};
+};
+
+struct SharedState : CoreState, PayrollState, PrintingState {};
+
+}  // namespace dnt

@@ -1,0 +1,63 @@
+// Module rights and sectors read from the DROITS file of the samples.
+#include <gtest/gtest.h>
+
+#include "../dba/test_support.h"
+#include "rights/droits.h"
+
+namespace {
+
+class Droits : public ::testing::Test {
+protected:
+    testsupport::TempDb tmp;
+    std::shared_ptr<dba::Database> db = testsupport::loadSample(tmp);
+    std::shared_ptr<rights::ModuleRights> of(const std::string& login) {
+        return rights::DroitsUtilisateur(db, login).DroitsModule("EDITIONDNTVARDEC");
+    }
+};
+
+}  // namespace
+
+TEST_F(Droits, UnknownUserTakesTheStarRecord) {
+    auto d = of("quelquun");
+    EXPECT_EQ(d->NiveauAcces(), 2);
+    EXPECT_TRUE(d->TousSecteurs());
+    d->listeSecteurs().InitialiserListe();
+    EXPECT_EQ(d->listeSecteurs().Count(), 0);
+    EXPECT_TRUE(d->AccesSecteur("S07-SUD"));
+}
+
+TEST_F(Droits, LevelOfTheModuleOnly) {
+    EXPECT_EQ(of("lecteur")->NiveauAcces(), 1);
+    EXPECT_EQ(of("aucun")->NiveauAcces(), 0);  // rights in another module only
+    EXPECT_EQ(rights::DroitsUtilisateur(db, "quelquun").DroitsModule("SAISIEAIDE")->NiveauAcces(), 1);
+}
+
+TEST_F(Droits, RestrictedSectorsComparedOnThreeCharacters) {
+    auto d = of("secteurs");
+    EXPECT_EQ(d->NiveauAcces(), 2);
+    EXPECT_FALSE(d->TousSecteurs());
+    d->listeSecteurs().InitialiserListe();
+    EXPECT_EQ(d->listeSecteurs().W_Liste(), (std::vector<std::string>{"S01", "S03"}));
+    EXPECT_TRUE(d->AccesSecteur("S03-NORD"));
+    EXPECT_FALSE(d->AccesSecteur("S02-EST"));
+    EXPECT_FALSE(d->AccesSecteur(""));
+}
+
+TEST_F(Droits, NoRecordAtAllMeansNoRight) {
+    db->DBOpenFile("DROITS")->write("*", "AUTRE");
+    testsupport::TempDb empty;
+    auto none = dba::Database::Open(empty.path(), true);
+    auto d = rights::DroitsUtilisateur(none, "x").DroitsModule("EDITIONDNTVARDEC");
+    EXPECT_EQ(d->NiveauAcces(), 0);
+    EXPECT_FALSE(d->TousSecteurs());
+    EXPECT_FALSE(d->AccesSecteur("S01"));
+    EXPECT_EQ(of("quelquun")->NiveauAcces(), 0);
+}
+
+TEST_F(Droits, InitialiserListeReadsTheRightsAgain) {
+    auto d = of("secteurs");
+    db->DBOpenFile("DROITS")->write("secteurs", std::string("EDITIONDNTVARDEC\xFE") + "2\xFE\xFES05");
+    d->listeSecteurs().InitialiserListe();
+    EXPECT_EQ(d->listeSecteurs().W_Liste(), (std::vector<std::string>{"S05"}));
+    EXPECT_TRUE(d->AccesSecteur("S05-X"));
+}
