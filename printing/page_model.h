@@ -1,0 +1,95 @@
+// The one page model of every printer: keeps position, font and line width, gathers
+// printed items into runs and sends already placed operations to a PageSink.
+#pragma once
+
+#include "printing/page_sink.h"
+#include "printing/printer.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace printing {
+
+// A character is 0.6 em wide and a line 2320/2048 em high (page_metrics.h). A run is
+// what consecutive print items put on one line until the position is set, a newline, a
+// font change (a set that leaves name, size and bold as they were is no change), a line,
+// a new page or the end of the document. Leading and trailing blanks (U+0020) of a run
+// are not sent: x moves right one character per leading blank, and a run of blanks only
+// is not sent at all. A line feed inside printed text (alone or after a carriage return,
+// or a carriage return alone) ends the line as a print statement does.
+// A document begins at the first print, line or new page; endDoc() always reaches the
+// sink, so an empty document still ends. A document left open is ended on destruction.
+class PageModel : public Printer {
+public:
+    static constexpr const char* kDefaultFontName = "Courier New";
+    static constexpr double kDefaultFontSize = 10.0;
+
+    PageModel(PageSink& sink, std::string deviceName);
+    PageModel(std::unique_ptr<PageSink> sink, std::string deviceName);
+    ~PageModel() override;
+    PageModel(const PageModel&) = delete;
+    PageModel& operator=(const PageModel&) = delete;
+
+    double currentX() const override { return x_; }
+    void setCurrentX(double x) override;
+    double currentY() const override { return y_; }
+    void setCurrentY(double y) override;
+
+    const std::string& fontName() const override { return font_.name; }
+    void setFontName(const std::string& name) override;
+    double fontSize() const override { return font_.size; }
+    void setFontSize(double points) override;
+    bool fontBold() const override { return font_.bold; }
+    void setFontBold(bool bold) override;
+
+    int drawWidth() const override { return drawWidth_; }
+    void setDrawWidth(int width) override;
+
+    void print(std::string_view text) override;
+    void printNoNewline(std::string_view text) override;
+    void line(double x1, double y1, double x2, double y2) override;
+    void newPage() override;
+    void endDoc() override;
+
+    int page() const override { return page_; }
+    const std::string& deviceName() const override { return deviceName_; }
+
+private:
+    struct Font {
+        std::string name = kDefaultFontName;
+        double size = kDefaultFontSize;
+        bool bold = false;
+        bool operator==(const Font&) const = default;
+    };
+
+    void printItems(std::string_view text, bool endLine);
+    void appendToRun(std::string_view text);
+    void newLine();
+    void flushRun();
+    void beginDocument();
+    void sendFont();
+    void changeFont(const Font& font);
+
+    std::unique_ptr<PageSink> ownedSink_;
+    PageSink& sink_;
+    std::string deviceName_;
+
+    double x_ = 0;
+    double y_ = 0;
+    Font font_;
+    int drawWidth_ = 1;
+    int page_ = 1;
+    bool documentOpen_ = false;
+
+    // The run being gathered: where it starts and what it holds so far.
+    std::string run_;
+    double runX_ = 0;
+    double runY_ = 0;
+
+    std::optional<Font> fontSent_;
+    std::optional<int> widthSent_;
+};
+
+}  // namespace printing

@@ -1,0 +1,35 @@
+// The system's printers for the control: the list of printers.h and the printer a run
+// makes current, opened on demand.
+#pragma once
+
+#include "printing/printer_system.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace printing::qt {
+
+// output is the file the PDF and matrix printers write; with a journal path, the print
+// journal of everything sent to the current printer is written there too. Selecting a
+// printer ends the document left open on the previous one; selecting the current one
+// again keeps it as it is. The list is read once, at the first need.
+class QtPrinterSystem : public PrinterSystem {
+public:
+    explicit QtPrinterSystem(std::filesystem::path output, std::filesystem::path journal = {});
+
+    std::vector<std::string> printerNames() override;
+    // Throws PrinterError for an index outside the list or a printer that cannot open.
+    Printer& select(long index) override;
+    Printer& current() override;
+
+private:
+    std::filesystem::path output_;
+    std::filesystem::path journal_;
+    std::vector<std::string> names_;
+    long currentIndex_ = -1;
+    std::unique_ptr<Printer> current_;
+};
+
+}  // namespace printing::qt

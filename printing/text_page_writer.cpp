@@ -1,0 +1,87 @@
+// The sink of matrix printers: runs laid on a grid of characters, pages as text.
+#include "printing/text_page_writer.h"
+
+#include "printing/page_metrics.h"
+#include "printing/printer_error.h"
+#include "printing/utf8.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace printing {
+
+namespace {
+
+std::size_t gridIndex(double position, double step) {
+    double v = std::floor(position / step + 0.5);
+    return v < 0 ? 0 : static_cast<std::size_t>(v);
+}
+
+}  // namespace
+
+TextPageWriter::TextPageWriter(std::ostream& out) : out_(out) {}
+
+TextPageWriter::TextPageWriter(const std::filesystem::path& file)
+    : file_(file, std::ios::binary | std::ios::trunc), out_(file_) {
+    if (!file_) throw PrinterError("cannot create the file " + file.string());
+}
+
+TextPageWriter::Cell& TextPageWriter::cell(std::size_t row, std::size_t column) {
+    Row& r = rows_[row];
+    if (r.size() <= column) r.resize(column + 1);
+    return r[column];
+}
+
+void TextPageWriter::beginPage(int number) {
+    if (pageOpen_) writePage();
+    pageOpen_ = true;
+}
+
+void TextPageWriter::font(const std::string&, double points, bool) { points_ = points; }
+
+void TextPageWriter::width(int) {}
+
+void TextPageWriter::text(double x, double y, const std::string& text) {
+    pageOpen_ = true;
+    std::size_t row = gridIndex(y, lineHeight(points_));
+    std::size_t column = gridIndex(x, charWidth(points_));
+    for (std::string& c : splitChars(text)) cell(row, column++).text = std::move(c);
+}
+
+void TextPageWriter::line(double x1, double y1, double x2, double y2) {
+    pageOpen_ = true;
+    if (y1 != y2) return;
+    double w = charWidth(points_);
+    std::size_t first = gridIndex(std::min(x1, x2), w);
+    std::size_t last = std::max(first + 1, gridIndex(std::max(x1, x2), w));
+    std::size_t row = gridIndex(y1, lineHeight(points_));
+    for (std::size_t c = first; c < last; ++c) cell(row, c).ruled = true;
+}
+
+void TextPageWriter::endDocument() {
+    if (pageOpen_) writePage();
+    out_.flush();
+    if (!out_) throw PrinterError("cannot write the printer's text");
+}
+
+void TextPageWriter::writePage() {
+    if (anyPageWritten_) out_ << '\f';
+    anyPageWritten_ = true;
+    std::size_t next = 0;
+    for (const auto& [row, cells] : rows_) {
+        for (; next < row; ++next) out_ << '\n';
+        std::string text;
+        for (const Cell& c : cells) {
+            bool blank = c.text.empty() || c.text == " ";
+            text += !blank ? c.text : c.ruled ? "-" : " ";
+        }
+        text.erase(text.find_last_not_of(' ') + 1);
+        out_ << text << '\n';
+        next = row + 1;
+    }
+    rows_.clear();
+    pageOpen_ = false;
+    if (!out_) throw PrinterError("cannot write the printer's text");
+}
+
+}  // namespace printing

@@ -1,0 +1,27 @@
+// The matrix printer: a page model whose pages are written as fixed-pitch text.
+#pragma once
+
+#include "printing/page_model.h"
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+namespace printing {
+
+// The device name contains "MATRIC", so the control leaves the font alone and prints
+// without the detailed end of the declaration, as it does on matrix printers.
+class TextPrinter : public PageModel {
+public:
+    static constexpr const char* kDefaultDeviceName = "MATRICIELLE";
+
+    explicit TextPrinter(std::ostream& out, std::string deviceName = kDefaultDeviceName);
+    // Creates (or empties) the file; throws PrinterError when it cannot.
+    explicit TextPrinter(const std::filesystem::path& file,
+                         std::string deviceName = kDefaultDeviceName);
+};
+
+// True when a printer of that device name is a matrix printer ("MATRIC" in upper case).
+bool isMatrixPrinterName(const std::string& deviceName);
+
+}  // namespace printing
