@@ -1,0 +1,77 @@
+// Checks that a scroll bar keeps its value within its range and when it raises Change
+// and Scroll.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/scroll_bar.h"
+
+namespace ui {
+namespace {
+
+class ScrollTest : public ::testing::Test {
+protected:
+    ScrollTest() {
+        bar.setMax(10);
+        bar.onChange = [this] { log.push_back("change " + std::to_string(bar.value())); };
+        bar.onScroll = [this] { log.push_back("scroll " + std::to_string(bar.value())); };
+    }
+
+    VScrollBar bar{"Bdv_Pos"};
+    std::vector<std::string> log;
+};
+
+TEST_F(ScrollTest, ValueIsClampedAndChangeRaisedOnlyWhenItMoves) {
+    bar.setValue(15);
+    EXPECT_EQ(bar.value(), 10);
+    bar.setValue(99);
+    bar.setValue(-4);
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"change 10", "change 0"}));
+}
+
+TEST_F(ScrollTest, LoweringMaxPullsTheValueBackWithChange) {
+    bar.setValue(8);
+    log.clear();
+    bar.setMax(3);
+    EXPECT_EQ(bar.value(), 3);
+    EXPECT_EQ(log, (std::vector<std::string>{"change 3"}));
+}
+
+TEST_F(ScrollTest, RangeOfAnEmptyListStillHoldsZero) {
+    bar.setValue(5);
+    bar.setMax(-1);
+    EXPECT_EQ(bar.value(), 0);
+    bar.setValue(0);
+    EXPECT_EQ(bar.value(), 0);
+}
+
+TEST_F(ScrollTest, ArrowsAndTrackStepWithinTheRange) {
+    bar.setSmallChange(1);
+    bar.setLargeChange(4);
+    bar.arrow(+1);
+    bar.page(+1);
+    EXPECT_EQ(bar.value(), 5);
+    bar.page(+1);
+    bar.page(+1);
+    EXPECT_EQ(bar.value(), 10);
+    bar.arrow(-1);
+    EXPECT_EQ(bar.value(), 9);
+}
+
+TEST_F(ScrollTest, DragRaisesScrollThenChange) {
+    bar.drag(7);
+    EXPECT_EQ(log, (std::vector<std::string>{"scroll 7", "change 7"}));
+}
+
+TEST_F(ScrollTest, DisabledBarIgnoresTheUser) {
+    bar.setEnabled(false);
+    EXPECT_FALSE(bar.drag(4));
+    EXPECT_FALSE(bar.arrow(+1));
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_TRUE(log.empty());
+}
+
+}  // namespace
+}  // namespace ui
