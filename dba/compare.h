@@ -11,6 +11,9 @@ bool isQueryNumber(std::string_view text);
 // Parses a text for which isQueryNumber is true.
 double queryNumber(std::string_view text);
 
+// Exact comparison of two texts for which isQueryNumber is true.
+int compareNumbers(std::string_view a, std::string_view b);
+
 // <0, 0, >0: numerically when both are numbers, otherwise byte by byte.
 int compareValues(std::string_view a, std::string_view b);
 

@@ -20,26 +20,35 @@ struct StringHash {
 };
 using RecordMap = std::unordered_map<std::string, std::string, StringHash, std::equal_to<>>;
 
-// TRANS look-ups for the length of one request. When the request scans many records,
-// a file it looks into is read whole once, which costs far less than one read per key.
+// TRANS look-ups for the length of one request. Each record is read once; when a
+// request has looked many keys up in one file, the rest of that file is read whole,
+// which costs far less than one read per key.
 class TransCache : public RecordLookup {
 public:
-    TransCache(Storage& storage, bool preload) : storage_(storage), preload_(preload) {}
+    explicit TransCache(Storage& storage) : storage_(storage) {}
 
     const std::string* find(const std::string& file, std::string_view key) override {
-        FileCache& cache = files_[file];
-        if (!cache.checked) {
-            if (!storage_.fileExists(file))
-                throw DbError(kErrUnknownFile, "file " + file + " named in a dictionary does not exist");
-            cache.checked = true;
-            if (preload_) {
-                storage_.scan(file, [&](std::string_view k, std::string_view d) { cache.records.emplace(k, d); });
-                cache.complete = true;
+        if (!last_ || lastName_ != file) {
+            FileCache& cache = files_[file];
+            if (!cache.checked) {
+                if (!storage_.fileExists(file))
+                    throw DbError(kErrUnknownFile, "file " + file + " named in a dictionary does not exist");
+                cache.checked = true;
             }
+            last_ = &cache;
+            lastName_ = file;
         }
+        FileCache& cache = *last_;
         auto it = cache.records.find(key);
         if (it != cache.records.end()) return &it->second;
-        if (cache.complete || cache.missing.count(std::string(key))) return nullptr;
+        if (cache.complete || cache.missing.count(key)) return nullptr;
+        if (++cache.reads > kReadsBeforeWholeFile) {
+            storage_.scan(file, [&](std::string_view k, std::string_view d) { cache.records.emplace(k, d); });
+            cache.complete = true;
+            cache.missing.clear();
+            it = cache.records.find(key);
+            return it == cache.records.end() ? nullptr : &it->second;
+        }
         auto data = storage_.get(file, key);
         if (!data) {
             cache.missing.emplace(key);
@@ -49,15 +58,18 @@ public:
     }
 
 private:
+    static constexpr int kReadsBeforeWholeFile = 200;
     struct FileCache {
         bool checked = false;
         bool complete = false;
+        int reads = 0;
         RecordMap records;
-        std::unordered_set<std::string> missing;
+        std::unordered_set<std::string, StringHash, std::equal_to<>> missing;
     };
     Storage& storage_;
-    bool preload_;
     std::unordered_map<std::string, FileCache> files_;
+    FileCache* last_ = nullptr;
+    std::string lastName_;
 };
 
 // A sentence field made ready to evaluate: a field number or a compiled expression.
@@ -169,7 +181,7 @@ std::string Database::DBExecute(std::string_view requestText, std::string_view) 
         if (outputs.empty()) outputs.push_back(BoundField{});  // the keys
     }
 
-    TransCache cache(storage_, storage_.count(sentence.file) > 256);
+    TransCache cache(storage_);
     std::vector<Row> rows;
     std::vector<std::string> values;
     storage_.scan(sentence.file, [&](std::string_view key, std::string_view data) {

@@ -190,8 +190,7 @@ bool meets(std::string_view value, const Comparison& c) {
     }
     int cmp;
     if (c.valueIsNumber && isQueryNumber(value)) {
-        double x = queryNumber(value);
-        cmp = x < c.number ? -1 : (x > c.number ? 1 : 0);
+        cmp = compareNumbers(value, c.value);
     } else {
         int r = value.compare(c.value);
         cmp = r < 0 ? -1 : (r > 0 ? 1 : 0);

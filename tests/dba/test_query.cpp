@@ -138,6 +138,20 @@ TEST(QueryRules, NumbersCompareAsNumbersAndSortBeforeTexts) {
               (std::vector<std::string>{"k3", "k1", "k2", "k6", "k5", "k7", "k4"}));
 }
 
+TEST(QueryRules, LongNumbersCompareOnEveryDigit) {
+    testsupport::TempDb tmp;
+    auto db = dba::Database::Open(tmp.path(), true);
+    db->storage().createFile("T");
+    auto t = db->DBOpenFile("T");
+    t->write("A", "12345678901234568");
+    t->write("B", "12345678901234567");
+    t->write("C", "-0.50");
+    t->write("D", "-.5x");
+    EXPECT_EQ(keysOf(query(*db, "SSELECT T AVEC 1 = \"12345678901234567\"")), (std::set<std::string>{"B"}));
+    EXPECT_EQ(keysOf(query(*db, "SSELECT T AVEC 1 = \"-0.5\"")), (std::set<std::string>{"C"}));
+    EXPECT_EQ(query(*db, "SSELECT T PAR 1"), (std::vector<std::string>{"C", "B", "A", "D"}));
+}
+
 TEST(QueryRules, MultiValuedFieldsMatchOnAnyValueAndSortOnTheFirst) {
     testsupport::TempDb tmp;
     auto db = dba::Database::Open(tmp.path(), true);
