@@ -56,7 +56,7 @@ struct CoreState {
 
     // The aidant lines of the current aidé and its running totals.
     dba::DynArray W_LignesAidants;
-    Int16 W_NbAidants{0};
+    Long32 W_NbAidants{0};
     dba::DynArray W_Totaux;
     Currency W_TotalLignes;
     Long32 W_Regul{0};

@@ -1,8 +1,37 @@
-// The printing's part of the shared state: page flags and the row cursor.
+// The printing's part of the shared state: page flags, the row cursor and the records
+// and requests that the declaration pages read.
 #pragma once
+
+#include "dba/database.h"
+#include "dba/dynarray.h"
 
 namespace dnt {
 
-struct PrintingState {};
+struct PrintingState {
+    // Page flags of the print loop: no page begun yet in this call; a page of the current
+    // aidé is open; which URSSAF number the page header prints (false: the second one).
+    bool PremierePage = true;
+    bool PageCommencee = false;
+    bool NumAffil1 = true;
+
+    // Row of the selection reached while printing the aidant lines; 0 at the start of a
+    // call, then only moved forward.
+    long W_IndiceTableau = 0;
+
+    // CONVENTIONCOL "02", read once per call of the print loop.
+    dba::Record RecConvention;
+
+    // Read by the page header and the payment paragraph.
+    dba::Record RecAsso;          // ASSOCIATION of the centre
+    dba::Record RecEtab;          // ETABLISSEMENT that pays for the aidé
+    dba::Record RecEltsFactAide;  // ELTSFACTAIDE of the aidé: bank account and bank key
+    dba::DynArray W_RequeteBic;   // the BIC request
+    dba::DynArray RecBic;         // its result: value 3 of field 1 is the BIC
+
+    // The detail line's contribution history (one CHGPARTEMP record, reused for every key)
+    // and the first days of the quarter's three months (fields 1 to 3, day numbers).
+    dba::Record RecChgPartemp;
+    dba::DynArray TabDebutsMois;
+};
 
 }  // namespace dnt

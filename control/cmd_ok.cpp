@@ -1,0 +1,167 @@
+// The run behind the OK button, and the exit button.
+#include <algorithm>
+
+#include "common/numtext.h"
+#include "control/ctr_controle.h"
+#include "dba/errors.h"
+#include "payroll/payroll.h"
+#include "selection/requete_contrat.h"
+
+namespace control {
+
+namespace {
+std::string upper(std::string t) {
+    std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return t;
+}
+}  // namespace
+
+// The rate of a charge rubric: value i of fields 10 and 14, i being the first effective
+// date (field 17) not after the quarter end, compared as texts; values 1 when none is.
+long Ctr_ControleEditVardec::tauxRubrique(const std::string& rubrique) {
+    dba::Record rec;
+    try {
+        rec = s.fichier("RUBCHARGE").DBRead(rubrique);
+    } catch (const dba::DbError& e) {
+        if (e.number() == dba::kErrKeyAbsent) return 0;
+        throw;
+    }
+    int pris = 0;
+    for (int i = 1; i <= rec.CountValues(17); ++i) {
+        if (rec.element(17, i).compare(s.W_FinTrimestre) <= 0) {
+            pris = i;
+            break;
+        }
+    }
+    int i = pris ? pris : 1;
+    std::string a = rec.element(10, i), b = rec.element(14, i);
+    dnt::Long32 partA = a.empty() ? dnt::Long32(0) : dnt::CLngText(a);
+    dnt::Long32 partB = b.empty() ? dnt::Long32(0) : dnt::CLngText(b);
+    return (partA + partB).value();
+}
+
+void Ctr_ControleEditVardec::Cmd_OK_Click() {
+    // 1. The name range.
+    if (!Cac_SelecInd->checked() && Txt_De->text().compare(Txt_A->text()) > 0) {
+        message("Incohérence dans la sélection de l'aidé.", ui::MsgIcon::Warning);
+        return;
+    }
+    // A double quote would end the value inside the selection sentence.
+    if (Txt_De->text().find('"') != std::string::npos || Txt_A->text().find('"') != std::string::npos) {
+        message("Un nom de la sélection ne peut pas contenir de guillemet (\").", ui::MsgIcon::Warning);
+        return;
+    }
+    // 2-3. The quarter.
+    occupe();
+    s.TexteTrimestre = Cbo_Trimestre->text();
+    s.W_DebutTrimestre = payroll::DebutTrimestre(s);
+    s.W_FinTrimestre = payroll::FinTrimestre(s);
+    s.W_DateDebutTrimestre = dba::DateExterneText(s.W_DebutTrimestre);
+    s.W_DateFinTrimestre = dba::DateExterneText(s.W_FinTrimestre);
+    const std::string& t = s.TexteTrimestre;
+    s.W_CleTrimestre = (t.size() >= 4 ? t.substr(t.size() - 4) : t) + t.substr(0, 1);
+    if (env_.today) s.Aujourdhui = env_.today();
+    // 4-8. The files and rates of the run.
+    for (const char* nom : {"CONTRAT", "CIVILAIDANT", "REGULDNT"}) s.Fichiers[nom] = s.TheDatabase->DBOpenFile(nom);
+    payroll::LectureTypeExo(s);
+    payroll::LectureConstantesPaie(s);
+    s.TauxRub922 = dnt::Long32(tauxRubrique("922"));
+    s.TauxRub908 = dnt::Long32(tauxRubrique("908"));
+    payroll::ValeurdesCharges(s);
+    // 9. The details file and the working arrays.
+    s.Fichiers["DETAILCALCUL"] = s.TheDatabase->DBOpenFile("DETAILCALCUL");
+    s.W_LignesAidants.clear();
+    s.W_AidesSelectionnes.clear();
+    if (ModeOmr) s.W_AidesSelectionnes.setElement(1, W_CodeAideOmr);
+    // 10. The aidés chosen one by one.
+    if (Cac_SelecInd->checked()) {
+        s.SelectionAnnulee = false;
+        s.DoEvents();
+        disponible();
+        if (env_.selectionIndividuelle) env_.selectionIndividuelle(s, Txt_CtrUrssaf->text());
+        if (s.SelectionAnnulee) {
+            quitter();
+            return;
+        }
+        occupe();
+    }
+    // 11-12. The contracts.
+    selection::CriteresContrat c;
+    c.ctrUrssaf = Txt_CtrUrssaf->text();
+    c.de = Txt_De->text();
+    c.a = Txt_A->text();
+    c.regltParEntite = Cac_RegltParEntite->checked();
+    c.prelevCpteAide = Cac_PrelevCpteAide->checked();
+    c.regltParAide = Cac_RegltParAide->checked();
+    c.tri = Opt_Commune->value() ? selection::Tri::Commune
+            : Opt_Sect->value()  ? selection::Tri::Secteur
+            : Opt_Resp->value()  ? selection::Tri::Responsable
+                                 : selection::Tri::Alpha;
+    selection::RequeteContrat(s, c, s.W_AidesSelectionnes);
+    if (!ModeOmr && s.ResultatContrats.element(1).empty()) {
+        s.DoEvents();
+        disponible();
+        message("Aucune sélection correspondant aux critères demandés.", ui::MsgIcon::Information);
+        return;
+    }
+    s.DoEvents();
+    disponible();
+    // 14. Sector rights.
+    if (droitsModule_) {
+        droitsModule_->listeSecteurs().InitialiserListe();
+        if (!ModeOmr && (!droitsModule_->TousSecteurs() || droitsModule_->listeSecteurs().Count() != 0)) {
+            s.DoEvents();
+            message("Attention : Vous n'avez pas accès à tous les secteurs.\r\n"
+                    "Les aidés appartenant à des secteurs sur lesquels vous n'avez aucun droit seront exclus de la liste.",
+                    ui::MsgIcon::Warning);
+        }
+    }
+    // 15-16. The printer and the copies.
+    long index;
+    if (ModeOmr) {
+        index = W_IndImpr;
+        if (env_.utilitaire) env_.utilitaire->setNombreExemplaires(1);
+    } else {
+        index = env_.utilitaire ? dnt::CLngText(env_.utilitaire->ChoixImprimante()).value() : -1;
+    }
+    s.DoEvents();
+    if (index != -1 && env_.printers) {
+        printing::Printer& imprimante = env_.printers->select(index);
+        s.Imprimante = &imprimante;
+        long copies = env_.utilitaire ? env_.utilitaire->NombreExemplaires() : 1;
+        // 17. Every copy.
+        for (long copie = 1; copie <= copies; ++copie) {
+            if (copie > 1) {
+                CommandeImprimante("NEWPAGE");
+                imprimante.newPage();
+            }
+            if (upper(imprimante.deviceName()).find("MATRIC") != std::string::npos) {
+                occupe();
+                s.W_TypeEdition = "";
+                if (gestionRequete) gestionRequete(s, s.ResultatContrats);
+                s.DoEvents();
+                disponible();
+            } else {
+                imprimante.setFontSize(11);
+                imprimante.setFontName("Courier New");
+                s.DoEvents();
+                occupe();
+                s.W_TypeEdition = "D";
+                if (gestionRequete) gestionRequete(s, s.ResultatContrats);
+                s.DoEvents();
+                disponible();
+            }
+        }
+    }
+    // 18. End of the document and of the screen.
+    CommandeImprimante("ENDDOC");
+    if (env_.printers) {
+        printing::Printer& imprimante = s.Imprimante ? *s.Imprimante : env_.printers->current();
+        imprimante.endDoc();
+    }
+    quitter();
+}
+
+void Ctr_ControleEditVardec::Cmd_Sortir_Click() { quitter(); }
+
+}  // namespace control

@@ -1,0 +1,76 @@
+// Reads the calculation details of one selected contract for the months of the quarter in
+// which it runs, and adds them into the aidé's aidant lines.
+#include "payroll/calc_details.h"
+
+#include <optional>
+
+#include "common/numtext.h"
+#include "dba/dates.h"
+#include "dba/errors.h"
+#include "payroll/payroll.h"
+#include "payroll/text_parts.h"
+#include "payroll/trap.h"
+
+namespace payroll {
+
+using dnt::CLngText;
+
+void LectureDetailCalcul(dnt::SharedState& s, int Indice, const dba::DynArray& Tableau) {
+    // Every statement is passed over when it fails, and the next one runs.
+    std::string aidant, contrat;
+    step([&] { contrat = Tableau.Extract(Indice, 1, -1); });
+    step([&] { aidant = Left(contrat, 5); });
+    int32_t err = step([&] { s.RecAidant = s.fichier("CIVILAIDANT").DBRead(aidant); });
+    if (err == dba::kErrKeyAbsent) step([&] { s.RecAidant = dba::Record(); });
+
+    step([&] { Recherche_Age_Aidant(s); });
+    step([&] {
+        if (s.RecContrat.element(30) == "F") {
+            s.W_TauxLigne = s.W_TauxCentreBis;
+            s.W_ValeurConstante = s.W_ValeurReduiteBis;
+        } else {
+            s.W_TauxLigne = s.W_TauxCentre;
+            s.W_ValeurConstante = s.W_ValeurReduite;
+        }
+    });
+
+    // A contract that starts after the quarter adds nothing.
+    bool apresTrimestre = false;
+    step([&] { apresTrimestre = CLngText(s.W_FinTrimestre) < CLngText(s.RecContrat.element(7)); });
+    if (apresTrimestre) {
+        step([&] { s.W_DateCalcul = dnt::Long32(99999); });
+        return;
+    }
+
+    // The months of the contract inside the quarter; when either end cannot be found, no
+    // month is read.
+    std::optional<int> premier, dernier;
+    step([&] {
+        std::string debut = s.RecContrat.element(7);
+        std::string date = CLngText(s.W_DebutTrimestre) > CLngText(debut) ? s.W_DateDebutTrimestre
+                                                                          : dba::DateExterneText(debut);
+        premier = dnt::CIntText(Mid(date, 4, 2)).value();
+    });
+    step([&] {
+        std::string fin = s.RecContrat.element(8);
+        std::string date = !fin.empty() && CLngText(s.W_FinTrimestre) > CLngText(fin) ? dba::DateExterneText(fin)
+                                                                                      : s.W_DateFinTrimestre;
+        dernier = dnt::CIntText(Mid(date, 4, 2)).value();
+    });
+    std::string annee;
+    step([&] { annee = Right(s.TexteTrimestre, 4); });
+    if (premier && dernier)
+        for (int m = *premier; m <= *dernier; ++m) LectureMoisDetailCalcul(s, contrat, aidant, annee, m);
+
+    // The latest contract end of the aidé; an open-ended contract counts as 99999.
+    step([&] {
+        std::string fin = s.RecContrat.element(8);
+        if (!fin.empty()) {
+            if (CLngText(fin) > s.W_DateCalcul) s.W_DateCalcul = CLngText(fin);
+        } else {
+            s.W_DateCalcul = dnt::Long32(99999);
+        }
+    });
+}
+
+}  // namespace payroll

@@ -1,0 +1,161 @@
+// One month of a contract's calculation details: its hours, amount, overtime and "922"
+// amounts added into the aidant line and into the month totals of the aidé.
+#include <optional>
+
+#include "common/error.h"
+#include "common/numtext.h"
+#include "common/rounding.h"
+#include "dba/errors.h"
+#include "payroll/calc_details.h"
+#include "payroll/overtime.h"
+#include "payroll/text_parts.h"
+#include "payroll/trap.h"
+
+namespace payroll {
+
+using dnt::CDbl;
+using dnt::CLngText;
+using dnt::Currency;
+using dnt::NumberToText;
+
+namespace {
+
+using NbAidants = decltype(dnt::CoreState::W_NbAidants);
+
+// Francs per euro, for the amounts of the months before the switch.
+constexpr double kFrancsParEuro = 6.55957;
+
+// The month amount, or the error that left it unknown, so that a statement built on it is
+// passed over instead of adding a stale amount.
+double connu(const std::optional<double>& montant) {
+    if (!montant) throw dnt::ConversionError("the month amount could not be computed");
+    return *montant;
+}
+
+// A month position of the quarter, 1 to 3; unknown (0) makes the statement fail.
+int position(int k) {
+    if (k < 1) throw dnt::ConversionError("the month is not one of the quarter");
+    return k;
+}
+
+// Value v of line L: set to `initial` when empty, else `ajoute(current)`.
+template <class Ajoute>
+void cumuler(dnt::SharedState& s, int L, int v, const std::string& initial, Ajoute&& ajoute) {
+    std::string courant = s.W_LignesAidants.element(L, v);
+    s.W_LignesAidants.setElement(L, v, courant.empty() ? initial : ajoute(courant));
+}
+
+}  // namespace
+
+void LectureMoisDetailCalcul(dnt::SharedState& s, const std::string& contrat, const std::string& aidant,
+                             const std::string& annee, int m) {
+    // Every statement is passed over when it fails. A month whose record cannot be read is
+    // skipped whatever the reason, so that the record of an earlier month is never added again.
+    const std::string cle = contrat + annee + (m < 10 ? "0" : "") + std::to_string(m);
+    dba::File& fichier = s.fichier("DETAILCALCUL");
+    if (step([&] { s.RecDetailCalcul = fichier.DBRead(cle); }) != 0) return;
+    dba::Record& d = s.RecDetailCalcul;
+    const std::string cleMois = Mid(cle, 9, 6);
+
+    step([&] { if (d.element(6).empty()) d.setElement(6, "0"); });
+    step([&] { if (d.element(7).empty()) d.setElement(7, "0"); });
+
+    int k = 0;
+    step([&] {
+        if (CDbl(s.TabMoisTrimestre.element(1)) == m)
+            k = 1;
+        else if (CDbl(s.TabMoisTrimestre.element(2)) == m)
+            k = 2;
+        else
+            k = 3;
+    });
+
+    // The aidant's line: the last one when it is this aidant's, else a new one.
+    bool nouvelle = false;
+    step([&] {
+        nouvelle = s.W_NbAidants == NbAidants(0) || s.W_LignesAidants.element(s.W_NbAidants.value(), 1) != aidant;
+    });
+    if (nouvelle) {
+        step([&] { s.W_NbAidants = s.W_NbAidants + NbAidants(1); });
+        step([&] { s.W_LignesAidants.setElement(s.W_NbAidants.value(), 1, aidant); });
+    }
+    const int L = s.W_NbAidants.value();
+    if (L < 1) return;  // no line to add into (line 0 would be the whole array)
+
+    // The month amount: the amount itself for kind "B", else hours x the month's constant,
+    // rounded to cents; months before the switch were in francs.
+    std::optional<double> a;
+    step([&] {
+        if (s.RecContrat.element(30) == "B") {
+            a = CDbl(d.element(7)) / 100;
+        } else {
+            double x = (CDbl(d.element(6)) / 100) * CDbl(s.TabConstantesPaie.element(position(k))) + 0.5;
+            a = dnt::CLng(x).value() / 100.0;
+        }
+    });
+    step([&] {
+        if (cleMois < s.W_MoisConstante9 && s.W_Constante9Depassee) a = dnt::Floor(connu(a) / kFrancsParEuro + 0.5);
+    });
+    step([&] { s.W_MontantMois = connu(a); });
+
+    // Hours and amount, in currency.
+    bool heuresVides = false;
+    step([&] { heuresVides = s.W_LignesAidants.element(L, 2).empty(); });
+    if (heuresVides) {
+        step([&] { s.W_LignesAidants.setElement(L, 2, NumberToText(dnt::CCur(CDbl(d.element(6)) / 100))); });
+        step([&] { s.W_LignesAidants.setElement(L, 3, NumberToText(dnt::CCur(connu(a)))); });
+    } else {
+        step([&] {
+            Currency h = Currency::fromText(s.W_LignesAidants.element(L, 2)) + dnt::CCur(CDbl(d.element(6)) / 100);
+            s.W_LignesAidants.setElement(L, 2, NumberToText(h));
+        });
+        step([&] {
+            Currency b = Currency::fromText(s.W_LignesAidants.element(L, 3)) + dnt::CCur(connu(a));
+            s.W_LignesAidants.setElement(L, 3, NumberToText(b));
+        });
+    }
+
+    step([&] { s.W_LignesAidants.setElement(L, 4, s.RecContrat.element(30)); });
+    step([&] { s.W_LignesAidants.setElement(L, 5, "False"); });
+
+    step([&] {
+        int p = position(k);
+        s.W_Totaux.setElement(p, NumberToText(CDbl(s.W_Totaux.element(p)) + connu(a)));
+    });
+
+    step([&] {
+        Currency montant = dnt::CCur(CDbl(d.element(62)) / 100);
+        cumuler(s, L, 6, NumberToText(montant),
+                [&](const std::string& v) { return NumberToText(Currency::fromText(v) + montant); });
+    });
+
+    // Overtime.
+    dnt::Int16 somme5 = SommeRubriquesHeuresSup(s, d);
+    HeuresSupDuMois(s);
+    step([&] {
+        cumuler(s, L, 7, NumberToText(s.W_HeuresSup125),
+                [&](const std::string& v) { return NumberToText(CDbl(v) + s.W_HeuresSup125.value()); });
+    });
+    step([&] {
+        cumuler(s, L, 8, NumberToText(s.W_HeuresSup150),
+                [&](const std::string& v) { return NumberToText(CDbl(v) + s.W_HeuresSup150.value()); });
+    });
+    step([&] {
+        cumuler(s, L, 9, NumberToText(somme5),
+                [&](const std::string& v) { return NumberToText(CDbl(v) + somme5.value()); });
+    });
+
+    // Amounts of the month's "922" codes.
+    int nbCodes = 0;
+    step([&] { nbCodes = d.DCount(8); });
+    for (int j = 1; j <= nbCodes; ++j) {
+        if (d.element(8, j) != "922") continue;
+        step([&] {
+            cumuler(s, L, 10, d.element(7), [&](const std::string& v) {
+                return NumberToText(CLngText(v).value() + CDbl(d.element(7)));
+            });
+        });
+    }
+}
+
+}  // namespace payroll

@@ -1,0 +1,94 @@
+// The aidé's base contributions: above and below a monthly or quarterly ceiling for basis
+// "02", else one rate, lowered by 15 points for real-wage contracts up to the end of 2010,
+// with an hourly deduction from 2013 on for basis "00".
+#include "common/numtext.h"
+#include "common/rounding.h"
+#include "payroll/tep_steps.h"
+#include "payroll/text_parts.h"
+
+namespace payroll {
+
+using dnt::CCur;
+using dnt::CDbl;
+using dnt::Floor;
+
+namespace {
+
+// r x x / 100 in double precision.
+double pourcent(double r, double x) { return r * x / 100; }
+
+double taux(const dnt::SharedState& s, int n) { return CDbl(s.TabTauxCharges.element(n)); }
+
+// Hours of the aidé's lines, whole per line, less the hours each line keeps out.
+double HeuresDeduites(const dnt::SharedState& s) {
+    double h = 0;
+    const dba::DynArray& lignes = s.W_LignesAidants;
+    for (int L = 1; L <= lignes.DCount(); ++L) {
+        std::string exclues = lignes.element(L, 6);
+        if (!exclues.empty())
+            h = h + Floor(CDbl(lignes.element(L, 2)) - Floor(CDbl(exclues)));
+        else
+            h = h + Floor(CDbl(lignes.element(L, 2)));
+    }
+    return h;
+}
+
+}  // namespace
+
+Tranches CotisationsDeBase(dnt::SharedState& s, const BaseDeclaration& base) {
+    Tranches t;
+    const double totalLignes = s.W_TotalLignes.toDouble();
+
+    if (base.CodeBase == "02" && s.W_CodeConvention == "M") {
+        // Monthly ceiling: 65 hours at the month's constant.
+        s.W_TotalCharges = dnt::Currency();
+        for (int i = 1; i <= 3; ++i) {
+            double plafond = CDbl(s.TabConstantesPaie.element(i)) * 65 / 100;
+            double mois = CDbl(s.W_Totaux.element(i));
+            if (mois > plafond) {
+                double c1 = pourcent(taux(s, 1), mois - plafond);
+                double c2 = pourcent(taux(s, 2), plafond);
+                t.PartTranche1 = t.PartTranche1 + c1;
+                t.PartTranche2 = t.PartTranche2 + c2;
+                s.W_TotalCharges = s.W_TotalCharges + CCur(c1);
+                s.W_TotalCharges = s.W_TotalCharges + CCur(c2);
+            } else {
+                double c2 = pourcent(taux(s, 2), mois);
+                t.PartTranche2 = t.PartTranche2 + c2;
+                s.W_TotalCharges = s.W_TotalCharges + CCur(c2);
+            }
+        }
+        return t;
+    }
+
+    if (base.CodeBase == "02") {
+        // Quarterly ceiling: 195 hours at the quarter's average constant.
+        double plafond = s.W_ValeurConstanteTrim * 195;
+        if (totalLignes > plafond) {
+            t.PartTranche1 = pourcent(taux(s, 1), (s.W_TotalLignes - CCur(plafond)).toDouble());
+            t.PartTranche2 = pourcent(taux(s, 2), plafond);
+            s.W_TotalCharges = CCur(t.PartTranche1) + CCur(t.PartTranche2);
+        } else {
+            t.PartTranche2 = pourcent(taux(s, 2), totalLignes);
+            s.W_TotalCharges = CCur(t.PartTranche2);
+        }
+        return t;
+    }
+
+    const bool baseReelle = base.CodeBase == "00" || base.CodeBase == "01";
+    if (s.RecContrat.element(30) == "B" && baseReelle && s.W_CleTrimestre <= std::string("20104")) {
+        s.W_TotalCharges = CCur((taux(s, base.IndiceTaux) - 15) * totalLignes / 100);
+        return t;
+    }
+
+    s.W_TotalCharges = CCur(taux(s, base.IndiceTaux) * totalLignes / 100);
+    std::string deductionCentre = s.RecCentre.element(22);
+    if (base.CodeBase == "00" && Left(s.W_CleTrimestre, 4) >= std::string("2013") && !deductionCentre.empty() &&
+        deductionCentre != "0") {
+        double h = HeuresDeduites(s);
+        s.W_DeductionHeures = Floor(h * (CDbl(deductionCentre) / 100) + 0.5);
+    }
+    return t;
+}
+
+}  // namespace payroll

@@ -1,0 +1,149 @@
+// The selection screen as a person uses it: quarter list, centre entry, rights gate.
+#include "common/error.h"
+#include "control_fixture.h"
+
+using testsupport::ControlFixture;
+
+namespace {
+size_t characters(const std::string& s) {
+    size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+}  // namespace
+
+TEST_F(ControlFixture, InitFillsTheScreen) {
+    create();
+    EXPECT_EQ(ctl->Cbo_Trimestre->listCount(), 9);
+    EXPECT_EQ(ctl->Cbo_Trimestre->listIndex(), 0);
+    EXPECT_EQ(ctl->Cbo_Trimestre->text(), "2ème TRIMESTRE 2013");
+    EXPECT_EQ(ctl->Cbo_CtrUrssaf->listCount(), 3);
+    EXPECT_EQ(ctl->Cbo_CtrUrssaf->list(0), "URSSAF DE PARIS");  // sorted on the name
+    EXPECT_TRUE(ctl->Txt_CtrUrssaf->enabled());
+    EXPECT_TRUE(ctl->Txt_CtrUrssaf->hasFocus());
+    EXPECT_TRUE(ctl->Cmd_OK->visible());
+    EXPECT_FALSE(ctl->Cmd_OK->enabled());
+    EXPECT_EQ(ctl->Txt_DateRetour->text(), "10/07/2013");  // quarter end + 10 days
+    EXPECT_TRUE(ctl->Opt_Alpha->value());
+    EXPECT_TRUE(ctl->Cac_RegltParAide->checked() && ctl->Cac_PrelevCpteAide->checked() &&
+                ctl->Cac_RegltParEntite->checked());
+    EXPECT_FALSE(ctl->Cac_SelecInd->checked());
+    EXPECT_EQ(ctl->Cdr_Selection->caption(), "Sélection de l'aidé");
+    EXPECT_EQ(ctl->Cdr_PiedDnt->caption(), "Pied D.N.T.");
+    // Rate of the rubric named in PARAMPOLEEMPLOI: its first date is before the quarter end.
+    EXPECT_EQ(ctl->state().W_TauxRubCharge.value(), 3500);
+    EXPECT_EQ(services.mousePointer(), ui::MousePointer::Default);
+    EXPECT_TRUE(services.controlEnabled());
+}
+
+TEST_F(ControlFixture, NineQuarterLabelsOfNineteenCharactersNewestFirst) {
+    db->DBOpenFile("PERIODESPAIE")->write("1", "202501");
+    create();
+    std::vector<std::string> labels;
+    for (int i = 0; i < ctl->Cbo_Trimestre->listCount(); ++i) labels.push_back(ctl->Cbo_Trimestre->list(i));
+    EXPECT_EQ(labels, (std::vector<std::string>{"1er  TRIMESTRE 2025", "4ème TRIMESTRE 2024", "3ème TRIMESTRE 2024",
+                                                "2ème TRIMESTRE 2024", "1er  TRIMESTRE 2024", "4ème TRIMESTRE 2023",
+                                                "3ème TRIMESTRE 2023", "2ème TRIMESTRE 2023", "1er  TRIMESTRE 2023"}));
+    for (const auto& l : labels) EXPECT_EQ(characters(l), 19u) << l;
+}
+
+TEST_F(ControlFixture, AMalformedPayPeriodFailsInit) {
+    db->DBOpenFile("PERIODESPAIE")->write("1", "2025");
+    create("quelquun", false);
+    EXPECT_THROW(ctl->Init(), dnt::Error);
+}
+
+TEST_F(ControlFixture, WithoutFullAccessOkIsNeverShown) {
+    create("lecteur");
+    EXPECT_FALSE(ctl->Cmd_OK->visible());
+    enterCentre("75");
+    EXPECT_FALSE(ctl->Cmd_OK->visible());
+    EXPECT_FALSE(person->click(*ctl->Cmd_OK));
+}
+
+TEST_F(ControlFixture, OneCentreIsPreselectedAndGreyed) {
+    // Only centre 75 is left.
+    testsupport::TempDb other;
+    auto single = dba::Database::Open(other.path(), true);
+    std::ostringstream dump;
+    dba::exportJsonl(*db, dump);
+    std::string text;
+    std::istringstream lines(dump.str());
+    std::string line;
+    while (std::getline(lines, line))
+        if (line.find("\"file\": \"CENTREURSSAF\", \"key\": \"9") == std::string::npos) text += line + "\n";
+    std::istringstream in(text);
+    dba::importJsonl(*single, in);
+    db = single;
+    create();
+    EXPECT_EQ(ctl->Cbo_CtrUrssaf->listCount(), 1);
+    EXPECT_EQ(ctl->Txt_CtrUrssaf->text(), "75");
+    EXPECT_FALSE(ctl->Txt_CtrUrssaf->enabled());
+    EXPECT_FALSE(ctl->Etq_CtrUrssaf->enabled());
+    EXPECT_FALSE(ctl->Cbo_CtrUrssaf->enabled());
+    EXPECT_TRUE(ctl->Cmd_OK->enabled());
+    EXPECT_TRUE(ctl->Cmd_OK->hasFocus());
+}
+
+TEST_F(ControlFixture, CentreEntryPadsDiscardsLettersAndLooksUp) {
+    db->DBOpenFile("CENTREURSSAF")->write("07", std::string("URSSAF DE L'ARDECHE") + std::string(24, '\xFE') + "E0701");
+    create();
+    person->type("7");
+    person->type("x");  // a letter has no effect
+    EXPECT_EQ(ctl->Txt_CtrUrssaf->text(), "7");
+    EXPECT_FALSE(ctl->Cmd_OK->enabled());
+    person->tab();  // leaving the entry pads to two digits, which looks the centre up
+    EXPECT_EQ(ctl->Txt_CtrUrssaf->text(), "07");
+    EXPECT_EQ(ctl->Cbo_CtrUrssaf->text(), "URSSAF DE L'ARDECHE");
+    EXPECT_EQ(ctl->state().W_CodeEntite, "E07");
+    EXPECT_TRUE(ctl->Cmd_OK->enabled());
+    // A third character cannot make the code valid.
+    person->focus(*ctl->Txt_CtrUrssaf);
+    ctl->Txt_CtrUrssaf->setSelStart(2);
+    person->type("5");
+    EXPECT_FALSE(ctl->Cmd_OK->enabled());
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ControlFixture, EnterPadsAndUnknownCentreIsReported) {
+    create();
+    person->type("8");
+    person->key(13);
+    EXPECT_EQ(messages(), (std::vector<std::string>{"Ce centre Urssaf n'existe pas."}));
+    EXPECT_EQ(services.messages()[0].icon, ui::MsgIcon::Warning);
+    EXPECT_EQ(services.messages()[0].title, "Message TALMIRAN");
+    EXPECT_EQ(ctl->Txt_CtrUrssaf->text(), "");
+    EXPECT_TRUE(ctl->Txt_CtrUrssaf->hasFocus());
+    EXPECT_FALSE(ctl->Cmd_OK->enabled());
+}
+
+TEST_F(ControlFixture, ChoosingACentreInTheListFillsTheEntry) {
+    create();
+    person->choose(*ctl->Cbo_CtrUrssaf, 2);
+    EXPECT_EQ(ctl->Txt_CtrUrssaf->text(), "92");
+    EXPECT_TRUE(ctl->Cmd_OK->enabled());
+    EXPECT_EQ(ctl->state().W_CodeEntite, "E75");
+}
+
+TEST_F(ControlFixture, IndividualSelectionDisablesTheRange) {
+    create();
+    person->replaceText(*ctl->Txt_De, "DU");
+    person->click(*ctl->Cac_SelecInd);
+    EXPECT_EQ(ctl->Txt_De->text(), "");
+    EXPECT_FALSE(ctl->Cdr_Selection->enabled());
+    EXPECT_FALSE(person->replaceText(*ctl->Txt_De, "X"));
+    person->click(*ctl->Cac_SelecInd);
+    EXPECT_TRUE(ctl->Cdr_Selection->enabled());
+}
+
+TEST_F(ControlFixture, HelpFileAndItsTwoMoments) {
+    create();
+    EXPECT_EQ(ctl->helpFile(), "/opt/dnt/ControleEditDntVardec.html");
+    person->mouseDown(2, 10, 20);
+    ASSERT_EQ(ctl->surface().popupRequests().size(), 1u);
+    person->chooseMenu(*ctl->Mnu_Sommaire);
+    ctl.reset();
+    ASSERT_EQ(help.calls.size(), 2u);
+    EXPECT_EQ(help.calls[0].command, "contents");
+    EXPECT_EQ(help.calls[1].command, "quit");
+}
