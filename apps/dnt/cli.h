@@ -42,5 +42,6 @@ Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>&
                const std::vector<std::string>& flags = {});
 
 int runDb(int argc, char** argv);
+int runPrint(int argc, char** argv);
 
 }  // namespace cli

@@ -7,7 +7,8 @@
 namespace {
 
 const char* kUsage =
-    "usage: dnt db import|export|query|show ...   manage a declaration database\n";
+    "usage: dnt print --db PATH --quarter LABEL --centre CODE [options]   print the declarations\n"
+    "       dnt db import|export|query|show ...   manage a declaration database\n";
 
 }  // namespace
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     std::string verb = argv[1];
     try {
         if (verb == "db") return cli::runDb(argc, argv);
+        if (verb == "print") return cli::runPrint(argc, argv);
         if (verb == "--help" || verb == "-h" || verb == "help") {
             std::cout << kUsage;
             return cli::kOk;

@@ -1,0 +1,77 @@
+// Building the control and its environment for `dnt print`.
+#include "apps/dnt/print_setup.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+
+#include "apps/dnt/cli.h"
+#include "printing/qt/gui_application.h"
+#include "printing/qt/printers.h"
+#include "printing/qt/qt_printer_system.h"
+#include "rights/droits.h"
+
+namespace cli {
+
+namespace {
+bool isKey(const std::string& t) {
+    return t.size() == 5 && std::all_of(t.begin(), t.end(), ::isdigit) && t[4] >= '1' && t[4] <= '4';
+}
+}  // namespace
+
+std::string quarterLabelOf(const std::string& q) {
+    if (!isKey(q)) return q;
+    char n = q[4];
+    return std::string(1, n) + (n == '1' ? "er " : "ème") + " TRIMESTRE " + q.substr(0, 4);
+}
+
+std::string quarterKeyOf(const std::string& q) {
+    if (isKey(q) || q.size() < 4) return q;
+    return q.substr(q.size() - 4) + q.substr(0, 1);
+}
+
+PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db) : o_(o), services_(nullptr) {
+    printing::qt::ensureGuiApplication();
+    std::vector<std::string> names = printing::qt::printerNames();
+    if (!o.printer.empty()) {
+        auto it = std::find(names.begin(), names.end(), o.printer);
+        if (it == names.end()) {
+            std::string list;
+            for (const auto& n : names) list += " \"" + n + "\"";
+            throw UsageError("no printer \"" + o.printer + "\"; the printers are:" + list);
+        }
+        printerIndex_ = it - names.begin();
+    }
+    const std::string& chosen = names[printerIndex_];
+    output_ = o.output;
+    if (output_.empty()) {
+        bool text = chosen.find("MATRIC") != std::string::npos;
+        output_ = "DNT-" + quarterKeyOf(o.quarter) + "-" + o.centre + (text ? ".txt" : ".pdf");
+    }
+    printers_ = std::make_unique<printing::qt::QtPrinterSystem>(output_, o.journal);
+    utilitaire_.setChooser(this);
+
+    services_.onMessage = [](const ui::HeadlessServices::Message& m) { std::cerr << m.text << "\n"; };
+
+    control::Environment env;
+    env.services = &services_;
+    env.help = &help_;
+    env.utilitaire = &utilitaire_;
+    env.printers = printers_.get();
+    long today = o.today;
+    env.today = [today] { return today; };
+    env.appPath = std::filesystem::current_path().string();
+    control_ = std::make_unique<control::Ctr_ControleEditVardec>(env);
+    control_->setTheDatabase(db);
+    control_->setTheClient(std::make_shared<std::string>("dnt print"));
+    control_->setDroitsUtilisateur(std::make_shared<rights::DroitsUtilisateur>(db, o.user));
+}
+
+PrintSetup::~PrintSetup() { control_.reset(); }
+
+long PrintSetup::choose(long& copies) {
+    copies = o_.copies;
+    return printerIndex_;
+}
+
+}  // namespace cli

@@ -1,0 +1,62 @@
+// What `dnt print` builds around the control: options, headless services that write
+// message boxes on standard error, the printers, and the answers to the printer dialog.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control/ctr_controle.h"
+#include "printing/printer_system.h"
+#include "ui/headless_services.h"
+
+namespace cli {
+
+struct PrintOptions {
+    std::string db, quarter, centre;
+    bool omr = false;
+    std::string aide;
+    int16_t pagesBefore = 0, pagesAfter = 0, pagesMax = 0;
+    std::string from, to;
+    std::vector<std::string> select;
+    bool entite = true, prelevement = true, aide_ = true;
+    std::string sort = "alpha";
+    long copies = 1;
+    std::string printer, output, journal;
+    long today = 0;
+    std::string user;
+    bool progress = false;
+};
+
+int printDeclarations(const PrintOptions& o);
+
+// "1er  TRIMESTRE 2025" from "20251"; a text that is not a key is returned unchanged.
+std::string quarterLabelOf(const std::string& labelOrKey);
+// "20251" from a label or a key.
+std::string quarterKeyOf(const std::string& labelOrKey);
+
+class PrintSetup : private dba::PrinterChooser {
+public:
+    PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db);
+    ~PrintSetup() override;
+
+    control::Ctr_ControleEditVardec& control() { return *control_; }
+    ui::HeadlessServices& services() { return services_; }
+    long printerIndex() const { return printerIndex_; }
+    std::string quarterLabel(const std::string& q) const { return quarterLabelOf(q); }
+    const std::string& outputPath() const { return output_; }
+
+private:
+    long choose(long& copies) override;
+
+    const PrintOptions& o_;
+    ui::HeadlessServices services_;
+    control::RecordingHelpService help_;
+    dba::Utilitaire utilitaire_;
+    std::unique_ptr<printing::PrinterSystem> printers_;
+    long printerIndex_ = 0;
+    std::string output_;
+    std::unique_ptr<control::Ctr_ControleEditVardec> control_;
+};
+
+}  // namespace cli
