@@ -9,6 +9,7 @@
 #include "printing/qt/gui_application.h"
 #include "printing/qt/printers.h"
 #include "printing/qt/qt_printer_system.h"
+#include "dialogs/selection_individuelle.h"
 #include "rights/droits.h"
 
 namespace cli {
@@ -61,6 +62,11 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
     long today = o.today;
     env.today = [today] { return today; };
     env.appPath = std::filesystem::current_path().string();
+    // The aidés chosen one by one are typed into the individual selection dialog.
+    std::vector<std::string> codes = o.select;
+    env.selectionIndividuelle = [this, codes](dnt::SharedState& s, const std::string& centre) {
+        dialogs::selectionParCodes(s, services_, centre, codes);
+    };
     control_ = std::make_unique<control::Ctr_ControleEditVardec>(env);
     control_->setTheDatabase(db);
     control_->setTheClient(std::make_shared<std::string>("dnt print"));

@@ -173,6 +173,8 @@ int printDeclarations(const PrintOptions& o) {
     }
     person.click(*ctl.Cmd_OK);
     (void)services;
+    // Left with "Retour" in the individual selection: the screen closed, nothing printed.
+    if (ctl.state().SelectionAnnulee) return kStopped;
     return ctl.W_Sortir ? kOk : kStopped;
 }
 

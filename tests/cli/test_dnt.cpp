@@ -111,6 +111,13 @@ TEST_F(Cli, PrintReachesThePrinter) {
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text.substr(text.size() - 4), "END\n");
     EXPECT_TRUE(std::ifstream(tmp.dir() + "/out.pdf").good());
+    Outcome chosen = dnt("print --db " + tmp.path() + " --quarter 20132 --centre 75 --select 11344,99999 --output " +
+                         tmp.dir() + "/sel.pdf");
+    EXPECT_EQ(chosen.status, 0) << chosen.err;
+    EXPECT_FALSE(chosen.err.empty());  // the unknown code's message
+    Outcome none = dnt("print --db " + tmp.path() + " --quarter 20132 --centre 75 --select 99999 --output " +
+                       tmp.dir() + "/sel.pdf");
+    EXPECT_EQ(none.status, 1) << none.err;
     Outcome omr = dnt("print --db " + tmp.path() + " --quarter 20132 --centre 75 --omr --aide 11344 --output " +
                   tmp.dir() + "/omr.pdf --journal " + journal);
     EXPECT_EQ(omr.status, 0) << omr.err;
