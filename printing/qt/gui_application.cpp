@@ -6,7 +6,11 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <string>
 
 namespace printing::qt {
 
@@ -17,6 +21,17 @@ void ensureGuiApplication() {
         return;
     }
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Without a session (cron, CI) Qt warns on every run that it has no runtime folder:
+    // give it a private one, as a login session would.
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        std::string dir = "/tmp/runtime-" + std::to_string(getuid());
+        mkdir(dir.c_str(), 0700);
+        struct stat st {};
+        if (stat(dir.c_str(), &st) == 0 && st.st_uid == getuid()) {
+            chmod(dir.c_str(), 0700);
+            setenv("XDG_RUNTIME_DIR", dir.c_str(), 0);
+        }
+    }
     static int argc = 1;
     static char name[] = "dnt";
     static char* argv[] = {name, nullptr};
