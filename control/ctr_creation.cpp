@@ -1,5 +1,6 @@
 // Creation and destruction of the control, the objects the host hands it, and its help.
 #include "control/ctr_controle.h"
+#include "printing/declaration.h"
 
 namespace control {
 
@@ -12,6 +13,7 @@ Ctr_ControleEditVardec::Ctr_ControleEditVardec(Environment env) : env_(std::move
         if (env_.services) env_.services->doEvents();
     };
     s.CommandeImprimante = [this](const std::string& c) { CommandeImprimante(c); };
+    gestionRequete = printing::GestionRequete;
 }
 
 Ctr_ControleEditVardec::~Ctr_ControleEditVardec() {

@@ -43,5 +43,6 @@ Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>&
 
 int runDb(int argc, char** argv);
 int runPrint(int argc, char** argv);
+int runDemo(int argc, char** argv);
 
 }  // namespace cli

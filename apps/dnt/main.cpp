@@ -8,6 +8,7 @@ namespace {
 
 const char* kUsage =
     "usage: dnt print --db PATH --quarter LABEL --centre CODE [options]   print the declarations\n"
+    "       dnt demo --db PATH [--aides N] [--seed S]   make a demo database\n"
     "       dnt db import|export|query|show ...   manage a declaration database\n";
 
 }  // namespace
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     try {
         if (verb == "db") return cli::runDb(argc, argv);
         if (verb == "print") return cli::runPrint(argc, argv);
+        if (verb == "demo") return cli::runDemo(argc, argv);
         if (verb == "--help" || verb == "-h" || verb == "help") {
             std::cout << kUsage;
             return cli::kOk;

@@ -1,0 +1,55 @@
+// `dnt demo`: writes a coherent demo database of any size, the same for the same seed.
+//
+// The database goes to --db PATH. Nothing there: it is created. A database made by
+// `dnt demo` before: it is replaced. Another declaration database: replaced only with
+// --replace. Any other file: refused (exit 3), and left as it is. The new database is
+// built beside the target and moved into place, so a failure leaves the old file whole.
+// The summary line goes to standard error.
+#include <iostream>
+
+#include "apps/dnt/cli.h"
+#include "demo/calendar.h"
+#include "demo/demo_file.h"
+
+namespace cli {
+
+int runDemo(int argc, char** argv);
+
+namespace {
+
+const char* kDemoUsage =
+    "usage: dnt demo --db PATH [--aides N] [--seed S] [--quarter KEY|LABEL] [--replace]\n"
+    "  --aides N        number of aidés, 1 to 90000 (default 30; the first 24 are fixed cases)\n"
+    "  --seed S         seed of the random draws, 0 to 4294967295 (default 1)\n"
+    "  --quarter Q      latest quarter, \"20254\" or \"4ème TRIMESTRE 2025\" (default), 2010 to 2099;\n"
+    "                   the current pay period is its last month\n"
+    "  --replace        also replace a declaration database that dnt demo did not make\n";
+
+}  // namespace
+
+int runDemo(int argc, char** argv) {
+    Args a = parseArgs(argc, argv, 2, {"db", "aides", "seed", "quarter", "replace", "help"}, {"replace", "help"});
+    if (a.has("help")) {
+        std::cout << kDemoUsage;
+        return kOk;
+    }
+    if (!a.positional.empty())
+        throw UsageError("dnt demo takes no argument \"" + a.positional[0] + "\"\n" + kDemoUsage);
+    const std::string path = a.require("db");
+    demo::DemoOptions o;
+    o.aides = static_cast<int>(a.number("aides", o.aides, 1, 90000));
+    o.seed = static_cast<unsigned>(a.number("seed", o.seed, 0, 4294967295L));
+    if (a.has("quarter")) {
+        demo::Quarter q{};
+        if (!demo::parseQuarter(a.get("quarter"), q) || q.year < 2010 || q.year > 2099)
+            throw UsageError("--quarter takes a quarter key such as 20254 or a label such as \"4ème TRIMESTRE 2025\", "
+                             "from 2010 to 2099, not \"" + a.get("quarter") + "\"");
+        o.annee = q.year;
+        o.trimestre = q.number;
+    }
+    demo::DemoSummary s = demo::writeDemoDatabase(path, o, a.has("replace"));
+    std::cerr << "dnt demo: " << path << ": " << demo::summaryLine(s) << "\n";
+    return kOk;
+}
+
+}  // namespace cli

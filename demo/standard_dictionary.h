@@ -1,0 +1,16 @@
+// The twelve dictionary items that every declaration database carries: the names the
+// contract sentence and the aidé search use for fields of linked records.
+#pragma once
+
+#include <vector>
+
+#include "dba/storage.h"
+
+namespace demo {
+
+const std::vector<dba::DictItem>& standardDictionary();
+
+// Creates the files of the items and writes the items.
+void writeStandardDictionary(dba::Storage& storage);
+
+}  // namespace demo

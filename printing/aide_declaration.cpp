@@ -1,0 +1,76 @@
+// One aidé of the print loop: the sector check, the regularisation, the charge detail and
+// remaining exemption, the printed declaration, and the records written back.
+#include "common/numtext.h"
+#include "payroll/payroll.h"
+#include "printing/declaration.h"
+#include "printing/layout_text.h"
+#include "printing/print_loop_steps.h"
+#include "rights/droits.h"
+
+namespace printing {
+
+namespace {
+
+// After the last detail line: the frame footer and totals in detailed mode, then the part of
+// the regularisation left unused added to field 5 of the charge detail, which is written.
+void FinDeclaration(dnt::SharedState& s, PassageErreurs& passer) {
+    passer([&] { s.RecDetailChgPartemp.setElement(12, dnt::NumberToText(s.W_TotalAssed)); });
+    if (s.W_TypeEdition == "D") {
+        passer([&] { Imprime_Fin_Cadre(s); });
+        passer([&] { Imprime_Bas_Page(s); });
+    }
+    passer([&] {
+        if (s.W_Regul < dnt::Long32(0)) s.W_Regul = dnt::Long32(0);
+    });
+    passer([&] { s.W_RegulInitiale = s.W_RegulInitiale - s.W_Regul; });
+    passer([&] {
+        const std::string champ = s.RecDetailChgPartemp.element(5);
+        const double reste = s.W_RegulInitiale.value();
+        s.RecDetailChgPartemp.setElement(5, dnt::NumberToText(champ.empty() ? reste : dnt::CDbl(champ) + reste));
+    });
+    passer([&] { s.RecDetailChgPartemp.DBWrite(); });
+}
+
+}  // namespace
+
+void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A, PassageErreurs& passer) {
+    passer([&] { s.W_TotalLignes = dnt::Currency(); });
+    // An aidé that cannot be read, or whose sector the user may not see, is left out.
+    if (!LireEnregistrement(s, passer, s.RecAide, "CIVILAIDE", A)) return;
+    bool visible = true;
+    passer([&] { visible = s.Droits == nullptr || s.Droits->AccesSecteur(Gauche(s.RecAide.element(40), 3)); });
+    if (!visible) return;
+
+    LireEnregistrement(s, passer, s.RecEltsPartemp, "ELTSPARTEMP", A);
+    passer([&] { s.W_Regul = dnt::Long32(0); });
+    if (s.W_NbAidants.value() == 0) return;
+
+    LectureRegularisation(s, A, passer);
+
+    // The gross amounts of the lines, in currency; an empty amount adds nothing.
+    for (int j = 1; j <= s.W_NbAidants.value(); ++j) {
+        passer([&] {
+            const std::string montant = s.W_LignesAidants.element(j, 3);
+            if (!montant.empty()) s.W_TotalLignes = s.W_TotalLignes + dnt::Currency::fromText(montant);
+        });
+    }
+
+    // The latest contract end, when inside the quarter, goes into the aidé's elements.
+    passer([&] {
+        if (s.W_DateCalcul < dnt::CLngText(s.W_FinTrimestre))
+            s.RecEltsPartemp.setElement(14, dnt::NumberToText(s.W_DateCalcul));
+    });
+    passer([&] { s.W_DateCalcul = dnt::Long32(0); });
+
+    passer([&] { payroll::CreationCleFichierDetailChgPartemp(s); });
+    passer([&] { payroll::CalculTepRestant(s); });
+    passer([&] {
+        s.W_TotalCsgRds = s.W_TotalCsgDe = s.W_TotalSSoc = s.W_TotalFProf = dnt::Long32(0);
+        s.W_TotalRetr = s.W_TotalPrevoy = s.W_TotalSante = s.W_TotalAssed = dnt::Long32(0);
+    });
+
+    ImprimeLignesAidants(s, Tableau, A, passer);
+    FinDeclaration(s, passer);
+}
+
+}  // namespace printing

@@ -1,0 +1,17 @@
+// The Cedex mention of a town line.
+#include "printing/cedex.h"
+
+#include "common/numtext.h"
+
+namespace printing {
+
+std::string FinCedex(const dba::DynArray& rec) {
+    // Field 10 is compared as a number: "1" and "01" are Cedex, an empty or other text is not.
+    const std::string indicateur = rec.element(10);
+    const bool cedex = dnt::IsNumeric(indicateur) && dnt::CDbl(indicateur) == 1;
+    if (!cedex) return " ";
+    const std::string numero = rec.element(11);
+    return numero.empty() ? " Cedex" : " Cedex " + numero;
+}
+
+}  // namespace printing

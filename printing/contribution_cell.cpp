@@ -1,0 +1,20 @@
+// Contribution amounts and their cells.
+#include "printing/contribution_cell.h"
+
+#include "common/numtext.h"
+#include "common/rounding.h"
+#include "printing/layout_text.h"
+
+namespace printing {
+
+double MontantCotisation(const std::string& brut, double taux) {
+    return dnt::Floor(dnt::CDbl(brut) * taux / 100 + 0.5);
+}
+
+std::string CelluleCotisation(double montant, long w, dnt::Long32& total) {
+    if (montant == 0) return Blancs(w);
+    total += dnt::CLng(montant);
+    return ADroite(dnt::NumberToText(montant), w);
+}
+
+}  // namespace printing

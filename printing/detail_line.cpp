@@ -1,0 +1,135 @@
+// The block of one aidant inside the employee frame: identification, hours, net hourly
+// wage and the eight contribution amounts under their column titles, the aidant's name,
+// address and basis; the amounts go into the column totals and the aidant into the aidé's
+// charge-detail record.
+#include "common/numtext.h"
+#include "common/procs.h"
+#include "common/rounding.h"
+#include "payroll/payroll.h"
+#include "printing/average_rate.h"
+#include "printing/contribution_cell.h"
+#include "printing/declaration.h"
+#include "printing/declared_wage.h"
+#include "printing/layout_text.h"
+#include "printing/numeric_value.h"
+#include "printing/page_units.h"
+#include "printing/printer.h"
+#include "printing/utility_object.h"
+
+namespace printing {
+
+using dnt::CDbl;
+using dnt::NumberToText;
+
+namespace {
+
+// The hourly deduction of the S.SOC. column: the line's hours (less those left out) times
+// the centre's amount per hour in hundredths, taken in currency and rounded to units.
+double DeductionHoraire(const dnt::SharedState& s, const std::string& heures, const std::string& exclues) {
+    dnt::Currency base = dnt::Currency::fromText(heures);
+    if (!exclues.empty()) base -= dnt::Currency::fromText(exclues);
+    const dnt::Currency produit = base * dnt::Currency::fromText(s.RecCentre.element(22));
+    const dnt::Currency deduction = dnt::CCur(produit.toDouble() / 100);
+    return dnt::Floor(deduction.toDouble() + 0.5);
+}
+
+bool DepuisDeuxMilleTreize(const dnt::SharedState& s) { return s.W_CleTrimestre.substr(0, 4) >= "2013"; }
+
+}  // namespace
+
+void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
+    Printer& p = *s.Imprimante;
+    const dba::Utilitaire& util = Utilitaire();
+    const int ligne = static_cast<int>(k);
+    auto L = [&](int v) { return s.W_LignesAidants.element(ligne, v); };
+    const dba::Record& aidant = s.RecAidant;
+    const std::string categorie = s.RecEltsPartemp.element(9);
+    const bool forfait = L(4) == "F";
+
+    // Line A: identification, column D, hours, CSG RDS, S.SOC., RETR., SANTE.
+    p.setCurrentX(Cm(s, 0.2));
+    if (Val(aidant.element(17)) != 0)
+        p.printNoNewline(aidant.element(17) + " " + aidant.element(18) + Blancs(23));
+    else
+        p.printNoNewline(Blancs(44));
+    if (!s.RecContrat.bound())
+        p.printNoNewline(" ");
+    else
+        p.printNoNewline(payroll::ComprisDansTrimestre(s, s.RecContrat.element(8)) ? "D" : " ");
+    p.printNoNewline(Blancs(2));
+
+    SalaireDeclare w = CalculSalaireDeclare(s, k);
+    p.printNoNewline(util.FormatNombre(w.Heures, 4, 2, 0));
+
+    PreparerDebutsMois(s);
+
+    double taux = MoyenneTaux(s, "04", forfait ? 982.5 : 1000);
+    p.printNoNewline(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalCsgRds));
+
+    const std::string cleSSoc = categorie != "00" && categorie != "01" && categorie != "02" ? "02" : "01";
+    taux = MoyenneTaux(s, cleSSoc, 1000);
+    if (s.W_CleTrimestre <= "20104" && categorie == "00" && s.RecContrat.element(30) == "B") taux = taux - 15;
+    const double montant = MontantCotisation(w.Brut, taux);
+    double deduction = 0;
+    const std::string heureCentre = s.RecCentre.element(22);
+    if (categorie == "00" && DepuisDeuxMilleTreize(s) && !L(2).empty() && !heureCentre.empty() && heureCentre != "0")
+        deduction = DeductionHoraire(s, L(2), L(6));
+    p.printNoNewline(CelluleCotisation(montant - deduction, 8, s.W_TotalSSoc));
+
+    taux = MoyenneTaux(s, "06", 1000);
+    p.printNoNewline(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalRetr));
+
+    const std::string sante = L(10);
+    if (!sante.empty() && CDbl(sante) != 0) {
+        s.W_TotalSante = dnt::CLng(s.W_TotalSante.value() + CDbl(sante));
+        p.print(ADroite(sante, 7));
+    } else {
+        p.print(Blancs(7));
+    }
+
+    // Line B: name, cut to 30 characters, then the first 11 characters of field 2.
+    p.setCurrentX(Cm(s, 0.2));
+    const std::string nom = aidant.element(4) + " " + aidant.element(3);
+    if (Longueur(nom) > 30)
+        p.print(Gauche(nom, 30) + " " + Gauche(aidant.element(2), 11));
+    else
+        p.print(nom + Blancs(31 - Longueur(nom)) + Gauche(aidant.element(2), 11));
+
+    // Line C: address, NET, CSG.DE, F.PROF, PREVOY, ASSED.
+    p.setCurrentX(Cm(s, 0.2));
+    std::string adresse = dnt::MiseEnFormeAdresse(aidant, 5);
+    if (adresse.empty() && !aidant.element(9).empty()) adresse = aidant.element(9);
+    p.printNoNewline(adresse.empty() ? Blancs(46) : AGauche(adresse, 46));
+
+    // The aidant joins the aidé's charge detail: code, hours, hourly wage in cents, and the
+    // whole hours left out of the deduction.
+    const std::string heures = L(2);
+    if (!L(1).empty() && !heures.empty() && CDbl(heures) != 0) {
+        dba::Record& detail = s.RecDetailChgPartemp;
+        detail.Replace(2, -1, 0, aidant.key());
+        detail.Replace(3, -1, 0, w.Heures);
+        detail.Replace(4, -1, 0, NumberToText(CDbl(w.NetHoraire) * 100));
+        if (categorie == "00" && DepuisDeuxMilleTreize(s) && !L(6).empty()) {
+            s.W_LignesAidants.Replace(ligne, 6, 0, NumberToText(dnt::Floor(CDbl(L(6)))));
+            detail.Replace(14, -1, 0, L(6));
+        }
+    }
+
+    p.printNoNewline(util.FormatNombre(w.NetHoraire, 5, 2, 0));
+    taux = MoyenneTaux(s, "03", forfait ? 982.5 : 1000);
+    p.printNoNewline(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalCsgDe));
+    taux = MoyenneTaux(s, "05", 1000);
+    p.printNoNewline(CelluleCotisation(MontantCotisation(w.Brut, taux), 8, s.W_TotalFProf));
+    taux = MoyenneTaux(s, "08", 1000);
+    p.printNoNewline(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalPrevoy));
+    taux = MoyenneTaux(s, "07", 1000);
+    p.print(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalAssed));
+
+    // Line D: postal code and town, then the basis of the declaration.
+    s.TabDebutsMois = dba::DynArray();
+    p.setCurrentX(Cm(s, 0.2));
+    const std::string ville = aidant.element(10) + " " + aidant.element(11);
+    p.print(AGauche(ville, 47) + (L(4) == "B" ? "REEL" : "FORFAIT"));
+}
+
+}  // namespace printing

@@ -1,0 +1,81 @@
+// The payment paragraph and the BIC look-up of the direct-debit text.
+#include "printing/payment_paragraph.h"
+
+#include "common/procs.h"
+#include "dba/errors.h"
+#include "printing/cedex.h"
+#include "printing/declaration.h"
+#include "printing/due_date.h"
+#include "printing/layout_text.h"
+#include "printing/pass_over.h"
+#include "printing/printer.h"
+
+namespace printing {
+
+namespace {
+
+// An address block, each line behind 5 blanks: the name line, the address line and the
+// further line when not empty, then postal code, town and Cedex mention.
+void BlocAdresse(Printer& p, PassageErreurs& passer, const dba::DynArray& rec, int champNom) {
+    passer([&] { p.print(Blancs(5) + rec.element(champNom)); });
+    passer([&] {
+        const std::string adresse = dnt::MiseEnFormeAdresse(rec, 3);
+        if (!adresse.empty()) p.print(Blancs(5) + adresse);
+    });
+    passer([&] {
+        if (!rec.element(7).empty()) p.print(Blancs(5) + rec.element(7));
+    });
+    passer([&] { p.print(Blancs(5) + rec.element(8) + " " + rec.element(9) + FinCedex(rec)); });
+}
+
+}  // namespace
+
+void Select_Bic(dnt::SharedState& s) {
+    const std::string Q = "\"";
+    s.W_RequeteBic = dba::DynArray();
+    // A failed look-up leaves no BIC, never the previous aidé's.
+    s.RecBic = dba::DynArray();
+    s.W_RequeteBic.setElement(1, "SSELECT BIC AVEC 1 = " + Q + s.RecEltsFactAide.element(17) + Q);
+    s.W_RequeteBic.setElement(2, "BIC");
+    s.W_RequeteBic.setElement(3, "0 1 2");
+    s.RecBic = dba::DynArray(s.TheDatabase->DBExecute(s.W_RequeteBic.text(), ""));
+}
+
+void ImprimeParagrapheReglement(dnt::SharedState& s) {
+    Printer& p = *s.Imprimante;
+    PassageErreurs passer(true);
+    std::string D;
+    passer([&] { D = DateEcheance(s); });
+
+    const bool centrePrend = s.RecCentre.element(17) == "1";
+    const bool etablissementPaie = s.RecEltsPartemp.element(8) == "1";
+
+    if (centrePrend && etablissementPaie) {
+        // A missing establishment prints its lines empty.
+        if (!passer([&] { s.RecEtab = s.fichier("ETABLISSEMENT").DBRead(s.RecCentre.element(25)); }))
+            s.RecEtab = dba::Record();
+        passer([&] { p.print(" Le règlement est effectué pour votre compte par : "); });
+        BlocAdresse(p, passer, s.RecEtab, 1);
+        return;
+    }
+
+    bool prelevement = false;
+    if (centrePrend) {
+        bool lu = passer([&] { s.RecEltsFactAide = s.fichier("ELTSFACTAIDE").DBRead(s.RecAide.key()); });
+        if (!lu) s.RecEltsFactAide = dba::Record();
+        prelevement = lu && !s.RecEltsFactAide.element(16).empty();
+    }
+
+    if (prelevement) {
+        passer([&] { p.print(" L'URSSAF procèdera au prélèvement de ce montant le " + D + " sur le compte "); });
+        passer([&] { p.print(" bancaire suivant : " + s.RecEltsFactAide.element(16)); });
+        passer([&] { Select_Bic(s); });
+        passer([&] { p.print(Blancs(20) + s.RecEltsFactAide.element(17) + " - " + s.RecBic.element(1, 3)); });
+        return;
+    }
+
+    passer([&] { p.print(" Le règlement est à envoyer avant le " + D + " à l'adresse suivante :"); });
+    BlocAdresse(p, passer, s.RecCentre, 2);
+}
+
+}  // namespace printing

@@ -1,0 +1,16 @@
+// Procedures of the control kept with empty bodies (address and exemption blocks of an
+// older page layout); nothing calls them.
+#include "printing/declaration.h"
+
+namespace printing {
+
+void ImpAdresseCentreUrssaf(dnt::SharedState&, bool&) {}
+void ImpAdresseAideDateRetour(dnt::SharedState&) {}
+void ImpAdresseCadre1(dnt::SharedState&, long&) {}
+void ImpAdresseCadre1LAD(dnt::SharedState&, long&) {}
+void ImpAdresseCadre2(dnt::SharedState&, long&) {}
+void ImpAdresseCadre2LAD(dnt::SharedState&, long&) {}
+void ImpExonere(dnt::SharedState&) {}
+void ImpExonereGraph(dnt::SharedState&) {}
+
+}  // namespace printing
