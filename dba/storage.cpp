@@ -58,13 +58,15 @@ Statement::Statement(sqlite3* db, const char* sql) : db_(db) {
 
 Statement::~Statement() { sqlite3_finalize(stmt_); }
 
+// Bound texts are not copied: every caller keeps them alive until the statement is
+// reset, which the Resetter or the statement's end does within the same call.
 Statement& Statement::bind(int i, std::string_view text) {
-    sqlite3_bind_text(stmt_, i, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(stmt_, i, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
     return *this;
 }
 
 Statement& Statement::bindBlob(int i, std::string_view data) {
-    sqlite3_bind_blob(stmt_, i, data.data(), static_cast<int>(data.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_blob(stmt_, i, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
     return *this;
 }
 
