@@ -86,6 +86,8 @@ struct CoreState {
 
     // Lets pending window events run (a no-op when nothing is shown).
     std::function<void()> DoEvents = [] {};
+    // Told after each aidé of the print loop: aidés done, aidés of the selection.
+    std::function<void(long fait, long total)> Progression;
     // Sends a printer command ("NEWPAGE", "ENDDOC") to the handler that draws the marks.
     std::function<void(const std::string&)> CommandeImprimante = [](const std::string&) {};
 };

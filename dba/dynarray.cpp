@@ -44,9 +44,36 @@ void replaceSegment(std::string& text, char mark, int n, std::string_view value)
     text.replace(start, end - start, value);
 }
 
+namespace {
+constexpr size_t kIndexFrom = 4096;  // smaller arrays are cheaper to scan
+}  // namespace
+
+void DynArray::indexFields() const {
+    if (!starts_.empty()) return;
+    starts_.push_back(0);
+    for (size_t i = 0; i < text_.size(); ++i)
+        if (text_[i] == FM) starts_.push_back(i + 1);
+}
+
+int DynArray::DCount() const {
+    if (text_.size() < kIndexFrom) return countSegments(text_, FM);
+    indexFields();
+    return static_cast<int>(starts_.size());
+}
+
+std::string_view DynArray::fieldAt(int f) const {
+    if (f < 1) return {};
+    if (text_.size() < kIndexFrom) return segment(text_, FM, f);
+    indexFields();
+    if (static_cast<size_t>(f) > starts_.size()) return {};
+    size_t from = starts_[f - 1];
+    size_t to = static_cast<size_t>(f) < starts_.size() ? starts_[f] - 1 : text_.size();
+    return std::string_view(text_).substr(from, to - from);
+}
+
 std::string DynArray::Extract(int f, int v, int s) const {
     if (f < 1) return text_;
-    std::string_view field = segment(text_, FM, f);
+    std::string_view field = fieldAt(f);
     if (v < 1) return std::string(field);
     std::string_view value = segment(field, VM, v);
     if (s < 1) return std::string(value);
@@ -54,6 +81,7 @@ std::string DynArray::Extract(int f, int v, int s) const {
 }
 
 void DynArray::Replace(int f, int v, int s, std::string_view value) {
+    starts_.clear();
     if (f == 0) {
         text_ = std::string(value);
         return;
@@ -78,6 +106,6 @@ void DynArray::Replace(int f, int v, int s, std::string_view value) {
     replaceSegment(text_, FM, f, field);
 }
 
-int DynArray::CountValues(int f) const { return countSegments(segment(text_, FM, f), VM); }
+int DynArray::CountValues(int f) const { return countSegments(fieldAt(f), VM); }
 
 }  // namespace dba

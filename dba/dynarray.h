@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dba {
 
@@ -26,8 +27,14 @@ public:
     explicit DynArray(std::string text) : text_(std::move(text)) {}
 
     const std::string& text() const { return text_; }
-    void setText(std::string text) { text_ = std::move(text); }
-    void clear() { text_.clear(); }
+    void setText(std::string text) {
+        text_ = std::move(text);
+        starts_.clear();
+    }
+    void clear() {
+        text_.clear();
+        starts_.clear();
+    }
     bool empty() const { return text_.empty(); }
 
     // element(f) and element(f, v): a whole field, or one value of it.
@@ -47,13 +54,21 @@ public:
     // Number of values of field f (0 for an empty field).
     int CountValues(int f) const;
     // Number of fields (0 for an empty array), and of values of field f.
-    int DCount() const { return countSegments(text_, FM); }
+    int DCount() const;
     int DCount(int f) const { return CountValues(f); }
 
     bool operator==(const DynArray& other) const { return text_ == other.text_; }
 
+    // Field f as a view into the text (valid until the array changes).
+    std::string_view fieldAt(int f) const;
+
 private:
+    void indexFields() const;
+
     std::string text_;
+    // Where each field starts, built on the first read of a large array, so that a
+    // selection of thousands of rows is read row by row in constant time.
+    mutable std::vector<size_t> starts_;
 };
 
 // Replaces segment n of `text` cut at `mark` (padding with marks); n = -1 appends.

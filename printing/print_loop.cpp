@@ -49,11 +49,20 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau) {
 
     payroll::LectureDetailCalcul(s, 1, Tableau);
 
+    // Progress is told per aidé; the rows of one aidé are adjacent.
+    long aidesTotal = 1, aidesFaits = 0;
+    for (long i = 2; i <= n; ++i)
+        if (Tableau.element(static_cast<int>(i), 2) != Tableau.element(static_cast<int>(i - 1), 2)) ++aidesTotal;
+    auto progresser = [&] {
+        if (s.Progression) s.Progression(++aidesFaits, aidesTotal);
+    };
+
     for (long i = 2; i <= n; ++i) {
         const std::string aide = Tableau.element(static_cast<int>(i), 2);
         const std::string precedent = Tableau.element(static_cast<int>(i - 1), 2);
         if (aide != precedent) {
             TraiterAide(s, Tableau, precedent, passer);
+            progresser();
             EffacerAide(s, passer);
         }
         LireEnregistrement(s, passer, s.RecContrat, "CONTRAT", Tableau.element(static_cast<int>(i), 1));
@@ -61,6 +70,7 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau) {
     }
     // The last aidé; the call ends with it, its lines stay as printed.
     TraiterAide(s, Tableau, Tableau.element(static_cast<int>(n), 2), passer);
+    progresser();
 }
 
 }  // namespace printing

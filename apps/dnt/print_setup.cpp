@@ -68,6 +68,15 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
         dialogs::selectionParCodes(s, services_, centre, codes);
     };
     control_ = std::make_unique<control::Ctr_ControleEditVardec>(env);
+    if (o.progress) {
+        // One line on the terminal, rewritten after each aidé.
+        dnt::SharedState& s = control_->state();
+        s.Progression = [&s](long fait, long total) {
+            int pages = s.Imprimante ? s.Imprimante->page() : 0;
+            std::cerr << "\raidés " << fait << "/" << total << ", pages " << pages << std::flush;
+            if (fait == total) std::cerr << "\n";
+        };
+    }
     control_->setTheDatabase(db);
     control_->setTheClient(std::make_shared<std::string>("dnt print"));
     control_->setDroitsUtilisateur(std::make_shared<rights::DroitsUtilisateur>(db, o.user));

@@ -89,3 +89,21 @@ TEST(DynArray, MarksAreNotUtf8) {
     EXPECT_EQ(a.CountValues(2), 1);
     EXPECT_EQ(a.element(1), "CLÉMENT");
 }
+
+TEST(DynArray, LargeArraysReadTheSameThroughTheirIndex) {
+    DynArray a;
+    for (int i = 1; i <= 3000; ++i) a.Replace(i, 0, 0, std::to_string(i) + "\xFD" + "v");
+    ASSERT_GT(a.text().size(), 4096u);
+    EXPECT_EQ(a.DCount(), 3000);
+    EXPECT_EQ(a.element(1, 1), "1");
+    EXPECT_EQ(a.element(2999, 1), "2999");
+    EXPECT_EQ(a.element(3000), "3000\xFDv");
+    EXPECT_EQ(a.element(3001), "");
+    a.setElement(2, "changed");  // a write forgets the index
+    EXPECT_EQ(a.element(2), "changed");
+    EXPECT_EQ(a.element(3), std::string("3\xFDv"));
+    EXPECT_EQ(a.CountValues(3000), 2);
+    a.Replace(-1, 0, 0, "last");
+    EXPECT_EQ(a.DCount(), 3001);
+    EXPECT_EQ(a.element(3001), "last");
+}
