@@ -116,6 +116,16 @@ TEST_F(CalcDetails, MonthsBeforeTheFrancDateAreConverted) {
     EXPECT_EQ(ligne(1, 3), "75.6");
 }
 
+TEST_F(CalcDetails, KindBAmountsBeforeTheFrancDateAreConvertedToo) {
+    contrat("15129001", day("01/01/2020"), "", "B");
+    detail("15129001202404", {{6, "1000"}, {7, "6560"}});
+    t.s.W_MoisConstante9 = "202405";
+    lire({"15129001"});
+    // 65.60 / 6.55957 = 10.0006, rounded to a whole 10.
+    EXPECT_EQ(ligne(1, 3), "10");
+    EXPECT_EQ(t.s.W_MontantMois, 10.0);
+}
+
 TEST_F(CalcDetails, NoConversionUntilTheFrancDateIsPassed) {
     contrat("15129001", day("01/01/2020"));
     t.s.TabConstantesPaie.setText("656\xFE" "656\xFE" "656");

@@ -55,6 +55,12 @@ TEST_F(Constants, NoDateOfEffectLeavesAnEmptyAmountWhichCannotBeConverted) {
     EXPECT_EQ(t.s.TabConstantesPaie.element(1), "");
 }
 
+TEST_F(Constants, TheFirstMonthsAmountIsA16BitIntegerThatOverflows) {
+    // The first month's amount is taken as an integer: 40000 does not fit and is raised.
+    constants("40000", day("01/01/2024"));
+    EXPECT_THROW(payroll::LectureConstantesPaie(t.s), dnt::OverflowError);
+}
+
 TEST_F(Constants, AMissingRecordIsRaised) {
     t.put("CONSTANTESPAIE", "2", {"1"});
     EXPECT_THROW(payroll::LectureConstantesPaie(t.s), dba::DbError);
