@@ -1,0 +1,371 @@
+// dnt_bench_run: times whole unattended runs of the declaration print on a generated
+// database (computation only, journal, PDF, journal rendering, single-aidé host calls),
+// each in its own child process, and prints the figures as a table.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "bench/run_child.h"
+#include "bench/run_modes.h"
+
+namespace fs = std::filesystem;
+using benchrun::ChildOutcome;
+using benchrun::Output;
+using benchrun::Report;
+
+namespace {
+
+const char* kUsage =
+    "usage: dnt_bench_run --dnt PATH [--db PATH | --aides N --seed S] [--work DIR] [--keep]\n"
+    "                     [--centre CODE] [--quarter LABEL|KEY] [--aide CODE] [--single N]\n"
+    "                     [--main-centre-only] [--no-what-if]\n"
+    "  --dnt PATH          the dnt program, timed for the single-aidé host calls\n"
+    "  --db PATH           a database to measure (copied, never written); without it a demo\n"
+    "                      database of --aides aidés (default 5000) and --seed (default 1) is made\n"
+    "  --work DIR          where the copies and outputs go (default a new folder in /tmp,\n"
+    "                      removed at the end unless --keep)\n"
+    "  --centre CODE       the main centre (default 75)\n"
+    "  --quarter Q         the quarter (default the latest of the database)\n"
+    "  --aide CODE         the aidé of the single-aidé runs (default 01001)\n"
+    "  --single N          single-aidé host calls timed (default 20)\n"
+    "  --main-centre-only  do not compute the other centres\n"
+    "  --no-what-if        leave out the compute and pdf runs made inside one database\n"
+    "                      transaction (a comparison: the program commits each record write)\n";
+
+struct Options {
+    std::string dnt, db, work, centre = "75", quarter, aide = "01001";
+    int aides = 5000;
+    unsigned seed = 1;
+    int single = 20;
+    bool keep = false;
+    bool otherCentres = true;
+    bool whatIf = true;
+};
+
+Options parse(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) throw std::invalid_argument(a + " needs a value");
+            return argv[++i];
+        };
+        if (a == "--dnt") o.dnt = value();
+        else if (a == "--db") o.db = value();
+        else if (a == "--work") o.work = value();
+        else if (a == "--centre") o.centre = value();
+        else if (a == "--quarter") o.quarter = value();
+        else if (a == "--aide") o.aide = value();
+        else if (a == "--aides") o.aides = std::stoi(value());
+        else if (a == "--seed") o.seed = static_cast<unsigned>(std::stoul(value()));
+        else if (a == "--single") o.single = std::stoi(value());
+        else if (a == "--keep") o.keep = true;
+        else if (a == "--main-centre-only") o.otherCentres = false;
+        else if (a == "--no-what-if") o.whatIf = false;
+        else if (a == "--help" || a == "-h") {
+            std::cout << kUsage;
+            std::exit(0);
+        } else throw std::invalid_argument("unknown option " + a);
+    }
+    if (o.dnt.empty()) throw std::invalid_argument("--dnt is required");
+    return o;
+}
+
+// A fresh copy of the database for one measurement: the runs write regularisation and
+// detail records, so each starts from the same data.
+void freshCopy(const std::string& from, const std::string& to) {
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) fs::remove(to + suffix);
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        if (!fs::exists(from + suffix)) continue;
+        fs::copy_file(from + suffix, to + suffix, fs::copy_options::overwrite_existing);
+        // On disk before the run starts: a write-back of the copy would slow the run's own syncs.
+        int fd = open((to + suffix).c_str(), O_RDONLY);
+        if (fd >= 0) {
+            fsync(fd);
+            close(fd);
+        }
+    }
+}
+
+std::string fixed(double v, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, v);
+    return text;
+}
+
+std::string megabytes(double bytesOrKb, bool kb) {
+    return fixed(kb ? bytesOrKb / 1024.0 : bytesOrKb / (1024.0 * 1024.0), 1);
+}
+
+struct Row {
+    std::string measure, centre, aides, pages, seconds, cpu, rate, rss, size, note;
+};
+
+void printTable(const std::vector<Row>& rows) {
+    std::vector<std::string> head = {"measure", "centre", "aidés", "pages", "time s", "CPU s", "aidés/s", "peak RSS MB", "output MB", "note"};
+    std::vector<std::vector<std::string>> cells;
+    cells.push_back(head);
+    for (const auto& r : rows) cells.push_back({r.measure, r.centre, r.aides, r.pages, r.seconds, r.cpu, r.rate, r.rss, r.size, r.note});
+    // Widths in characters, counting a UTF-8 sequence once.
+    auto width = [](const std::string& t) {
+        size_t n = 0;
+        for (unsigned char c : t)
+            if ((c & 0xC0) != 0x80) ++n;
+        return n;
+    };
+    std::vector<size_t> w(head.size(), 0);
+    for (const auto& line : cells)
+        for (size_t i = 0; i < line.size(); ++i) w[i] = std::max(w[i], width(line[i]));
+    for (size_t l = 0; l < cells.size(); ++l) {
+        std::string out;
+        for (size_t i = 0; i < cells[l].size(); ++i) {
+            const std::string& t = cells[l][i];
+            std::string pad(w[i] - width(t), ' ');
+            bool left = i == 0 || i == 1 || i + 1 == cells[l].size();
+            out += left ? t + pad : pad + t;
+            if (i + 1 < cells[l].size()) out += "  ";
+        }
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        std::cout << out << "\n";
+        if (l == 0) {
+            size_t total = 0;
+            for (size_t x : w) total += x + 2;
+            std::cout << std::string(total - 2, '-') << "\n";
+        }
+    }
+}
+
+std::string shellQuote(const std::string& t) {
+    if (!t.empty() && t.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-./=:") ==
+                          std::string::npos)
+        return t;
+    std::string q = "'";
+    for (char c : t) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+void fail(const std::string& what, const ChildOutcome& c) {
+    throw std::runtime_error(what + ": " + (c.error.empty() ? "failed" : c.error));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    try {
+        o = parse(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "dnt_bench_run: " << e.what() << "\n" << kUsage;
+        return 2;
+    }
+    const std::string dnt = fs::absolute(o.dnt).string();
+    bool madeWork = false;
+    if (o.work.empty()) {
+        char pattern[] = "/tmp/dnt-bench-run-XXXXXX";
+        if (!mkdtemp(pattern)) {
+            std::perror("mkdtemp");
+            return 1;
+        }
+        o.work = pattern;
+        madeWork = true;
+    } else {
+        fs::create_directories(o.work);
+    }
+    const std::string work = fs::absolute(o.work).string();
+    std::vector<Row> rows;
+    int status = 0;
+    try {
+        // 1. The database: generated once, in a child, unless one is given.
+        std::string source = o.db.empty() ? work + "/source.db" : fs::absolute(o.db).string();
+        if (o.db.empty()) {
+            std::cerr << "generating " << o.aides << " aidés (seed " << o.seed << ") into " << source << " ...\n";
+            ChildOutcome g = benchrun::runInChild([&](Report& r) {
+                r.set("summary", benchrun::generateDatabase(source, o.aides, o.seed));
+            });
+            if (!g.ok) fail("generation", g);
+            std::cerr << "  " << g.text("summary") << " (" << fixed(g.wallSeconds, 1) << " s)\n";
+            rows.push_back({"generate", "", std::to_string(o.aides), "", fixed(g.wallSeconds, 2), fixed(g.cpuSeconds, 2), "",
+                            megabytes(g.peakRssKb, true), megabytes(fs::file_size(source), false), "database file"});
+        }
+        ChildOutcome f = benchrun::runInChild([&](Report& r) {
+            benchrun::DatabaseFacts facts = benchrun::readFacts(source);
+            std::string quarters, centres;
+            for (const auto& q : facts.quarters) quarters += (quarters.empty() ? "" : "|") + q;
+            for (const auto& c : facts.centres) centres += (centres.empty() ? "" : " ") + c;
+            r.set("quarters", quarters);
+            r.set("centres", centres);
+            r.set("aides", facts.aides);
+        });
+        if (!f.ok) fail("reading the database", f);
+        std::vector<std::string> quarters, centres;
+        {
+            std::string q = f.text("quarters"), item;
+            std::istringstream in(q);
+            while (std::getline(in, item, '|')) quarters.push_back(item);
+            std::istringstream cin(f.text("centres"));
+            while (cin >> item) centres.push_back(item);
+        }
+        if (quarters.empty()) throw std::runtime_error("the database has no quarter to print");
+        std::string label = quarters.front();
+        if (!o.quarter.empty()) {
+            auto it = std::find_if(quarters.begin(), quarters.end(), [&](const std::string& q) {
+                return q == o.quarter || benchrun::quarterKey(q) == o.quarter;
+            });
+            if (it == quarters.end()) throw std::runtime_error("no quarter \"" + o.quarter + "\" in the database");
+            label = *it;
+        }
+        const std::string key = benchrun::quarterKey(label);
+        std::cerr << "database " << source << ": " << f.text("aides") << " aidés; quarter " << label << " (" << key
+                  << "); centres " << f.text("centres") << "\n";
+
+        const std::string runDb = work + "/run.db";
+        auto measure = [&](const std::string& name, const std::string& centre, Output output, const std::string& file,
+                           const std::string& aide = "", bool oneTransaction = false) {
+            freshCopy(source, runDb);
+            if (!file.empty()) fs::remove(file);
+            std::cerr << name << " (centre " << centre << (aide.empty() ? "" : ", aidé " + aide) << ") ...\n";
+            ChildOutcome c = benchrun::runInChild([&](Report& r) {
+                benchrun::RunOptions ro;
+                ro.db = runDb;
+                ro.quarterLabel = label;
+                ro.centre = centre;
+                ro.aide = aide;
+                ro.output = output;
+                ro.file = file;
+                ro.oneTransaction = oneTransaction;
+                benchrun::RunFigures fig = benchrun::runUnattended(ro);
+                r.set("seconds", fig.seconds);
+                r.set("aides", fig.aides);
+                r.set("pages", fig.pages);
+            });
+            if (!c.ok) fail(name, c);
+            return c;
+        };
+        auto rowOf = [&](const std::string& name, const std::string& centre, const ChildOutcome& c,
+                         const std::string& file, const std::string& note) {
+            double s = c.number("seconds");
+            double aides = c.number("aides");
+            Row r{name, centre, fixed(aides, 0), fixed(c.number("pages"), 0), fixed(s, 3), fixed(c.cpuSeconds, 3),
+                  s > 0 ? fixed(aides / s, 0) : "", megabytes(c.peakRssKb, true), "", note};
+            if (!file.empty() && fs::exists(file)) r.size = megabytes(fs::file_size(file), false);
+            return r;
+        };
+
+        // 2. Computation and database work, no rendering.
+        ChildOutcome compute = measure("compute", o.centre, Output::Null, "");
+        rows.push_back(rowOf("compute", o.centre, compute, "", "null printer"));
+        if (o.otherCentres) {
+            for (const auto& c : centres) {
+                if (c == o.centre) continue;
+                ChildOutcome other = measure("compute", c, Output::Null, "");
+                rows.push_back(rowOf("compute", c, other, "", "null printer"));
+            }
+        }
+        // 3. The journal printer.
+        const std::string journal = work + "/run.journal";
+        ChildOutcome jnl = measure("journal", o.centre, Output::Journal, journal);
+        rows.push_back(rowOf("journal", o.centre, jnl, journal, "journal file"));
+        // 4. The PDF printer.
+        const std::string pdf = work + "/run.pdf";
+        ChildOutcome pdfRun = measure("pdf", o.centre, Output::Pdf, pdf);
+        rows.push_back(rowOf("pdf", o.centre, pdfRun, pdf, "QtPrinterSystem index 0"));
+        // 5. The journal of step 3 rendered to PDF alone.
+        const std::string rendered = work + "/render.pdf";
+        fs::remove(rendered);
+        std::cerr << "render ...\n";
+        ChildOutcome render = benchrun::runInChild([&](Report& r) {
+            r.set("seconds", benchrun::renderJournal(journal, rendered));
+        });
+        if (!render.ok) fail("render", render);
+        {
+            Row r = rowOf("render", o.centre, render, rendered, "journal -> PDF");
+            r.aides = jnl.text("aides");
+            r.pages = jnl.text("pages");
+            double s = render.number("seconds");
+            r.rate = s > 0 ? fixed(jnl.number("aides") / s, 0) : "";
+            rows.push_back(r);
+        }
+        // The same runs with one commit instead of one per record write.
+        ChildOutcome computeTx, pdfTx;
+        if (o.whatIf) {
+            computeTx = measure("compute, one transaction", o.centre, Output::Null, "", "", true);
+            rows.push_back(rowOf("compute 1 tx", o.centre, computeTx, "", "what if: one commit"));
+            pdfTx = measure("pdf, one transaction", o.centre, Output::Pdf, work + "/run-tx.pdf", "", true);
+            rows.push_back(rowOf("pdf 1 tx", o.centre, pdfTx, work + "/run-tx.pdf", "what if: one commit"));
+        }
+        // 6. The single aidé in process (shows what the host call adds), then as a host calls it.
+        ChildOutcome one = measure("single in-process", o.centre, Output::Pdf, work + "/one-inproc.pdf", o.aide);
+        rows.push_back(rowOf("single in-process", o.centre, one, work + "/one-inproc.pdf", "aidé " + o.aide + ", PDF"));
+        if (one.number("aides") != 1)
+            std::cerr << "warning: aidé " << o.aide << " printed " << one.text("aides")
+                      << " declarations on centre " << o.centre << " (expected 1)\n";
+        std::vector<double> times;
+        long singleRss = 0;
+        double singleCpu = 0;
+        const std::string onePdf = work + "/one.pdf";
+        std::cerr << "single x" << o.single << " (" << dnt << ") ...\n";
+        for (int i = 0; i < o.single; ++i) {
+            freshCopy(source, runDb);
+            ChildOutcome c = benchrun::runProgram({dnt, "print", "--db", runDb, "--quarter", key, "--centre", o.centre,
+                                                   "--omr", "--aide", o.aide, "--output", onePdf});
+            if (!c.ok) fail("dnt print", c);
+            times.push_back(c.wallSeconds);
+            singleRss = std::max(singleRss, c.peakRssKb);
+            singleCpu += c.cpuSeconds;
+        }
+        double median = 0, best = 0;
+        if (!times.empty()) {
+            std::vector<double> sorted = times;
+            std::sort(sorted.begin(), sorted.end());
+            size_t n = sorted.size();
+            median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+            best = sorted.front();
+            Row r{"single dnt", o.centre, "1", "", fixed(median * 1000, 1) + " ms", fixed(singleCpu / n * 1000, 1) + " ms", "",
+                  megabytes(singleRss, true), "",
+                  "median of " + std::to_string(n) + ", min " + fixed(best * 1000, 1) + " ms"};
+            if (fs::exists(onePdf)) r.size = megabytes(fs::file_size(onePdf), false);
+            rows.push_back(r);
+        }
+
+        // The table and the goals.
+        std::cout << "\nWhole runs, quarter " << label << " (" << key << "), database " << source << " ("
+                  << f.text("aides") << " aidés)\n\n";
+        printTable(rows);
+        double ratio = render.number("seconds") > 0 ? pdfRun.number("seconds") / render.number("seconds") : 0;
+        double pdfMb = pdfRun.peakRssKb / 1024.0;
+        std::cout << "\n";
+        std::cout << "pdf / render time        " << fixed(ratio, 2) << "   (goal <= 1.30)  " << (ratio <= 1.3 ? "met" : "MISSED") << "\n";
+        if (o.whatIf && render.number("seconds") > 0)
+            std::cout << "pdf 1 tx / render time   " << fixed(pdfTx.number("seconds") / render.number("seconds"), 2)
+                      << "   (what if the run committed once)\n";
+        std::cout << "pdf peak RSS             " << fixed(pdfMb, 1) << " MB   (goal < 200 MB)  " << (pdfMb < 200 ? "met" : "MISSED") << "\n";
+        std::cout << "single dnt median / min  " << fixed(median * 1000, 1) << " / " << fixed(best * 1000, 1)
+                  << " ms   (goal < 150 ms)  " << (median < 0.150 ? "met" : "MISSED") << "\n";
+        std::cout << "\nTime: inside each child, database open to document closed (the PDF runs create the GUI\n"
+                     "application before). CPU: user + system of the whole child. Peak RSS: the child's ru_maxrss.\n"
+                     "single dnt: wall time of the whole process, fork to reaping; its CPU is the mean.\n";
+        std::cout << "\nReproduce:";
+        for (int i = 0; i < argc; ++i) std::cout << " " << shellQuote(argv[i]);
+        std::cout << "\n";
+    } catch (const std::exception& e) {
+        std::cerr << "dnt_bench_run: " << e.what() << "\n";
+        status = 1;
+    }
+    if (madeWork && !o.keep) {
+        std::error_code ec;
+        fs::remove_all(work, ec);
+    } else {
+        std::cerr << "outputs kept in " << work << "\n";
+    }
+    return status;
+}
