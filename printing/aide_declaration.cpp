@@ -45,6 +45,16 @@ void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::s
     passer([&] { s.W_Regul = dnt::Long32(0); });
     if (s.W_NbAidants.value() == 0) return;
 
+    // The aidé's two records are written in one transaction: both or neither, and one
+    // flush to disk per declaration instead of one per record and lock.
+    if (s.TheDatabase) {
+        s.TheDatabase->storage().transaction([&] { DeclarerAide(s, Tableau, A, passer); });
+    } else {
+        DeclarerAide(s, Tableau, A, passer);
+    }
+}
+
+void DeclarerAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A, PassageErreurs& passer) {
     LectureRegularisation(s, A, passer);
 
     // The gross amounts of the lines, in currency; an empty amount adds nothing.

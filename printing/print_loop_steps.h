@@ -18,6 +18,8 @@ bool LireEnregistrement(dnt::SharedState& s, PassageErreurs& passer, dba::Record
 // The whole of one aidé (code A) once its rows have been read: sector check, regularisation,
 // charge detail, printed pages and records written.
 void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A, PassageErreurs& passer);
+// From the regularisation to the records written back, for an aidé that has lines.
+void DeclarerAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A, PassageErreurs& passer);
 
 // Sets the loop's error trap, then reads the aidé's REGULDNT record and takes its unused
 // amounts into W_Regul, stamping them with the quarter; writes the record back.
