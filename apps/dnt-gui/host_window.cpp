@@ -1,0 +1,82 @@
+// The host window around the control.
+#include "apps/dnt-gui/host_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStatusBar>
+
+#include "rights/droits.h"
+#include "ui/qt/guarded.h"
+#include "ui/qt/presenter.h"
+#include "ui/qt/text.h"
+
+namespace gui {
+
+namespace {
+// What the host hands the control as its client: who runs it.
+struct Client {
+    std::string program = "dnt-gui";
+    std::string user;
+};
+}  // namespace
+
+HostWindow::HostWindow(std::shared_ptr<dba::Database> db, const std::string& dbPath, const std::string& user,
+                       long today, const std::string& journal) {
+    setObjectName(QStringLiteral("HostWindow"));
+    ui::qt::DesktopSetup setup;
+    setup.appPath = QCoreApplication::applicationDirPath().toStdString();
+    setup.today = [today] { return today; };
+    setup.journal = journal;
+    desktop_ = std::make_unique<ui::qt::DesktopControl>(setup);
+    desktop_->services().onUnloadHost = [this] { close(); };
+    desktop_->chooser().setParent(this);
+
+    control::Ctr_ControleEditVardec& ctl = desktop_->control();
+    ctl.setTheDatabase(db);
+    ctl.setTheClient(std::make_shared<Client>(Client{"dnt-gui", user}));
+    ctl.setDroitsUtilisateur(std::make_shared<rights::DroitsUtilisateur>(db, user));
+
+    setCentralWidget(&desktop_->view());
+    auto* progress = new ui::qt::ProgressLabel(this);
+    statusBar()->addWidget(progress, 1);
+    desktop_->setProgressLabel(progress);
+    statusBar()->addPermanentWidget(new QLabel(
+        QStringLiteral("%1 — %2").arg(QFileInfo(ui::qt::toQ(dbPath)).fileName(), ui::qt::toQ(user)), this));
+    setWindowTitle(QStringLiteral("Edition des Déclarations Nominatives Trimestrielles"));
+}
+
+HostWindow::~HostWindow() {
+    takeCentralWidget();  // the control's view goes with the control
+    desktop_.reset();
+}
+
+bool HostWindow::init() {
+    std::string failure;
+    bool ok = ui::qt::guarded([&] {
+        try {
+            desktop_->control().Init();
+        } catch (const std::exception& e) {
+            failure = ui::qt::errorText(e);
+        }
+    });
+    if (ok && failure.empty()) return true;
+    desktop_->services().recover();
+    ui::qt::presenter().message(this,
+                                QStringLiteral("L'écran des déclarations ne peut pas être préparé.\n\n%1")
+                                    .arg(ui::qt::toQ(failure)),
+                                QMessageBox::Critical, QStringLiteral("Message TALMIRAN"));
+    return false;
+}
+
+void HostWindow::closeEvent(QCloseEvent* event) {
+    // While a run prints, the control holds the screen: the window stays.
+    if (!desktop_->control().surface().enabled()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace gui

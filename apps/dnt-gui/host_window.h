@@ -1,0 +1,33 @@
+// The host window of dnt-gui: it embeds the declaration control's screen, hands the
+// control the database, a client object and the user's rights, calls Init, shows the
+// progress of a run in its status bar, and closes when the control unloads it.
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+
+#include "dba/database.h"
+#include "ui/qt/desktop_control.h"
+
+namespace gui {
+
+class HostWindow : public QMainWindow {
+public:
+    HostWindow(std::shared_ptr<dba::Database> db, const std::string& dbPath, const std::string& user, long today,
+               const std::string& journal = {});
+    ~HostWindow() override;
+
+    ui::qt::DesktopControl& desktop() { return *desktop_; }
+    // Init of the control; false (the error shown) when it failed.
+    bool init();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::unique_ptr<ui::qt::DesktopControl> desktop_;
+};
+
+}  // namespace gui

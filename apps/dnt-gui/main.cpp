@@ -1,0 +1,93 @@
+// dnt-gui: the desktop program that prints the quarterly nominative declarations. It opens
+// the database (asking for it without --db), shows the declaration control in its window,
+// and ends when the control closes the window.
+#include <QApplication>
+#include <QMessageBox>
+
+#include <iostream>
+#include <memory>
+
+#include "apps/dnt-gui/host_window.h"
+#include "apps/dnt-gui/options.h"
+#include "apps/dnt-gui/screenshot.h"
+#include "dba/database.h"
+#include "printing/qt/printer_fonts.h"
+#include "ui/driver.h"
+#include "ui/qt/guarded.h"
+#include "ui/qt/presenter.h"
+#include "ui/qt/text.h"
+
+namespace {
+
+const QString kTitle = QStringLiteral("Message TALMIRAN");
+
+void fail(const QString& text) {
+    ui::qt::presenter().message(nullptr, text, QMessageBox::Critical, kTitle);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("dnt-gui"));
+
+    std::string error;
+    std::optional<gui::Options> parsed = gui::parseOptions(argc, argv, error);
+    if (!parsed) {
+        std::cerr << error;
+        return error == gui::kUsage ? 0 : 2;
+    }
+    gui::Options o = *parsed;
+    const bool picture = !o.screenshot.empty();
+    if (picture) {
+        // Nobody is at the screen: the messages go to standard error.
+        ui::qt::presenter().message = [](QWidget*, const QString& text, QMessageBox::Icon, const QString&) {
+            std::cerr << "dnt-gui: " << ui::qt::fromQ(text) << "\n";
+        };
+    }
+
+    if (o.db.empty()) {
+        if (picture) {
+            std::cerr << "dnt-gui: --screenshot needs --db\n";
+            return 2;
+        }
+        QString chosen = ui::qt::presenter().openFile(nullptr, QStringLiteral("Base des déclarations"), QString(),
+                                                      QStringLiteral("Bases (*.db *.sqlite);;Tous les fichiers (*)"));
+        if (chosen.isEmpty()) return 0;
+        o.db = ui::qt::fromQ(chosen);
+    }
+
+    std::shared_ptr<dba::Database> db;
+    try {
+        db = dba::Database::Open(o.db);
+    } catch (const std::exception& e) {
+        if (picture) std::cerr << "dnt-gui: " << e.what() << "\n";
+        else fail(QStringLiteral("La base « %1 » ne peut pas être ouverte.\n\n%2")
+                      .arg(ui::qt::toQ(o.db), ui::qt::toQ(ui::qt::errorText(e))));
+        return 1;
+    }
+    try {
+        printing::qt::registerPrinterFonts();  // the screen's "Courier New" too
+    } catch (const std::exception&) {
+        // Printing will say what is missing; the screen falls back to a fixed-pitch font.
+    }
+
+    gui::HostWindow host(db, o.db, o.user, o.today, o.journal);
+    if (!host.init()) return 1;
+    if (!o.centre.empty() && host.desktop().control().Txt_CtrUrssaf->enabled()) {
+        ui::qt::guarded([&] {
+            control::Ctr_ControleEditVardec& ctl = host.desktop().control();
+            ui::Driver person(ctl.surface());
+            person.replaceText(*ctl.Txt_CtrUrssaf, o.centre);
+            person.tab();
+        });
+    }
+    if (picture) {
+        bool ok = o.dialog ? gui::screenshotDialog(host, o.search, o.screenshot, error)
+                           : gui::screenshotMain(host, o.screenshot, error);
+        if (!ok) std::cerr << "dnt-gui: " << error << "\n";
+        return ok ? 0 : 1;
+    }
+    host.show();
+    return app.exec();
+}

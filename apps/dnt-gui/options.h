@@ -1,0 +1,27 @@
+// The command line of dnt-gui.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace gui {
+
+struct Options {
+    std::string db;     // the database file; asked for when empty
+    std::string user;   // the login whose rights apply
+    long today = 0;     // today's day number
+    // Hidden options for the documentation's pictures: write the screen (or, with
+    // `dialog`, the individual selection window) to a PNG file after Init and leave.
+    std::string screenshot;
+    bool dialog = false;
+    std::string centre;  // typed into the centre entry first
+    std::string search;  // searched in the selection window
+    std::string journal;  // print journal of every run
+};
+
+// The options, or a message for the person (usage or error) in `error`.
+std::optional<Options> parseOptions(int argc, char** argv, std::string& error);
+
+extern const char* const kUsage;
+
+}  // namespace gui

@@ -1,0 +1,100 @@
+// The centre entry of the screen, typed into the real widgets: padding, the centre's
+// name, refused keys and the unknown-centre message.
+#include <QClipboard>
+#include <QComboBox>
+#include <QPushButton>
+
+#include "screen_fixture.h"
+
+namespace uiqttest {
+namespace {
+
+using CentreEntry = ScreenFixture;
+
+TEST_F(CentreEntry, SingleDigitAndTabGivesTwoDigitsAndTheCentreName) {
+    open();
+    auto* code = w<QLineEdit>("Txt_CtrUrssaf");
+    auto* name = w<QComboBox>("Cbo_CtrUrssaf");
+    EXPECT_FALSE(w<QPushButton>("Cmd_OK")->isEnabled());
+    QTest::keyClicks(code, "7");
+    EXPECT_EQ(code->text(), "7");
+    QTest::keyClick(code, Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(code->text(), "07");
+    EXPECT_EQ(name->currentText(), "URSSAF DE L'ARDECHE");
+    EXPECT_EQ(ctl().Txt_CtrUrssaf->text(), "07");
+    EXPECT_TRUE(w<QPushButton>("Cmd_OK")->isEnabled());
+    // Tab moved the focus on, in the model's order.
+    EXPECT_EQ(ctl().surface().activeControl(), ctl().Cbo_CtrUrssaf);
+    EXPECT_TRUE(name->hasFocus() || name->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(person.messages.empty());
+}
+
+TEST_F(CentreEntry, ALetterIsIgnored) {
+    open();
+    auto* code = w<QLineEdit>("Txt_CtrUrssaf");
+    QTest::keyClicks(code, "a");
+    EXPECT_EQ(code->text(), "");
+    QTest::keyClicks(code, "7x5");
+    EXPECT_EQ(code->text(), "75");
+    EXPECT_EQ(w<QComboBox>("Cbo_CtrUrssaf")->currentText(), "URSSAF DE PARIS");
+}
+
+TEST_F(CentreEntry, EnterPadsWithoutReachingTheBox) {
+    open();
+    auto* code = w<QLineEdit>("Txt_CtrUrssaf");
+    QTest::keyClicks(code, "7");
+    QTest::keyClick(code, Qt::Key_Return);
+    EXPECT_EQ(code->text(), "07");
+    EXPECT_EQ(w<QComboBox>("Cbo_CtrUrssaf")->currentText(), "URSSAF DE L'ARDECHE");
+}
+
+TEST_F(CentreEntry, UnknownCentreIsReportedWithTheControlsTitleAndTheWarningIcon) {
+    open();
+    auto* code = w<QLineEdit>("Txt_CtrUrssaf");
+    QTest::keyClicks(code, "99");
+    settle();
+    ASSERT_EQ(person.messages.size(), 1u);
+    EXPECT_EQ(person.messages[0].text, "Ce centre Urssaf n'existe pas.");
+    EXPECT_EQ(person.messages[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(person.messages[0].title, "Message TALMIRAN");
+    EXPECT_EQ(code->text(), "");
+    EXPECT_TRUE(code->hasFocus());
+    EXPECT_FALSE(w<QPushButton>("Cmd_OK")->isEnabled());
+}
+
+TEST_F(CentreEntry, PastingIsRefusedLikeAnyKeyThatIsNotADigit) {
+    open();
+    auto* code = w<QLineEdit>("Txt_CtrUrssaf");
+    QApplication::clipboard()->setText("75");
+    QTest::keyClick(code, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(code->text(), "");
+}
+
+TEST_F(CentreEntry, BackspaceAndTheCaretWorkThroughTheModel) {
+    open();
+    auto* code = w<QLineEdit>("Txt_CtrUrssaf");
+    QTest::keyClicks(code, "9");
+    QTest::keyClick(code, Qt::Key_Backspace);
+    EXPECT_EQ(code->text(), "");
+    QTest::keyClicks(code, "5");
+    QTest::keyClick(code, Qt::Key_Home);
+    EXPECT_EQ(ctl().Txt_CtrUrssaf->selStart(), 0);
+    QTest::keyClicks(code, "7");  // typed before the 5
+    EXPECT_EQ(code->text(), "75");
+    EXPECT_EQ(w<QComboBox>("Cbo_CtrUrssaf")->currentText(), "URSSAF DE PARIS");
+}
+
+TEST_F(CentreEntry, ChoosingACentreInTheListFillsTheCode) {
+    open();
+    auto* name = w<QComboBox>("Cbo_CtrUrssaf");
+    int row = name->findText("URSSAF DES HAUTS-DE-SEINE");
+    ASSERT_GE(row, 0);
+    name->activated(row);  // as the drop-down reports a choice
+    settle();
+    EXPECT_EQ(w<QLineEdit>("Txt_CtrUrssaf")->text(), "92");
+    EXPECT_TRUE(w<QPushButton>("Cmd_OK")->isEnabled());
+}
+
+}  // namespace
+}  // namespace uiqttest

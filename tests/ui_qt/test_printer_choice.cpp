@@ -1,0 +1,97 @@
+// The printer choice of the desktop: the printer dialog lists the program's printers,
+// gives the copies, and asks for the file of the PDF and matrix printers.
+#include <QListWidget>
+#include <QSpinBox>
+
+#include "../dba/test_support.h"
+#include "printing/qt/printers.h"
+#include "qt_test_support.h"
+#include "ui/qt/printer_chooser.h"
+#include "ui/qt/printer_dialog.h"
+
+namespace uiqttest {
+namespace {
+
+class PrinterChoice : public ::testing::Test {
+protected:
+    PrinterChoice() {
+        app();
+        chooser.proposedName = [] { return std::string("DNT-20132-75"); };
+        chooser.setFolder(ui::qt::toQ(tmp.dir()));
+    }
+    ScriptedPresenter person;
+    testsupport::TempDb tmp;
+    ui::qt::DesktopPrinters printers;
+    ui::qt::PrinterChooser chooser{printers};
+};
+
+TEST_F(PrinterChoice, TheDialogListsThePdfAndMatrixPrintersFirst) {
+    std::vector<std::string> seen;
+    person.modal = [&](QDialog& d) {
+        auto& dialog = dynamic_cast<ui::qt::PrinterDialog&>(d);
+        for (int i = 0; i < dialog.list().count(); ++i)
+            seen.push_back(dialog.list().item(i)->data(Qt::UserRole).toString().toStdString());
+        EXPECT_EQ(dialog.copiesBox().minimum(), 1);
+        EXPECT_EQ(dialog.copiesBox().maximum(), 99);
+        EXPECT_EQ(dialog.copies(), 1);
+        EXPECT_EQ(dialog.printerIndex(), 0);
+        return int(QDialog::Rejected);
+    };
+    long copies = 7;
+    EXPECT_EQ(chooser.choose(copies), -1);  // cancelled
+    EXPECT_EQ(seen, printing::qt::printerNames());
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_EQ(seen[0], "PDF");
+    EXPECT_EQ(seen[1], "MATRICIELLE");
+}
+
+TEST_F(PrinterChoice, PdfAsksForTheFileAndGivesTheCopies) {
+    person.modal = [](QDialog& d) {
+        auto& dialog = dynamic_cast<ui::qt::PrinterDialog&>(d);
+        dialog.setPrinterIndex(0);
+        dialog.setCopies(3);
+        return int(QDialog::Accepted);
+    };
+    person.saveAnswer = tmp.dir() + "/sortie.pdf";
+    long copies = 1;
+    EXPECT_EQ(chooser.choose(copies), 0);
+    EXPECT_EQ(copies, 3);
+    ASSERT_EQ(person.proposedFiles.size(), 1u);
+    EXPECT_EQ(person.proposedFiles[0], tmp.dir() + "/DNT-20132-75.pdf");
+    EXPECT_EQ(printers.output().string(), tmp.dir() + "/sortie.pdf");
+}
+
+TEST_F(PrinterChoice, TheMatrixPrinterWritesAText) {
+    person.modal = [](QDialog& d) {
+        dynamic_cast<ui::qt::PrinterDialog&>(d).setPrinterIndex(1);
+        return int(QDialog::Accepted);
+    };
+    person.saveAnswer = tmp.dir() + "/sortie.txt";
+    long copies = 0;
+    EXPECT_EQ(chooser.choose(copies), 1);
+    EXPECT_EQ(copies, 1);
+    EXPECT_EQ(person.proposedFiles.at(0), tmp.dir() + "/DNT-20132-75.txt");
+}
+
+TEST_F(PrinterChoice, CancellingTheFileGoesBackToThePrinters) {
+    int shown = 0;
+    person.modal = [&](QDialog&) { return ++shown == 1 ? int(QDialog::Accepted) : int(QDialog::Rejected); };
+    person.saveAnswer = "";
+    long copies = 1;
+    EXPECT_EQ(chooser.choose(copies), -1);
+    EXPECT_EQ(shown, 2);
+}
+
+TEST_F(PrinterChoice, TheDialogsOwnButtons) {
+    ui::qt::PrinterDialog dialog({"PDF", "MATRICIELLE", "Bureau"});
+    dialog.show();
+    dialog.setPrinterIndex(2);
+    dialog.copiesBox().selectAll();
+    QTest::keyClicks(&dialog.copiesBox(), "5");
+    EXPECT_EQ(dialog.copies(), 5);
+    EXPECT_EQ(dialog.printerIndex(), 2);
+    EXPECT_EQ(dialog.list().item(2)->text(), "Bureau");
+}
+
+}  // namespace
+}  // namespace uiqttest

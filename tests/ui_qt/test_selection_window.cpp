@@ -1,0 +1,203 @@
+// The individual selection window on the desktop: the code and the search fill the
+// possible block, clicks keep its three lists in step, the arrows add and remove, the
+// block's scroll bar scrolls its lists, and only Imprimer or Retour close it.
+#include <QGroupBox>
+#include <QLabel>
+
+#include "selection_fixture.h"
+#include "ui/list_box.h"
+
+namespace uiqttest {
+namespace {
+
+using SelectionWindow = SelectionFixture;
+
+TEST_F(SelectionWindow, CaptionsAndFirstState) {
+    open();
+    EXPECT_EQ(ui::qt::fromQ(shown->windowTitle()),
+              "Edition des Déclarations Nominatives Trimestrielles  : sélection individuelle");
+    EXPECT_EQ(w<QGroupBox>("Fra_Pos")->title(), "Possibles ");
+    EXPECT_EQ(w<QGroupBox>("Fra_Selec")->title(), "Sélectionnés ");
+    EXPECT_EQ(w<QLabel>("Etq_NomPrenomSel")->text(), "Nom Prénom ");
+    EXPECT_EQ(w<QPushButton>("Cmd_Imprimer")->text(), "Imprimer");
+    EXPECT_FALSE(w<QPushButton>("Cmd_Imprimer")->isEnabled());
+    EXPECT_FALSE(w<QPushButton>("Cmd_Recherche")->isEnabled());
+    EXPECT_FALSE(w<QGroupBox>("Fra_Pos")->isEnabled());
+    EXPECT_FALSE(w<QPushButton>("Cmd_SelectAides")->icon().isNull());  // a picture, no caption
+    // The three lists of a block read as one table: side by side, the bar at the right.
+    auto x = [&](const char* n) { return w<QWidget>(n)->mapTo(shown.get(), QPoint()).x(); };
+    EXPECT_LT(x("Lst_CodPos"), x("Lst_NomPrenomPos"));
+    EXPECT_LT(x("Lst_NomPrenomPos"), x("Lst_AdressePos"));
+    EXPECT_LT(x("Lst_AdressePos"), x("Bdv_Pos"));
+    EXPECT_GE(w<QListWidget>("Lst_CodPos")->height(), 7 * w<QListWidget>("Lst_CodPos")->fontMetrics().height());
+}
+
+TEST_F(SelectionWindow, ATypedCodeListsItsAide) {
+    open();
+    auto* code = w<QLineEdit>("Txt_CodAide");
+    QTest::mouseClick(code, Qt::LeftButton);
+    QTest::keyClicks(code, "5x8569");
+    EXPECT_EQ(code->text(), "58569");
+    EXPECT_EQ(rows("Lst_CodPos"), std::vector<std::string>{"58569"});
+    EXPECT_EQ(rows("Lst_NomPrenomPos"), std::vector<std::string>{"DUBOIS JEAN-CHRISTOPHE"});
+    EXPECT_EQ(w<QLineEdit>("Txt_NomPrenomAide")->text(), "DUBOIS JEAN-CHRISTOPHE");
+    EXPECT_TRUE(w<QGroupBox>("Fra_Pos")->isEnabled());
+}
+
+TEST_F(SelectionWindow, AShortCodeIsPaddedWhenTheFocusLeaves) {
+    open();
+    auto* code = w<QLineEdit>("Txt_CodAide");
+    QTest::mouseClick(code, Qt::LeftButton);
+    QTest::keyClicks(code, "3326");
+    QTest::mouseClick(w<QLineEdit>("Txt_NomPrenomAide"), Qt::LeftButton);  // LostFocus
+    settle();
+    EXPECT_EQ(code->text(), "03326");
+    EXPECT_EQ(rows("Lst_NomPrenomPos"), std::vector<std::string>{"RIVIÈRE THOMAS"});
+}
+
+TEST_F(SelectionWindow, AnUnknownCodeIsAWarningOfTheWindow) {
+    open();
+    auto* code = w<QLineEdit>("Txt_CodAide");
+    QTest::mouseClick(code, Qt::LeftButton);
+    QTest::keyClicks(code, "99999");
+    settle();
+    ASSERT_EQ(person.messages.size(), 1u);
+    EXPECT_EQ(person.messages[0].text, "Cet aidé n'existe pas.");
+    EXPECT_EQ(person.messages[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(person.messages[0].title, "Message TALMIRAN");
+    EXPECT_EQ(code->text(), "");
+    EXPECT_TRUE(code->hasFocus());
+}
+
+TEST_F(SelectionWindow, EnterInTheNameBoxSearches) {
+    open();
+    auto* name = w<QLineEdit>("Txt_NomPrenomAide");
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClicks(name, "d");
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(rows("Lst_CodPos"), (std::vector<std::string>{"58569", "61594", "58210", "13113", "11945"}));
+}
+
+TEST_F(SelectionWindow, AClickMarksTheRowInTheThreeLists) {
+    open();
+    search("D");
+    clickRow("Lst_NomPrenomPos", 1);
+    EXPECT_EQ(marked("Lst_CodPos"), std::vector<int>{1});
+    EXPECT_EQ(marked("Lst_NomPrenomPos"), std::vector<int>{1});
+    EXPECT_EQ(marked("Lst_AdressePos"), std::vector<int>{1});
+    clickRow("Lst_AdressePos", 3);
+    EXPECT_EQ(marked("Lst_CodPos"), (std::vector<int>{1, 3}));
+    clickRow("Lst_CodPos", 1);  // a second click unmarks
+    EXPECT_EQ(marked("Lst_NomPrenomPos"), std::vector<int>{3});
+}
+
+TEST_F(SelectionWindow, TheArrowsAddInNameOrderAndRemove) {
+    open();
+    search("M");
+    clickRow("Lst_CodPos", 4);  // MORIN
+    clickRow("Lst_CodPos", 0);  // MARCHAND CATHERINE
+    QTest::mouseClick(w<QPushButton>("Cmd_SelectAides"), Qt::LeftButton);
+    EXPECT_EQ(rows("Lst_NomPrenomSel"), (std::vector<std::string>{"MARCHAND CATHERINE", "MORIN JULIE"}));
+    EXPECT_TRUE(marked("Lst_CodPos").empty());
+    EXPECT_TRUE(w<QPushButton>("Cmd_Imprimer")->isEnabled());
+    clickRow("Lst_CodPos", 2, true);  // a double click adds MATHIEU
+    EXPECT_EQ(rows("Lst_CodSel"), (std::vector<std::string>{"05358", "04581", "35488"}));
+    clickRow("Lst_NomPrenomSel", 1);
+    QTest::mouseClick(w<QPushButton>("Cmd_SuppAides"), Qt::LeftButton);
+    EXPECT_EQ(rows("Lst_CodSel"), (std::vector<std::string>{"05358", "35488"}));
+    clickRow("Lst_AdresseSel", 0, true);  // a double click removes
+    EXPECT_EQ(rows("Lst_CodSel"), std::vector<std::string>{"35488"});
+}
+
+TEST_F(SelectionWindow, TheBlocksScrollBarScrollsItsLists) {
+    open();
+    search("D");
+    search("M");  // the searches accumulate: ten aidés for seven rows
+    ASSERT_EQ(rows("Lst_CodPos").size(), 10u);
+    auto* bar = w<QScrollBar>("Bdv_Pos");
+    EXPECT_TRUE(bar->isEnabled());
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(bar->maximum(), 9);
+    EXPECT_EQ(bar->value(), 0);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    settle();
+    EXPECT_EQ(fenetre->Bdv_Pos->value(), bar->value());
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_EQ(fenetre->Lst_CodPos->listIndex(), bar->value());
+    EXPECT_EQ(fenetre->Lst_AdressePos->listIndex(), bar->value());
+    // The current row is scrolled into view in the three lists alike.
+    const int top = w<QListWidget>("Lst_CodPos")->verticalScrollBar()->value();
+    EXPECT_GT(top, 0);
+    EXPECT_EQ(w<QListWidget>("Lst_NomPrenomPos")->verticalScrollBar()->value(), top);
+    EXPECT_EQ(w<QListWidget>("Lst_AdressePos")->verticalScrollBar()->value(), top);
+}
+
+TEST_F(SelectionWindow, ImprimerWithoutAnAideIsRefused) {
+    open();
+    fenetre->Cmd_Imprimer->setEnabled(true);
+    QTest::mouseClick(w<QPushButton>("Cmd_Imprimer"), Qt::LeftButton);
+    EXPECT_EQ(person.texts(), std::vector<std::string>{"Vous devez sélectionner au moins un aidant."});
+    EXPECT_TRUE(shown->formShown());
+    EXPECT_TRUE(shown->view().isEnabled());
+}
+
+TEST_F(SelectionWindow, TheTitleBarCloseDoesNothing) {
+    open();
+    shown->close();
+    settle();
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_TRUE(shown->formShown());
+}
+
+TEST_F(SelectionWindow, RightButtonOffersTheHelp) {
+    open();
+    person.menuAnswer = "Aide_TALMIRAN";
+    QTest::mouseClick(w<QGroupBox>("Fra_Selec"), Qt::RightButton, {}, QPoint(4, 4));
+    EXPECT_EQ(person.popups.size(), 1u);
+    EXPECT_EQ(helpCalls, 1);
+}
+
+// Shown modally through the services: the window waits until Imprimer or Retour.
+class ModalSelection : public SelectionFixture {};
+
+TEST_F(ModalSelection, ImprimerHandsTheCodesInNameOrder) {
+    person.modal = [&](QDialog& d) {
+        auto* view = d.findChild<QWidget*>("Frm_SelindDnt");
+        auto* code = view->findChild<QLineEdit*>("Txt_CodAide");
+        auto* name = view->findChild<QLineEdit*>("Txt_NomPrenomAide");
+        for (const char* aide : {"04449", "58569"}) {
+            // A name left in its box would take the first digit with it: emptied first.
+            QTest::mouseClick(name, Qt::LeftButton);
+            name->selectAll();
+            QTest::keyClick(name, Qt::Key_Backspace);
+            QTest::mouseClick(code, Qt::LeftButton);
+            code->selectAll();
+            QTest::keyClicks(code, aide);
+            auto* list = view->findChild<QListWidget*>("Lst_CodPos");
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+            QTest::mouseClick(view->findChild<QPushButton*>("Cmd_SelectAides"), Qt::LeftButton);
+        }
+        QTest::mouseClick(view->findChild<QPushButton*>("Cmd_Imprimer"), Qt::LeftButton);
+        EXPECT_FALSE(d.isVisible());
+        return d.result();
+    };
+    services.showModal(fenetre->form());
+    EXPECT_EQ(person.modalCount, 1);
+    EXPECT_FALSE(s.SelectionAnnulee);
+    EXPECT_EQ(s.W_AidesSelectionnes.element(1), "58569");  // DUBOIS before ROUSSEAU
+    EXPECT_EQ(s.W_AidesSelectionnes.element(2), "04449");
+    EXPECT_FALSE(fenetre->form().loaded());
+}
+
+TEST_F(ModalSelection, RetourAbandons) {
+    person.modal = [&](QDialog& d) {
+        QTest::mouseClick(d.findChild<QPushButton*>("Cmd_Retour"), Qt::LeftButton);
+        return d.result();
+    };
+    services.showModal(fenetre->form());
+    EXPECT_TRUE(s.SelectionAnnulee);
+    EXPECT_FALSE(fenetre->form().loaded());
+}
+
+}  // namespace
+}  // namespace uiqttest

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Writes the pictures of the desktop program to docs/screenshots/: the selection screen
+# and the individual selection window, rendered by dnt-gui itself on Qt's offscreen
+# platform (no X server needed), on a demo database (dnt demo) or, failing that or with
+# --small, on the small test sample.
+#
+# usage: tools/screenshots.sh [BUILD_DIR] [--small]
+#   BUILD_DIR  the CMake build folder holding apps/dnt and apps/dnt-gui (default: build)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=build
+source=auto
+for arg in "$@"; do
+  case $arg in
+    --small) source=small ;;
+    -h|--help) sed -n '2,9p' "$0"; exit 0 ;;
+    *) build=$arg ;;
+  esac
+done
+case $build in /*) ;; *) build="$root/$build" ;; esac
+dnt="$build/apps/dnt"
+gui="$build/apps/dnt-gui"
+for program in "$dnt" "$gui"; do
+  [[ -x $program ]] || { echo "screenshots: $program is missing; build it first" >&2; exit 2; }
+done
+
+out="$root/docs/screenshots"
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+db="$work/screens.db"
+
+if [[ $source != small ]] && "$dnt" demo --db "$db" --aides 40 --seed 7 > /dev/null 2>&1; then
+  echo "screenshots: demo database"
+  today=""
+else
+  rm -f "$db"
+  "$dnt" db import --db "$db" "$root/tests/data/small.jsonl" > /dev/null 2>&1
+  echo "screenshots: small sample database"
+  today="15/07/2013"
+fi
+
+# The first centre of the database, and a name that the search finds.
+centre=$("$dnt" db query --db "$db" 'SSELECT CENTREURSSAF PAR 0' | head -n 1)
+name=$("$dnt" db query --db "$db" "SSELECT CIVILAIDE AVEC CentreUrssafAide = \"$centre\" PAR 2" --fields 2 |
+       head -n 1 | cut -c1)
+
+common=(--db "$db" --user "${SCREENSHOT_USER:-screenshots}" --centre "$centre")
+[[ -n $today ]] && common+=(--today "$today")
+
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
+"$gui" "${common[@]}" --screenshot "$out/selection-screen.png"
+"$gui" "${common[@]}" --screenshot "$out/individual-selection.png" --dialog --search "${name:-D}"
+echo "screenshots: $out/selection-screen.png"
+echo "screenshots: $out/individual-selection.png"

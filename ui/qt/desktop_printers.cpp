@@ -1,0 +1,47 @@
+// The desktop's printers, opened through the Qt printer system.
+#include "ui/qt/desktop_printers.h"
+
+#include "printing/qt/printers.h"
+#include "printing/qt/qt_printer_system.h"
+#include "ui/qt/idle_printer.h"
+
+namespace ui::qt {
+
+DesktopPrinters::DesktopPrinters(std::filesystem::path journal) : journal_(std::move(journal)) {}
+
+DesktopPrinters::~DesktopPrinters() = default;
+
+bool DesktopPrinters::writesFile(const std::string& name) {
+    return name == printing::qt::kPdfPrinterName || name.find("MATRIC") != std::string::npos;
+}
+
+std::vector<std::string> DesktopPrinters::printerNames() {
+    if (names_.empty()) names_ = printing::qt::printerNames();
+    return names_;
+}
+
+printing::PrinterSystem& DesktopPrinters::system() {
+    if (!system_) system_ = std::make_unique<printing::qt::QtPrinterSystem>(output_, journal_);
+    return *system_;
+}
+
+printing::Printer& DesktopPrinters::select(long index) {
+    printing::Printer& printer = system().select(index);
+    selected_ = true;
+    return printer;
+}
+
+printing::Printer& DesktopPrinters::current() {
+    if (selected_) return system().current();
+    if (!idle_) idle_ = std::make_unique<IdlePrinter>();
+    return *idle_;
+}
+
+void DesktopPrinters::setOutput(std::filesystem::path output) {
+    if (output == output_ && system_) return;
+    system_.reset();
+    selected_ = false;
+    output_ = std::move(output);
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,39 @@
+// The printer choice of the desktop, for the database library's printer dialog: the
+// printer dialog, then, for the PDF and matrix printers, the file to write.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+#include "dba/utility.h"
+#include "ui/qt/desktop_printers.h"
+
+namespace ui::qt {
+
+class PrinterChooser : public dba::PrinterChooser {
+public:
+    explicit PrinterChooser(DesktopPrinters& printers);
+
+    // The index chosen in the printers' list, -1 when the person cancelled; `copies`
+    // receives the number of copies (the run prints them itself; Qt's printer prints one).
+    long choose(long& copies) override;
+
+    // The file name proposed for the PDF and matrix printers, without its extension
+    // ("DNT-20251-75").
+    std::function<std::string()> proposedName;
+    void setParent(QWidget* parent) { parent_ = parent; }
+    // The folder proposed for the files; the folder of the last file chosen afterwards.
+    void setFolder(const QString& folder) { folder_ = folder; }
+
+private:
+    DesktopPrinters& printers_;
+    QPointer<QWidget> parent_;
+    QString folder_;
+    int lastIndex_ = 0;
+};
+
+}  // namespace ui::qt

@@ -1,0 +1,53 @@
+// Enabled, Visible, focus and the keys common to every bound widget.
+#include "ui/qt/widget_binding.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "ui/qt/form_binding.h"
+
+namespace ui::qt {
+
+WidgetBinding::WidgetBinding(ui::Widget& model, QWidget& view, FormBinding& form)
+    : QObject(&view), form_(form), model_(model), view_(view) {
+    view_.setObjectName(QString::fromStdString(model.name()));
+    token_ = model_.subscribe([this](std::string_view property) { show(property); });
+    view_.installEventFilter(this);
+}
+
+WidgetBinding::~WidgetBinding() { model_.unsubscribe(token_); }
+
+void WidgetBinding::refresh() {
+    show("Enabled");
+    show("Visible");
+}
+
+void WidgetBinding::show(std::string_view property) {
+    Updating u(updating_);
+    if (property == "Enabled") {
+        view_.setEnabled(model_.enabled());
+    } else if (property == "Visible") {
+        view_.setHidden(!model_.visible());
+    }
+}
+
+bool WidgetBinding::key(QKeyEvent*) { return false; }
+
+bool WidgetBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &view_) return false;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        form_.qtFocusIn(model_, static_cast<QFocusEvent*>(event)->reason());
+        return false;
+    case QEvent::KeyPress: {
+        auto* k = static_cast<QKeyEvent*>(event);
+        if (key(k)) return true;
+        return form_.navigationKey(model_, k);
+    }
+    default:
+        return false;
+    }
+}
+
+}  // namespace ui::qt
