@@ -1,6 +1,7 @@
 // Builds the benchmark data set from a fixed seed: a model of aidés, aidants and
 // contracts first, then the same model written as records and as SQL rows.
 #include "bench/generate.h"
+#include "demo/standard_dictionary.h"
 
 #include <sqlite3.h>
 
@@ -174,24 +175,6 @@ CREATE TABLE eltsfactaide(code TEXT PRIMARY KEY, iban TEXT NOT NULL, banque TEXT
 
 }  // namespace
 
-std::vector<dba::DictItem> standardDictionary() {
-    return {
-        {"CONTRAT", "CtrUrssafContrat", "TRANS(ELTSPARTEMP, F3, 1)"},
-        {"CONTRAT", "NomAideContrat", "TRANS(CIVILAIDE, F3, 2)"},
-        {"CONTRAT", "PrenomAideContrat", "TRANS(CIVILAIDE, F3, 3)"},
-        {"CONTRAT", "CodeAidant", "F0[1,5]"},
-        {"CONTRAT", "NomPrenomAidantContrat",
-         "TRANS(CIVILAIDANT, F0[1,5], 4) : \" \" : TRANS(CIVILAIDANT, F0[1,5], 3)"},
-        {"CONTRAT", "ChgURSSAFAideContrat", "TRANS(ELTSPARTEMP, F3, 8)"},
-        {"CONTRAT", "IBANFactAide", "TRANS(ELTSFACTAIDE, F3, 16)"},
-        {"CONTRAT", "LibCommuneAide", "TRANS(CIVILAIDE, F3, 11)"},
-        {"CONTRAT", "CodSecteurContratAide", "TRANS(CIVILAIDE, F3, 40)[1,3]"},
-        {"CONTRAT", "ResponsableAideContrat", "TRANS(CIVILAIDE, F3, 41)"},
-        {"CIVILAIDE", "NomPrenomAide", "F2 : \" \" : F3"},
-        {"CIVILAIDE", "CentreUrssafAide", "TRANS(ELTSPARTEMP, F0, 1)"},
-    };
-}
-
 Generated generate(dba::Database& db, sqlite3* sql, const GenerateOptions& options) {
     Rng rng(options.seed);
     const size_t nContracts = std::max<size_t>(options.contracts, 1);
@@ -283,7 +266,7 @@ Generated generate(dba::Database& db, sqlite3* sql, const GenerateOptions& optio
     dba::Storage& st = db.storage();
     st.transaction([&] {
         for (const char* f : {"CONTRAT", "CIVILAIDE", "CIVILAIDANT", "ELTSPARTEMP", "ELTSFACTAIDE"}) st.createFile(f);
-        for (const dba::DictItem& item : standardDictionary()) st.putDict(item);
+        for (const dba::DictItem& item : demo::standardDictionary()) st.putDict(item);
         for (const Aide& a : aides) {
             RecordText civil;
             civil.set(1, a.civility);

@@ -24,8 +24,6 @@ struct Generated {
     size_t records = 0;  // multivalue records written, all files together
 };
 
-// The CONTRAT dictionary items and the CIVILAIDE ones every database of ours carries.
-std::vector<dba::DictItem> standardDictionary();
 
 // Fills `db` (an empty database) with records and dictionary items, and `sql` (an
 // empty SQLite connection) with the tables contrat, civilaide, civilaidant,
