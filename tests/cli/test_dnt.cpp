@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 #include "../dba/test_support.h"
 
@@ -121,4 +123,39 @@ TEST_F(Cli, PrintReachesThePrinter) {
     Outcome omr = dnt("print --db " + tmp.path() + " --quarter 20132 --centre 75 --omr --aide 11344 --output " +
                   tmp.dir() + "/omr.pdf --journal " + journal);
     EXPECT_EQ(omr.status, 0) << omr.err;
+}
+
+TEST_F(Cli, ADeclarationRenderedToPdfHoldsItsTextAndItsFont) {
+    if (std::system("command -v pdftotext >/dev/null && command -v pdffonts >/dev/null") != 0)
+        GTEST_SKIP() << "poppler-utils is not installed";
+    std::string pdf = tmp.dir() + "/declaration.pdf";
+    Outcome r = dnt("print --db " + tmp.path() + " --quarter 20132 --centre 75 --output " + pdf +
+                    " --today 15/07/2013");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string text = tmp.dir() + "/declaration.txt", fonts = tmp.dir() + "/fonts.txt";
+    ASSERT_EQ(std::system(("pdftotext -layout " + pdf + " " + text).c_str()), 0);
+    ASSERT_EQ(std::system(("pdffonts " + pdf + " > " + fonts).c_str()), 0);
+    auto slurp = [](const std::string& p) {
+        std::ifstream in(p);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    std::string t = slurp(text), f = slurp(fonts);
+    for (const char* expected : {"DECLARATION NOMINATIVE TRIMESTRIELLE", "Date : 15/07/2013", "2ème TRIMESTRE 2013",
+                                 "URSSAF DE PARIS", "IDENTIFICATION DES PERSONNES EMPLOYEES", "TOTAUX :",
+                                 "NET A PAYER :"})
+        EXPECT_NE(t.find(expected), std::string::npos) << expected;
+    EXPECT_NE(f.find("LiberationMono"), std::string::npos) << f;
+    // Every font line: name, type, encoding, then emb, sub, uni, object and generation.
+    std::istringstream lines(f);
+    std::string line;
+    int fontLines = 0;
+    while (std::getline(lines, line)) {
+        if (line.rfind("Liberation", 0) != 0) continue;
+        std::istringstream words(line);
+        std::vector<std::string> w{std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
+        ASSERT_GE(w.size(), 5u) << line;
+        EXPECT_EQ(w[w.size() - 5], "yes") << "not embedded: " << line;
+        ++fontLines;
+    }
+    EXPECT_GE(fontLines, 1);
 }
