@@ -47,8 +47,7 @@ long todayDayNumber() {
 int findQuarter(ui::ComboBox& combo, const std::string& wanted) {
     for (int i = 0; i < combo.listCount(); ++i) {
         std::string label = combo.list(i);
-        std::string key = label.size() >= 4 ? label.substr(label.size() - 4) + label.substr(0, 1) : label;
-        if (label == wanted || key == wanted) return i;
+        if (label == wanted || quarterKeyOf(label) == wanted) return i;
     }
     return -1;
 }
