@@ -145,7 +145,6 @@ Storage::Storage(const std::string& path, bool create) : path_(path) {
     owner_ = std::to_string(pid) + ":" + processStartTime(pid) + ":" + std::to_string(++connectionSerial);
     get_ = std::make_unique<Statement>(db_, "SELECT data FROM records WHERE file=?1 AND key=?2");
     put_ = std::make_unique<Statement>(db_, "INSERT OR REPLACE INTO records(file, key, data) VALUES(?1, ?2, ?3)");
-    scan_ = std::make_unique<Statement>(db_, "SELECT key, data FROM records WHERE file=?1 ORDER BY key");
     fileExists_ = std::make_unique<Statement>(db_, "SELECT 1 FROM files WHERE name=?1");
     createFile_ = std::make_unique<Statement>(db_, "INSERT OR IGNORE INTO files(name) VALUES(?1)");
     lockGet_ = std::make_unique<Statement>(db_, "SELECT owner FROM locks WHERE file=?1 AND key=?2");
@@ -160,7 +159,7 @@ Storage::~Storage() {
     } catch (...) {
         // Closing must not throw; a lock left behind is freed once this process is gone.
     }
-    get_.reset(); put_.reset(); scan_.reset(); fileExists_.reset(); createFile_.reset();
+    get_.reset(); put_.reset(); fileExists_.reset(); createFile_.reset();
     lockGet_.reset(); lockPut_.reset(); lockDel_.reset();
     sqlite3_close(db_);
 }
@@ -283,11 +282,6 @@ bool Storage::tryLock(std::string_view file, std::string_view key) {
         granted = true;
     });
     return granted;
-}
-
-bool Storage::lockedByUs(std::string_view file, std::string_view key) {
-    Resetter r{*lockGet_};
-    return lockGet_->bind(1, file).bind(2, key).step() && lockGet_->column(0) == owner_;
 }
 
 void Storage::unlock(std::string_view file, std::string_view key) {

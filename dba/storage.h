@@ -71,7 +71,6 @@ public:
     bool tryLock(std::string_view file, std::string_view key);
     void unlock(std::string_view file, std::string_view key);
     void unlockAll();
-    bool lockedByUs(std::string_view file, std::string_view key);
 
     // Writes a record and frees this connection's lock on it, in one transaction.
     void write(std::string_view file, std::string_view key, std::string_view data);
@@ -88,7 +87,7 @@ private:
     sqlite3* db_ = nullptr;
     std::string owner_;  // "pid:start-time:serial", unique to this connection
     int depth_ = 0;
-    std::unique_ptr<Statement> get_, put_, scan_, fileExists_, createFile_, lockGet_, lockPut_, lockDel_;
+    std::unique_ptr<Statement> get_, put_, fileExists_, createFile_, lockGet_, lockPut_, lockDel_;
 };
 
 }  // namespace dba
