@@ -134,6 +134,7 @@ ImportCounts importJsonl(Database& db, std::istream& in) {
     // Parse everything first: a bad line anywhere means nothing is written.
     struct Rec { std::string file, key, text; };
     std::vector<Rec> records;
+    std::vector<std::string> declared;  // files of file lines
     std::string line;
     long number = 0;
     while (std::getline(in, line)) {
@@ -163,6 +164,12 @@ ImportCounts importJsonl(Database& db, std::istream& in) {
         } else if (j.contains("file")) {
             for (auto it = j.begin(); it != j.end(); ++it)
                 if (it.key() != "file" && it.key() != "key" && it.key() != "fields") bad(number, "unknown key \"" + it.key() + "\"");
+            if (j.size() == 1) {  // a file line: the file exists, with or without records
+                std::string file = checkedText(j["file"], number, "\"file\"");
+                if (file.empty()) bad(number, "empty file name");
+                declared.push_back(std::move(file));
+                continue;
+            }
             if (!j.contains("key") || !j.contains("fields")) bad(number, "a record needs \"key\" and \"fields\"");
             Rec r{checkedText(j["file"], number, "\"file\""), checkedText(j["key"], number, "\"key\""),
                   fieldsToText(j["fields"], number)};
@@ -174,6 +181,7 @@ ImportCounts importJsonl(Database& db, std::istream& in) {
     }
     if (in.bad()) throw DbError(kErrBadDump, "the dump could not be read");
     st.transaction([&] {
+        for (const std::string& f : declared) st.createFile(f);
         for (const DictItem& d : dicts) {
             st.createFile(d.file);
             st.putDict(d);
@@ -208,7 +216,18 @@ void exportJsonl(Database& db, std::ostream& out, const std::vector<std::string>
         }
     }
     for (const std::string& f : files) {
-        st.scan(f, [&](std::string_view key, std::string_view data) { out << recordLine(f, key, data) << '\n'; });
+        bool any = false;
+        st.scan(f, [&](std::string_view key, std::string_view data) {
+            out << recordLine(f, key, data) << '\n';
+            any = true;
+        });
+        // A file with neither a record nor a dictionary item survives as a file line.
+        if (!any && st.dictItems(f).empty()) {
+            line = "{\"file\": ";
+            writeString(line, f);
+            line += "}\n";
+            out << line;
+        }
     }
     if (!out) throw DbError(kErrStorage, "the dump could not be written");
 }

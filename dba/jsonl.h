@@ -15,12 +15,14 @@ struct ImportCounts {
     long dictItems = 0;
 };
 
-// Imports a whole dump; any bad line raises DbError(kErrBadDump) naming its line
+// Imports a whole dump (records, dictionary items and file lines, which create a file
+// that may stay empty); any bad line raises DbError(kErrBadDump) naming its line
 // number, and then nothing at all is written.
 ImportCounts importJsonl(Database& db, std::istream& in);
 
 // Writes the dictionary items, then the records, of the files named (all files when
-// none), files in name order and records in key order.
+// none), files in name order and records in key order; a file with neither a record nor
+// a dictionary item is written as a file line at its place among the records.
 void exportJsonl(Database& db, std::ostream& out, const std::vector<std::string>& files = {});
 
 // One record as a dump line (without the newline).

@@ -61,6 +61,9 @@ TEST(Jsonl, ABadLineRejectsTheWholeImport) {
         {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [1]}", "a field must be"},
         {"{\"dict\": \"T\", \"name\": \"N\", \"expr\": \"TRANS(X, F1\"}", "column"},
         {"[1, 2]", "JSON object"},
+        {"{\"file\": \"EMPTY\", \"extra\": 1}", "unknown key \"extra\""},
+        {"{\"file\": \"EMPTY\", \"key\": \"k\"}", "needs \"key\" and \"fields\""},
+        {"{\"file\": \"\"}", "empty file name"},
     };
     for (const auto& [line, message] : bad) {
         testsupport::TempDb tmp;
@@ -79,6 +82,24 @@ TEST(Jsonl, ABadLineRejectsTheWholeImport) {
         EXPECT_EQ(exported(*db), before) << line;
         EXPECT_FALSE(db->storage().fileExists("T"));
     }
+}
+
+TEST(Jsonl, FileLinesKeepEmptyFilesInNameOrder) {
+    testsupport::TempDb tmp;
+    auto db = dba::Database::Open(tmp.path(), true);
+    const std::string dump =
+        "{\"dict\": \"C\", \"name\": \"N\", \"expr\": \"F1\"}\n"
+        "{\"file\": \"A\", \"key\": \"k\", \"fields\": [\"x\"]}\n"
+        "{\"file\": \"B\"}\n"
+        "{\"file\": \"D\", \"key\": \"k\", \"fields\": [\"y\"]}\n"
+        "{\"file\": \"E\"}\n";
+    // File lines may come anywhere; a file line beside records or items adds nothing.
+    std::istringstream in("{\"file\": \"E\"}\n{\"file\": \"C\"}\n{\"file\": \"A\"}\n" + dump);
+    dba::importJsonl(*db, in);
+    EXPECT_TRUE(db->storage().fileExists("B"));
+    EXPECT_NO_THROW(db->DBOpenFile("E"));
+    EXPECT_EQ(exported(*db), dump);
+    EXPECT_EQ(exported(*db, {"E", "B"}), "{\"file\": \"B\"}\n{\"file\": \"E\"}\n");
 }
 
 TEST(Jsonl, ImportReplacesExistingRecords) {
