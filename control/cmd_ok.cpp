@@ -1,20 +1,12 @@
 // The run behind the OK button, and the exit button.
-#include <algorithm>
-
 #include "common/numtext.h"
 #include "control/ctr_controle.h"
 #include "dba/errors.h"
 #include "payroll/payroll.h"
+#include "printing/matrix_rule.h"
 #include "selection/requete_contrat.h"
 
 namespace control {
-
-namespace {
-std::string upper(std::string t) {
-    std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return t;
-}
-}  // namespace
 
 // The rate of a charge rubric: value i of fields 10 and 14, i being the first effective
 // date (field 17) not after the quarter end, compared as texts; values 1 when none is.
@@ -135,7 +127,7 @@ void Ctr_ControleEditVardec::Cmd_OK_Click() {
                 CommandeImprimante("NEWPAGE");
                 imprimante.newPage();
             }
-            if (upper(imprimante.deviceName()).find("MATRIC") != std::string::npos) {
+            if (printing::isMatrixPrinterName(imprimante.deviceName())) {
                 occupe();
                 s.W_TypeEdition = "";
                 if (gestionRequete) gestionRequete(s, s.ResultatContrats);

@@ -3,7 +3,6 @@
 
 #include "printing/text_page_writer.h"
 
-#include <cctype>
 #include <memory>
 #include <utility>
 
@@ -14,11 +13,5 @@ TextPrinter::TextPrinter(std::ostream& out, std::string deviceName)
 
 TextPrinter::TextPrinter(const std::filesystem::path& file, std::string deviceName)
     : PageModel(std::make_unique<TextPageWriter>(file), std::move(deviceName)) {}
-
-bool isMatrixPrinterName(const std::string& deviceName) {
-    std::string upper = deviceName;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper.find("MATRIC") != std::string::npos;
-}
 
 }  // namespace printing

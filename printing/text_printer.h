@@ -1,6 +1,7 @@
 // The matrix printer: a page model whose pages are written as fixed-pitch text.
 #pragma once
 
+#include "printing/matrix_rule.h"
 #include "printing/page_model.h"
 
 #include <filesystem>
@@ -20,8 +21,5 @@ public:
     explicit TextPrinter(const std::filesystem::path& file,
                          std::string deviceName = kDefaultDeviceName);
 };
-
-// True when a printer of that device name is a matrix printer ("MATRIC" in upper case).
-bool isMatrixPrinterName(const std::string& deviceName);
 
 }  // namespace printing

@@ -17,10 +17,11 @@
 
 namespace testsupport {
 
-// Printers whose pages go to journals kept in memory; "MATRICIELLE" is the matrix one.
+// Printers whose pages go to journals kept in memory; the second is a matrix printer,
+// named in mixed case as a system's queue may be.
 class JournalPrinters : public printing::PrinterSystem {
 public:
-    std::vector<std::string> printerNames() override { return {"JOURNAL", "MATRICIELLE"}; }
+    std::vector<std::string> printerNames() override { return {"JOURNAL", "Epson_Matricielle"}; }
     printing::Printer& select(long index) override {
         if (index < 0 || index > 1) throw std::out_of_range("no printer " + std::to_string(index));
         selected = index;
@@ -35,7 +36,7 @@ private:
     printing::Printer& printer(long index) {
         if (!printers[index]) {
             if (index == 0) printers[index] = std::make_unique<printing::JournalPrinter>(out[index]);
-            else printers[index] = std::make_unique<printing::TextPrinter>(out[index]);
+            else printers[index] = std::make_unique<printing::TextPrinter>(out[index], "Epson_Matricielle");
         }
         return *printers[index];
     }

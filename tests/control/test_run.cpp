@@ -100,7 +100,7 @@ TEST_F(ControlFixture, TwoCopiesPrintTheSameSelectionTwice) {
     EXPECT_EQ(ctl->state().W_TypeEdition, "D");
 }
 
-TEST_F(ControlFixture, MatrixPrinterRunsInTheEmptyMode) {
+TEST_F(ControlFixture, AMatrixPrinterNamedInMixedCaseRunsInTheEmptyMode) {
     create();
     enterCentre("75");
     chooser.index = 1;

@@ -61,16 +61,32 @@ TEST_F(PrinterChoice, PdfAsksForTheFileAndGivesTheCopies) {
     EXPECT_EQ(printers.output().string(), tmp.dir() + "/sortie.pdf");
 }
 
-TEST_F(PrinterChoice, TheMatrixPrinterWritesAText) {
-    person.modal = [](QDialog& d) {
-        dynamic_cast<ui::qt::PrinterDialog&>(d).setPrinterIndex(1);
-        return int(QDialog::Accepted);
-    };
-    person.saveAnswer = tmp.dir() + "/sortie.txt";
-    long copies = 0;
-    EXPECT_EQ(chooser.choose(copies), 1);
-    EXPECT_EQ(copies, 1);
-    EXPECT_EQ(person.proposedFiles.at(0), tmp.dir() + "/DNT-20132-75.txt");
+// A system queue whose name holds "matric" in any case is a matrix printer too.
+class WithMatrixQueue : public ui::qt::DesktopPrinters {
+public:
+    std::vector<std::string> printerNames() override { return {"PDF", "MATRICIELLE", "Epson_Matricielle"}; }
+};
+
+TEST_F(PrinterChoice, MatrixPrintersWriteATextWhateverTheCaseOfTheirName) {
+    WithMatrixQueue queues;
+    ui::qt::PrinterChooser withQueues{queues};
+    withQueues.proposedName = chooser.proposedName;
+    withQueues.setFolder(ui::qt::toQ(tmp.dir()));
+    for (int index : {1, 2}) {
+        person.proposedFiles.clear();
+        person.modal = [index](QDialog& d) {
+            auto& dialog = dynamic_cast<ui::qt::PrinterDialog&>(d);
+            EXPECT_TRUE(dialog.list().item(2)->text().contains("matricielle"));
+            dialog.setPrinterIndex(index);
+            return int(QDialog::Accepted);
+        };
+        person.saveAnswer = tmp.dir() + "/sortie.txt";
+        long copies = 0;
+        EXPECT_EQ(withQueues.choose(copies), index);
+        EXPECT_EQ(copies, 1);
+        EXPECT_EQ(person.proposedFiles.at(0), tmp.dir() + "/DNT-20132-75.txt") << index;
+        EXPECT_EQ(queues.output().string(), tmp.dir() + "/sortie.txt");
+    }
 }
 
 TEST_F(PrinterChoice, CancellingTheFileGoesBackToThePrinters) {

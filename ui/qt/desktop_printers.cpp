@@ -1,6 +1,7 @@
 // The desktop's printers, opened through the Qt printer system.
 #include "ui/qt/desktop_printers.h"
 
+#include "printing/matrix_rule.h"
 #include "printing/qt/printers.h"
 #include "printing/qt/qt_printer_system.h"
 #include "ui/qt/idle_printer.h"
@@ -12,7 +13,7 @@ DesktopPrinters::DesktopPrinters(std::filesystem::path journal) : journal_(std::
 DesktopPrinters::~DesktopPrinters() = default;
 
 bool DesktopPrinters::writesFile(const std::string& name) {
-    return name == printing::qt::kPdfPrinterName || name.find("MATRIC") != std::string::npos;
+    return name == printing::qt::kPdfPrinterName || printing::isMatrixPrinterName(name);
 }
 
 std::vector<std::string> DesktopPrinters::printerNames() {

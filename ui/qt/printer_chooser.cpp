@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "printing/matrix_rule.h"
 #include "ui/qt/presenter.h"
 #include "ui/qt/printer_dialog.h"
 #include "ui/qt/text.h"
@@ -27,7 +28,7 @@ long PrinterChooser::choose(long& copies) {
         if (index < 0 || index >= static_cast<int>(names.size())) return -1;
         const std::string& name = names[static_cast<size_t>(index)];
         if (DesktopPrinters::writesFile(name)) {
-            const bool pdf = !(name.find("MATRIC") != std::string::npos);
+            const bool pdf = !printing::isMatrixPrinterName(name);
             const QString base = toQ(proposedName ? proposedName() : std::string("DNT"));
             const QString proposed = QDir(folder_).filePath(base + (pdf ? QStringLiteral(".pdf") : QStringLiteral(".txt")));
             const QString filter = pdf ? QStringLiteral("Documents PDF (*.pdf)") : QStringLiteral("Fichiers texte (*.txt)");

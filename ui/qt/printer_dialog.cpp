@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "printing/matrix_rule.h"
 #include "printing/qt/printers.h"
 #include "ui/qt/desktop_printers.h"
 #include "ui/qt/text.h"
@@ -17,7 +18,7 @@ namespace ui::qt {
 
 QString PrinterDialog::describe(const std::string& name) {
     if (name == printing::qt::kPdfPrinterName) return QStringLiteral("PDF — fichier PDF (A4)");
-    if (name.find("MATRIC") != std::string::npos)
+    if (printing::isMatrixPrinterName(name))
         return toQ(name) + QStringLiteral(" — imprimante matricielle, fichier texte");
     return toQ(name);
 }
