@@ -5,9 +5,11 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "common/currency.h"
 #include "common/integers.h"
@@ -23,6 +25,16 @@ class Printer;
 }
 
 namespace dnt {
+
+// What a run has done, for its host: the aidés whose declaration was printed (each once,
+// whatever the number of copies), in print order.
+struct BilanRun {
+    std::vector<std::string> aidesImprimes;
+    std::set<std::string> dejaVus;
+    void imprime(const std::string& aide) {
+        if (dejaVus.insert(aide).second) aidesImprimes.push_back(aide);
+    }
+};
 
 struct CoreState {
     // The database and the files opened by Init and by each run, by file name.
@@ -83,6 +95,8 @@ struct CoreState {
     rights::ModuleRights* Droits = nullptr;
     printing::Printer* Imprimante = nullptr;
     long Aujourdhui = 0;
+
+    BilanRun Bilan;
 
     // Lets pending window events run (a no-op when nothing is shown).
     std::function<void()> DoEvents = [] {};

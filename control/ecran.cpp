@@ -2,6 +2,7 @@
 // list and the centre list.
 #include "common/procs.h"
 #include "control/ctr_controle.h"
+#include "control/libelles_trimestre.h"
 #include "dba/errors.h"
 
 namespace control {
@@ -54,31 +55,15 @@ void Ctr_ControleEditVardec::brancherEvenements() {
     Cmd_OK->onClick = [this] { Cmd_OK_Click(); };
     Cmd_Sortir->onClick = [this] { Cmd_Sortir_Click(); };
     Mnu_Sommaire->onClick = [this] { Mnu_Sommaire_Click(); };
+    surface_.onHelpKey = [this] { Mnu_Sommaire_Click(); };  // F1 opens the same contents
     surface_.onMouseDown = [this](int button, int, float x, float y) { UserControl_MouseDown(button, x, y); };
     Cdr_Selection->onMouseDown = [this](int button, int, float x, float y) { UserControl_MouseDown(button, x, y); };
 }
 
 void Ctr_ControleEditVardec::Remplir_CboTrimestre() {
     dba::Record periode = s.fichier("PERIODESPAIE").DBRead("1");
-    std::string courante = periode.element(1);
-    if (courante.size() != 6 || courante.find_first_not_of("0123456789") != std::string::npos)
-        throw dba::DbError(dba::kErrConversion,
-                           "the current pay period (record 1 of PERIODESPAIE) is not a yyyymm text: \"" + courante + "\"");
-    int annee = std::stoi(courante.substr(0, 4));
-    int mois = std::stoi(courante.substr(4, 2));
-    if (mois < 1 || mois > 12)
-        throw dba::DbError(dba::kErrConversion, "the current pay period has no month " + courante.substr(4, 2));
-    int trimestre = (mois - 1) / 3 + 1;
     Cbo_Trimestre->clear();
-    for (int i = 0; i < 9; ++i) {
-        std::string libelle = std::to_string(trimestre) + (trimestre == 1 ? "er " : "ème") + " TRIMESTRE " +
-                              std::to_string(annee);
-        Cbo_Trimestre->addItem(libelle);
-        if (--trimestre == 0) {
-            trimestre = 4;
-            --annee;
-        }
-    }
+    for (const std::string& libelle : LibellesTrimestres(periode.element(1))) Cbo_Trimestre->addItem(libelle);
 }
 
 void Ctr_ControleEditVardec::RequeteCentreUrssaf() {

@@ -52,6 +52,7 @@ void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::s
     } else {
         DeclarerAide(s, Tableau, A, passer);
     }
+    s.Bilan.imprime(A);
 }
 
 void DeclarerAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A, PassageErreurs& passer) {

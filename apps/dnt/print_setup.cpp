@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "apps/dnt/cli.h"
+#include "printing/matrix_rule.h"
 #include "printing/qt/gui_application.h"
 #include "printing/qt/printers.h"
 #include "printing/qt/qt_printer_system.h"
@@ -19,12 +20,6 @@ bool isKey(const std::string& t) {
     return t.size() == 5 && std::all_of(t.begin(), t.end(), ::isdigit) && t[4] >= '1' && t[4] <= '4';
 }
 }  // namespace
-
-std::string quarterLabelOf(const std::string& q) {
-    if (!isKey(q)) return q;
-    char n = q[4];
-    return std::string(1, n) + (n == '1' ? "er " : "ème") + " TRIMESTRE " + q.substr(0, 4);
-}
 
 std::string quarterKeyOf(const std::string& q) {
     if (isKey(q) || q.size() < 4) return q;
@@ -43,12 +38,11 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
         }
         printerIndex_ = it - names.begin();
     }
-    const std::string& chosen = names[printerIndex_];
+    printerName_ = names[printerIndex_];
+    const bool text = printing::isMatrixPrinterName(printerName_);
+    writesFile_ = text || printerName_ == printing::qt::kPdfPrinterName;
     output_ = o.output;
-    if (output_.empty()) {
-        bool text = chosen.find("MATRIC") != std::string::npos;
-        output_ = "DNT-" + quarterKeyOf(o.quarter) + "-" + o.centre + (text ? ".txt" : ".pdf");
-    }
+    if (output_.empty()) output_ = "DNT-" + quarterKeyOf(o.quarter) + "-" + o.centre + (text ? ".txt" : ".pdf");
     printers_ = std::make_unique<printing::qt::QtPrinterSystem>(output_, o.journal);
     utilitaire_.setChooser(this);
 

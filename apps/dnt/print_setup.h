@@ -30,8 +30,6 @@ struct PrintOptions {
 
 int printDeclarations(const PrintOptions& o);
 
-// "1er  TRIMESTRE 2025" from "20251"; a text that is not a key is returned unchanged.
-std::string quarterLabelOf(const std::string& labelOrKey);
 // "20251" from a label or a key.
 std::string quarterKeyOf(const std::string& labelOrKey);
 
@@ -43,8 +41,10 @@ public:
     control::Ctr_ControleEditVardec& control() { return *control_; }
     ui::HeadlessServices& services() { return services_; }
     long printerIndex() const { return printerIndex_; }
-    std::string quarterLabel(const std::string& q) const { return quarterLabelOf(q); }
     const std::string& outputPath() const { return output_; }
+    // Where the declarations went: the output file of the PDF and matrix printers, else
+    // the printer's name.
+    std::string destination() const { return writesFile_ ? output_ : printerName_; }
 
 private:
     long choose(long& copies) override;
@@ -55,6 +55,8 @@ private:
     dba::Utilitaire utilitaire_;
     std::unique_ptr<printing::PrinterSystem> printers_;
     long printerIndex_ = 0;
+    std::string printerName_;
+    bool writesFile_ = true;
     std::string output_;
     std::unique_ptr<control::Ctr_ControleEditVardec> control_;
 };

@@ -3,7 +3,6 @@
 // sets the unattended members and calls Init, as a host does.
 #include <unistd.h>
 
-#include <chrono>
 #include <ctime>
 #include <iostream>
 #include <sstream>
@@ -11,8 +10,10 @@
 #include "apps/dnt/cli.h"
 #include "apps/dnt/print_setup.h"
 #include "control/ctr_controle.h"
+#include "control/libelles_trimestre.h"
 #include "dba/dates.h"
 #include "dba/errors.h"
+#include "rights/droits.h"
 #include "ui/driver.h"
 #include "ui/headless_services.h"
 
@@ -21,11 +22,41 @@ namespace cli {
 namespace {
 
 const char* kPrintUsage =
-    "usage: dnt print --db PATH --quarter LABEL|KEY --centre CODE [--from TEXT] [--to TEXT]\n"
-    "                 [--select CODE,...] [--modes entite,prelevement,aide] [--sort alpha|commune|secteur|responsable]\n"
-    "                 [--copies N] [--printer NAME] [--output PATH] [--journal PATH]\n"
-    "                 [--today DD/MM/YYYY] [--user LOGIN]\n"
-    "                 [--omr [--aide CODE] [--pages-before N] [--pages-after N] [--pages-max N]]\n";
+    "usage: dnt print --db PATH --quarter LABEL|KEY --centre CODE [options]\n"
+    "\n"
+    "Always:\n"
+    "  --db PATH              the declaration database\n"
+    "  --quarter LABEL|KEY    a quarter of the list (\"1er  TRIMESTRE 2025\") or its key (20251)\n"
+    "  --centre CODE          the URSSAF centre code, as typed in the centre entry\n"
+    "  --printer NAME         a printer of the list: PDF (default), MATRICIELLE or a system printer\n"
+    "  --output PATH          the file of the PDF and matrix printers (default DNT-<key>-<centre>.pdf or .txt)\n"
+    "  --journal PATH         also write the print journal of everything sent to the printer\n"
+    "  --today DD/MM/YYYY     the date taken as today (default: the system date)\n"
+    "  --user LOGIN           whose rights apply (default: the login of the environment)\n"
+    "  --help                 this text\n"
+    "\n"
+    "At the selection screen (without --omr):\n"
+    "  --from TEXT            first name of the range\n"
+    "  --to TEXT              last name of the range\n"
+    "  --select CODE,...      the aidés chosen one by one, in this order\n"
+    "  --modes LIST           payment modes kept: entite,prelevement,aide (default: all three)\n"
+    "  --sort KEY             print order: alpha (default), commune, secteur or responsable\n"
+    "  --copies N             number of copies, 1 to 99 (default 1)\n"
+    "\n"
+    "Unattended, with optical marks (--omr):\n"
+    "  --omr                  print at once, as a host sets the unattended members\n"
+    "  --aide CODE            the one aidé to print, 1 to 5 digits\n"
+    "  --pages-before N       pages printed before this document, for the marks (default 0)\n"
+    "  --pages-after N        pages printed after it (default 0)\n"
+    "  --pages-max N          the page limit of the marks (default 0)\n"
+    "\n"
+    "Exit status: 0 printed (with --omr an empty selection prints nothing and is 0);\n"
+    "1 stopped by a message of the screen, a message shown and nothing printed, or a user\n"
+    "without full access; 2 bad command line; 3 database or file error.\n";
+
+// The choices of the selection screen, which the unattended mode does not offer.
+const char* const kScreenChoices[] = {"from", "to", "select", "modes", "sort", "copies"};
+const char* const kOmrOptions[] = {"aide", "pages-before", "pages-after", "pages-max"};
 
 std::vector<std::string> splitList(const std::string& text) {
     std::vector<std::string> items;
@@ -43,13 +74,18 @@ long todayDayNumber() {
     return dba::FromYmd(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-// The quarter list's item named by a label or by its key ("20251").
-int findQuarter(ui::ComboBox& combo, const std::string& wanted) {
-    for (int i = 0; i < combo.listCount(); ++i) {
-        std::string label = combo.list(i);
-        if (label == wanted || quarterKeyOf(label) == wanted) return i;
-    }
-    return -1;
+bool digitsOnly(const std::string& t) {
+    return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The label of the quarter list named by a label or by its key; a bad command line when
+// the list does not offer it.
+std::string offeredQuarter(const std::vector<std::string>& offered, const std::string& wanted) {
+    for (const std::string& label : offered)
+        if (label == wanted || quarterKeyOf(label) == wanted) return label;
+    std::string list;
+    for (const std::string& label : offered) list += "\n  " + quarterKeyOf(label) + "  \"" + label + "\"";
+    throw UsageError("the quarter list does not offer \"" + wanted + "\"; it offers:" + list);
 }
 
 }  // namespace
@@ -57,19 +93,33 @@ int findQuarter(ui::ComboBox& combo, const std::string& wanted) {
 int runPrint(int argc, char** argv) {
     Args a = parseArgs(argc, argv, 2,
                        {"db", "quarter", "centre", "omr", "aide", "pages-before", "pages-after", "pages-max", "from",
-                        "to", "select", "modes", "sort", "copies", "printer", "output", "journal", "today", "user"},
-                       {"omr"});
+                        "to", "select", "modes", "sort", "copies", "printer", "output", "journal", "today", "user",
+                        "help"},
+                       {"omr", "help"});
+    if (a.has("help")) {
+        std::cout << kPrintUsage;
+        return kOk;
+    }
     if (!a.positional.empty()) throw UsageError("unexpected argument " + a.positional[0] + "\n" + kPrintUsage);
     PrintOptions o;
     o.db = a.require("db");
     o.quarter = a.require("quarter");
     o.centre = a.require("centre");
+    // What the centre entry accepts: digits, and leaving it pads one digit to two.
+    if (!digitsOnly(o.centre) || o.centre.size() > 2)
+        throw UsageError("--centre takes a centre code of 1 or 2 digits, not \"" + o.centre + "\"");
+    if (o.centre.size() == 1) o.centre = "0" + o.centre;
     o.omr = a.has("omr");
-    for (const char* omrOnly : {"aide", "pages-before", "pages-after", "pages-max"})
+    for (const char* omrOnly : kOmrOptions)
         if (a.has(omrOnly) && !o.omr) throw UsageError(std::string("--") + omrOnly + " goes with --omr");
-    if (o.omr && (a.has("from") || a.has("to") || a.has("select")))
-        throw UsageError("--from, --to and --select are choices of the screen, not of the unattended mode");
+    if (o.omr)
+        for (const char* choice : kScreenChoices)
+            if (a.has(choice))
+                throw UsageError(std::string("--") + choice +
+                                 " is a choice of the selection screen; the unattended mode (--omr) does not take it");
     o.aide = a.get("aide");
+    if (a.has("aide") && (!digitsOnly(o.aide) || o.aide.size() > 5))
+        throw UsageError("--aide takes an aidé code of 1 to 5 digits, not \"" + o.aide + "\"");
     o.pagesBefore = static_cast<int16_t>(a.number("pages-before", 0, 0, 32767));
     o.pagesAfter = static_cast<int16_t>(a.number("pages-after", 0, 0, 32767));
     o.pagesMax = static_cast<int16_t>(a.number("pages-max", 0, 0, 32767));
@@ -89,7 +139,7 @@ int runPrint(int argc, char** argv) {
     o.sort = a.get("sort", "alpha");
     if (o.sort != "alpha" && o.sort != "commune" && o.sort != "secteur" && o.sort != "responsable")
         throw UsageError("unknown sort \"" + o.sort + "\" (alpha, commune, secteur, responsable)");
-    o.copies = a.number("copies", 1, 1, 999);
+    o.copies = a.number("copies", 1, 1, 99);
     o.printer = a.get("printer");
     o.output = a.get("output");
     o.journal = a.get("journal");
@@ -109,8 +159,21 @@ int runPrint(int argc, char** argv) {
     return printDeclarations(o);
 }
 
-int printDeclarations(const PrintOptions& o) {
+int printDeclarations(const PrintOptions& given) {
+    PrintOptions o = given;
     auto db = dba::Database::Open(o.db);
+    // Checked before anything runs, in both modes: the quarter must be one the list
+    // offers, and only a user with full access prints.
+    o.quarter = offeredQuarter(control::LibellesTrimestres(*db), o.quarter);
+    {
+        rights::ModuleRights droits(db, o.user, control::Ctr_ControleEditVardec::kModule);
+        if (droits.NiveauAcces() != 2) {
+            std::cerr << "dnt: user \"" << o.user << "\" has no full access to " << control::Ctr_ControleEditVardec::kModule
+                      << " (level " << droits.NiveauAcces() << "): nothing printed\n";
+            return kStopped;
+        }
+    }
+
     PrintSetup setup(o, db);
     control::Ctr_ControleEditVardec& ctl = setup.control();
     ui::HeadlessServices& services = setup.services();
@@ -118,63 +181,57 @@ int printDeclarations(const PrintOptions& o) {
     if (o.omr) {
         ctl.ModeOmr = true;
         ctl.W_IndImpr = setup.printerIndex();
-        ctl.W_Trimestre = setup.quarterLabel(o.quarter);
+        ctl.W_Trimestre = o.quarter;
         ctl.W_CodeCentreUrssaf = o.centre;
         ctl.W_CodeAideOmr = o.aide;
         ctl.W_NbPagesAvant = dnt::Int16(o.pagesBefore);
         ctl.W_NbPagesApres = dnt::Int16(o.pagesAfter);
         ctl.W_NbPagesMax = dnt::Int16(o.pagesMax);
         ctl.Init();
-        return kOk;
-    }
-
-    ctl.Init();
-    ui::Driver person(ctl.surface());
-    int q = findQuarter(*ctl.Cbo_Trimestre, o.quarter);
-    if (q < 0) {
-        std::cerr << "dnt: no quarter \"" << o.quarter << "\" in the list:";
-        for (int i = 0; i < ctl.Cbo_Trimestre->listCount(); ++i) std::cerr << " \"" << ctl.Cbo_Trimestre->list(i) << "\"";
-        std::cerr << "\n";
-        return kUsage;
-    }
-    person.choose(*ctl.Cbo_Trimestre, q);
-    if (ctl.Txt_CtrUrssaf->enabled()) {
-        person.replaceText(*ctl.Txt_CtrUrssaf, o.centre);
-        person.tab();  // leaving the entry pads a single digit
-    } else if (ctl.Txt_CtrUrssaf->text() != o.centre && ctl.Txt_CtrUrssaf->text() != "0" + o.centre) {
-        std::cerr << "dnt: the centre is fixed to " << ctl.Txt_CtrUrssaf->text() << " in this database\n";
-        return kStopped;
-    }
-    if (!o.select.empty()) {
-        person.click(*ctl.Cac_SelecInd);
     } else {
-        if (!o.from.empty()) person.replaceText(*ctl.Txt_De, o.from);
-        if (!o.to.empty()) person.replaceText(*ctl.Txt_A, o.to);
-    }
-    auto setCheck = [&](ui::CheckBox* box, bool wanted) {
-        if (box->checked() != wanted) person.click(*box);
-    };
-    setCheck(ctl.Cac_RegltParEntite, o.entite);
-    setCheck(ctl.Cac_PrelevCpteAide, o.prelevement);
-    setCheck(ctl.Cac_RegltParAide, o.aide_);
-    if (o.sort == "commune") person.click(*ctl.Opt_Commune);
-    else if (o.sort == "secteur") person.click(*ctl.Opt_Sect);
-    else if (o.sort == "responsable") person.click(*ctl.Opt_Resp);
-    else person.click(*ctl.Opt_Alpha);
+        ctl.Init();
+        ui::Driver person(ctl.surface());
+        for (int i = 0; i < ctl.Cbo_Trimestre->listCount(); ++i)
+            if (ctl.Cbo_Trimestre->list(i) == o.quarter) person.choose(*ctl.Cbo_Trimestre, i);
+        if (ctl.Txt_CtrUrssaf->enabled()) {
+            person.replaceText(*ctl.Txt_CtrUrssaf, o.centre);
+            person.tab();  // leaving the entry pads a single digit
+        } else if (ctl.Txt_CtrUrssaf->text() != o.centre) {
+            std::cerr << "dnt: the centre is fixed to " << ctl.Txt_CtrUrssaf->text() << " in this database\n";
+            return kStopped;
+        }
+        if (!o.select.empty()) {
+            person.click(*ctl.Cac_SelecInd);
+        } else {
+            if (!o.from.empty()) person.replaceText(*ctl.Txt_De, o.from);
+            if (!o.to.empty()) person.replaceText(*ctl.Txt_A, o.to);
+        }
+        auto setCheck = [&](ui::CheckBox* box, bool wanted) {
+            if (box->checked() != wanted) person.click(*box);
+        };
+        setCheck(ctl.Cac_RegltParEntite, o.entite);
+        setCheck(ctl.Cac_PrelevCpteAide, o.prelevement);
+        setCheck(ctl.Cac_RegltParAide, o.aide_);
+        if (o.sort == "commune") person.click(*ctl.Opt_Commune);
+        else if (o.sort == "secteur") person.click(*ctl.Opt_Sect);
+        else if (o.sort == "responsable") person.click(*ctl.Opt_Resp);
+        else person.click(*ctl.Opt_Alpha);
 
-    if (!ctl.Cmd_OK->visible()) {
-        std::cerr << "dnt: user \"" << o.user << "\" has no right to print the declarations (OK is not shown)\n";
-        return kStopped;
+        if (!ctl.Cmd_OK->enabled()) {
+            std::cerr << "dnt: OK stays disabled: \"" << o.centre << "\" is not a centre of this database\n";
+            return kStopped;
+        }
+        person.click(*ctl.Cmd_OK);
+        // Left with "Retour" in the individual selection: the screen closed, nothing printed.
+        if (ctl.state().SelectionAnnulee) return kStopped;
+        if (!ctl.W_Sortir) return kStopped;  // stopped by a message, the screen still open
     }
-    if (!ctl.Cmd_OK->enabled()) {
-        std::cerr << "dnt: OK stays disabled: \"" << o.centre << "\" is not a centre of this database\n";
-        return kStopped;
-    }
-    person.click(*ctl.Cmd_OK);
-    (void)services;
-    // Left with "Retour" in the individual selection: the screen closed, nothing printed.
-    if (ctl.state().SelectionAnnulee) return kStopped;
-    return ctl.W_Sortir ? kOk : kStopped;
+    const long printed = static_cast<long>(ctl.state().Bilan.aidesImprimes.size());
+    std::cerr << "dnt: " << printed << (printed == 1 ? " declaration" : " declarations") << " printed to "
+              << setup.destination() << "\n";
+    // A message shown and nothing printed: the run stopped on it.
+    if (printed == 0 && !services.messages().empty()) return kStopped;
+    return kOk;
 }
 
 }  // namespace cli
