@@ -82,6 +82,7 @@ void Frm_SelindDnt::brancherEvenements() {
     Fra_Pos->onMouseDown = souris;
     Fra_Selec->onMouseDown = souris;
     Mnu_Sommaire->onClick = [this] { Mnu_Sommaire_Click(); };
+    form_.onHelpKey = [this] { Mnu_Sommaire_Click(); };  // F1 opens the same contents
 }
 
 // The three lists of a block: a click passes the marks on to the next list (code, name,

@@ -238,4 +238,10 @@ bool Form::mouseDown(int button, int shift, float x, float y) {
     return true;
 }
 
+bool Form::helpKey() {
+    if (!acceptsInput()) return false;
+    raise(onHelpKey);
+    return true;
+}
+
 }  // namespace ui

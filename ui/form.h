@@ -112,11 +112,14 @@ public:
     bool requestClose();
     // The user presses a mouse button on the form's background.
     bool mouseDown(int button, int shift, float x, float y);
+    // The user presses the help key (F1) anywhere on the form.
+    bool helpKey();
 
     std::function<void()> onActivate;
     std::function<void(int& cancel, UnloadMode mode)> onQueryUnload;
     std::function<void(int& cancel)> onUnload;
     std::function<void(int button, int shift, float x, float y)> onMouseDown;
+    std::function<void()> onHelpKey;
 
 private:
     friend class Widget;

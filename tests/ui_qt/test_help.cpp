@@ -27,6 +27,14 @@ TEST_F(Help, RightButtonOnTheBackgroundOffersTheHelpContents) {
     EXPECT_TRUE(helpWindow.isNull());
 }
 
+TEST_F(Help, F1OpensTheSameContents) {
+    open();
+    QTest::keyClick(w<QGroupBox>("Cdr_Tri"), Qt::Key_F1);
+    EXPECT_TRUE(person.popups.empty());
+    ASSERT_NE(desktop->help().window(), nullptr);
+    EXPECT_TRUE(desktop->help().browser()->source().toLocalFile().endsWith("ControleEditDntVardec.html"));
+}
+
 TEST_F(Help, TheNameRangeFrameOffersItTooButNotTheOtherFrames) {
     open();
     QTest::mouseClick(w<QGroupBox>("Cdr_Selection"), Qt::RightButton, {}, QPoint(4, 4));

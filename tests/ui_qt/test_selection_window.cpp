@@ -141,6 +141,13 @@ TEST_F(SelectionWindow, ImprimerWithoutAnAideIsRefused) {
     EXPECT_TRUE(shown->view().isEnabled());
 }
 
+TEST_F(SelectionWindow, F1OpensTheHelpContents) {
+    open();
+    QTest::keyClick(w<QLineEdit>("Txt_CodAide"), Qt::Key_F1);
+    EXPECT_EQ(helpCalls, 1);
+    EXPECT_TRUE(person.popups.empty());
+}
+
 TEST_F(SelectionWindow, TheTitleBarCloseDoesNothing) {
     open();
     shown->close();

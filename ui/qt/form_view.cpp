@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 
 #include "ui/check_box.h"
@@ -24,6 +25,7 @@
 #include "ui/qt/combo_box_binding.h"
 #include "ui/qt/command_button_binding.h"
 #include "ui/qt/frame_binding.h"
+#include "ui/qt/guarded.h"
 #include "ui/qt/label_binding.h"
 #include "ui/qt/list_box_binding.h"
 #include "ui/qt/option_button_binding.h"
@@ -39,6 +41,9 @@ FormView::FormView(ui::Form& form, QWidget* parent)
     setObjectName(QString::fromStdString(form.name()));
     for (ui::Widget* w : form.tabOrder()) create(*w);
     setEnabled(form.enabled());
+    // F1 anywhere on the form asks the form for its help.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(help, &QShortcut::activated, this, [this] { guarded([this] { form_.helpKey(); }); });
 }
 
 FormView::~FormView() = default;

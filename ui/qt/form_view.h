@@ -1,5 +1,6 @@
 // The Qt widget of a form model: creates one Qt widget per widget of the form, binds
-// each to its model, and gives the person's presses on its background to the form.
+// each to its model, and gives the person's presses on its background and the help key
+// (F1) to the form.
 // Each form's own view lays the widgets out (see ControlView, SelectionView).
 #pragma once
 
