@@ -30,7 +30,12 @@ HostWindow::HostWindow(std::shared_ptr<dba::Database> db, const std::string& dbP
     setup.today = [today] { return today; };
     setup.journal = journal;
     desktop_ = std::make_unique<ui::qt::DesktopControl>(setup);
-    desktop_->services().onUnloadHost = [this] { close(); };
+    desktop_->services().onUnloadHost = [this] {
+        const QString summary = desktop_->runSummary();
+        if (!summary.isEmpty())
+            ui::qt::presenter().message(this, summary, QMessageBox::Information, windowTitle());
+        close();
+    };
     desktop_->chooser().setParent(this);
 
     control::Ctr_ControleEditVardec& ctl = desktop_->control();

@@ -1,6 +1,7 @@
 // The host window of dnt-gui: it embeds the declaration control's screen, hands the
 // control the database, a client object and the user's rights, calls Init, shows the
-// progress of a run in its status bar, and closes when the control unloads it.
+// progress of a run in its status bar, and closes when the control unloads it, saying
+// where the declarations went.
 #pragma once
 
 #include <QMainWindow>

@@ -33,6 +33,8 @@ TEST_F(DesktopRun, OkPrintsToThePdfChosenAndClosesTheHost) {
     EXPECT_TRUE(QFileInfo(ui::qt::toQ(pdf)).size() > 0);
     EXPECT_GT(progress.total(), 0);
     EXPECT_TRUE(progress.text().startsWith("Impression terminée"));
+    EXPECT_EQ(desktop->runSummary(),
+              QString("%1 déclarations imprimées dans %2").arg(progress.total()).arg(ui::qt::toQ(pdf)));
 }
 
 TEST_F(DesktopRun, ACancelledPrinterDialogPrintsNothingAndClosesTheHost) {
@@ -45,6 +47,7 @@ TEST_F(DesktopRun, ACancelledPrinterDialogPrintsNothingAndClosesTheHost) {
     EXPECT_EQ(person.modalCount, 1);
     EXPECT_TRUE(person.proposedFiles.empty());
     EXPECT_EQ(hostUnloads, 1);
+    EXPECT_TRUE(desktop->runSummary().isEmpty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "dialogs/selection_individuelle.h"
 #include "printing/declaration.h"
+#include "ui/qt/text.h"
 
 namespace ui::qt {
 
@@ -52,6 +53,19 @@ std::string DesktopControl::proposedFileName() const {
     std::string name = "DNT-" + key;
     if (!control_->Txt_CtrUrssaf->text().empty()) name += "-" + control_->Txt_CtrUrssaf->text();
     return name;
+}
+
+QString DesktopControl::runSummary() const {
+    const dnt::SharedState& s = control_->state();
+    if (s.SelectionAnnulee || !s.Imprimante) return {};
+    const long n = static_cast<long>(s.Bilan.aidesImprimes.size());
+    const std::string& printer = s.Imprimante->deviceName();
+    const QString where = DesktopPrinters::writesFile(printer)
+                              ? QStringLiteral("dans %1").arg(toQ(printers_.output().string()))
+                              : QStringLiteral("sur l'imprimante %1").arg(toQ(printer));
+    if (n == 0) return QStringLiteral("Aucune déclaration imprimée %1").arg(where);
+    if (n == 1) return QStringLiteral("1 déclaration imprimée %1").arg(where);
+    return QStringLiteral("%1 déclarations imprimées %2").arg(n).arg(where);
 }
 
 void DesktopControl::progress(long done, long total) {

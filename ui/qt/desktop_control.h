@@ -53,6 +53,10 @@ public:
     static long countAides(const dba::DynArray& rows);
     // "DNT-<quarter key>-<centre>" from the screen.
     std::string proposedFileName() const;
+    // What the host says once a run has closed the form: "N déclarations imprimées dans
+    // FILE", or "sur l'imprimante NAME"; empty when the run was abandoned before a
+    // printer was chosen.
+    QString runSummary() const;
 
 private:
     void runPrintLoop(dnt::SharedState& s, const dba::DynArray& rows);
