@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "dba/sqlite_storage.h"
+
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -317,12 +319,12 @@ int main(int argc, char** argv) {
         Context ctx;
         const std::string dbPath = tempPath("dba");
         const std::string sqlPath = tempPath("sql");
-        ctx.db = dba::Database::Open(dbPath, true);
+        ctx.db = dba::Database::Open(dbPath, dba::OpenMode::Create);
         if (sqlite3_open(sqlPath.c_str(), &ctx.sql) != SQLITE_OK) throw std::runtime_error("cannot open " + sqlPath);
         sqlite3_exec(ctx.sql, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
         if (cacheMb > 0) {
             const std::string pragma = "PRAGMA cache_size=-" + std::to_string(cacheMb * 1024);
-            ctx.db->storage().exec(pragma.c_str());
+            dynamic_cast<dba::SqliteStorage&>(ctx.db->storage()).exec(pragma.c_str());
             sqlite3_exec(ctx.sql, pragma.c_str(), nullptr, nullptr, nullptr);
             std::printf("cache: %ld MB of SQLite page cache on both connections\n", cacheMb);
         }

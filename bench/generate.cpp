@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "dba/dynarray.h"
+#include "dba/sqlite_storage.h"
 
 namespace bench {
 
@@ -324,7 +325,7 @@ Generated generate(dba::Database& db, sqlite3* sql, const GenerateOptions& optio
             ++out.records;
         }
     });
-    st.exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    if (auto* file = dynamic_cast<dba::SqliteStorage*>(&st)) file->exec("PRAGMA wal_checkpoint(TRUNCATE)");
 
     // The normalised side: the same values, one column per field used.
     exec(sql, kSqlSchema);

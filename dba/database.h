@@ -2,11 +2,13 @@
 // multivalue database (open a file, read, read for update, write, run a request).
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
-#include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dba/dynarray.h"
 #include "dba/expression.h"
@@ -21,12 +23,14 @@ class File;
 class Record : public DynArray {
 public:
     Record() = default;
-    Record(std::shared_ptr<File> file, std::string key, std::string text = {})
-        : DynArray(std::move(text)), file_(std::move(file)), key_(std::move(key)) {}
+    Record(std::shared_ptr<File> file, std::string key, std::string text = {}, Version version = {})
+        : DynArray(std::move(text)), file_(std::move(file)), key_(std::move(key)), version_(version) {}
 
     const std::string& key() const { return key_; }
     const std::shared_ptr<File>& file() const { return file_; }
     bool bound() const { return file_ != nullptr; }
+    // What the read saw of the stored record, for the write's check.
+    const Version& version() const { return version_; }
 
     // Writes the record back under its key, atomically, and frees its update lock.
     void DBWrite();
@@ -36,6 +40,7 @@ public:
 private:
     std::shared_ptr<File> file_;
     std::string key_;
+    Version version_;
 };
 
 class File : public std::enable_shared_from_this<File> {
@@ -54,7 +59,7 @@ public:
     // An empty record bound to this file and key, for a record to create.
     Record NewRecord(std::string_view key);
 
-    void write(std::string_view key, std::string_view text);
+    void write(std::string_view key, std::string_view text, const Version& read = {});
     void release(std::string_view key);
 
 private:
@@ -62,10 +67,17 @@ private:
     std::string name_;
 };
 
+// A failed write of a unit of work: which record, and the error's number and text.
+struct WriteFailure {
+    std::string file, key;
+    int32_t number = 0;
+    std::string message;
+};
+
 class Database : public std::enable_shared_from_this<Database> {
 public:
-    // Opens a database file; `create` makes an empty database when none is there.
-    static std::shared_ptr<Database> Open(const std::string& path, bool create = false);
+    // Opens a database: a file path or a "postgresql:" URI (storage.h).
+    static std::shared_ptr<Database> Open(const std::string& target, OpenMode mode = OpenMode::ReadWrite);
 
     // The file object of a file of the database; raises DbError(kErrUnknownFile).
     std::shared_ptr<File> DBOpenFile(std::string_view name);
@@ -78,12 +90,22 @@ public:
     // The compiled dictionary item `name` of `file`, or nullptr when there is none.
     std::shared_ptr<const Expression> dictionary(const std::string& file, const std::string& name);
 
-    Storage& storage() { return storage_; }
+    Storage& storage() { return *storage_; }
+
+    // Runs a unit of work whose writes are kept whole or not at all: when any write inside
+    // fails, even one its caller passed over, the unit is rolled back at its end and the
+    // first failure is given back. An exception out of `work` rolls it back too.
+    std::optional<WriteFailure> unit(const std::function<void()>& work);
+    // A record written back through File::write, with the failure noted for the unit.
+    void write(const std::string& file, std::string_view key, std::string_view text, const Version& read);
 
 private:
-    explicit Database(const std::string& path, bool create) : storage_(path, create) {}
+    explicit Database(std::unique_ptr<Storage> storage) : storage_(std::move(storage)) {}
+    std::string execute(std::string_view request);
 
-    Storage storage_;
+    std::unique_ptr<Storage> storage_;
+    int unitDepth_ = 0;
+    std::vector<WriteFailure> failures_;
     std::map<std::pair<std::string, std::string>, std::shared_ptr<const Expression>> dict_;
     long long dictVersion_ = -1;
 };

@@ -121,6 +121,14 @@ struct Row {
 }  // namespace
 
 std::string Database::DBExecute(std::string_view requestText, std::string_view) {
+    // One snapshot for the whole request: the records scanned and those TRANS looks up
+    // are of the same moment.
+    std::string result;
+    storage_->snapshot([&] { result = execute(requestText); });
+    return result;
+}
+
+std::string Database::execute(std::string_view requestText) {
     DynArray request{std::string(requestText)};
     std::string text = request.element(1);
     std::string fileName = request.element(2);
@@ -130,7 +138,7 @@ std::string Database::DBExecute(std::string_view requestText, std::string_view) 
     if (!fileName.empty() && fileName != sentence.file)
         throw DbError(kErrBadSentence, "the request names file " + fileName + " but its sentence selects from " +
                                            sentence.file);
-    if (!storage_.fileExists(sentence.file))
+    if (!storage_->fileExists(sentence.file))
         throw DbError(kErrBadSentence, "sentence \"" + text + "\": unknown file " + sentence.file + " at column " +
                                            std::to_string(sentence.fileColumn));
 
@@ -181,10 +189,10 @@ std::string Database::DBExecute(std::string_view requestText, std::string_view) 
         if (outputs.empty()) outputs.push_back(BoundField{});  // the keys
     }
 
-    TransCache cache(storage_);
+    TransCache cache(*storage_);
     std::vector<Row> rows;
     std::vector<std::string> values;
-    storage_.scan(sentence.file, [&](std::string_view key, std::string_view data) {
+    storage_->scan(sentence.file, [&](std::string_view key, std::string_view data) {
         EvalContext ctx{key, data, &cache};
         bool selected = chains.empty();
         for (const auto& chain : chains) {

@@ -127,14 +127,12 @@ std::string recordLine(std::string_view file, std::string_view key, std::string_
     return out;
 }
 
-ImportCounts importJsonl(Database& db, std::istream& in) {
-    Storage& st = db.storage();
-    ImportCounts counts;
-    std::vector<DictItem> dicts;
-    // Parse everything first: a bad line anywhere means nothing is written.
-    struct Rec { std::string file, key, text; };
-    std::vector<Rec> records;
-    std::vector<std::string> declared;  // files of file lines
+Dump readDump(std::istream& in) {
+    Dump dump;
+    std::vector<DictItem>& dicts = dump.dictItems;
+    using Rec = Dump::Record;
+    std::vector<Rec>& records = dump.records;
+    std::vector<std::string>& declared = dump.files;
     std::string line;
     long number = 0;
     while (std::getline(in, line)) {
@@ -180,24 +178,33 @@ ImportCounts importJsonl(Database& db, std::istream& in) {
         }
     }
     if (in.bad()) throw DbError(kErrBadDump, "the dump could not be read");
+    return dump;
+}
+
+ImportCounts loadDump(Database& db, const Dump& dump) {
+    Storage& st = db.storage();
     st.transaction([&] {
-        for (const std::string& f : declared) st.createFile(f);
-        for (const DictItem& d : dicts) {
+        for (const std::string& f : dump.files) st.createFile(f);
+        for (const DictItem& d : dump.dictItems) {
             st.createFile(d.file);
             st.putDict(d);
         }
-        for (const Rec& r : records) {
+        for (const Dump::Record& r : dump.records) {
             st.createFile(r.file);
             st.put(r.file, r.key, r.text);
         }
     });
-    counts.records = static_cast<long>(records.size());
-    counts.dictItems = static_cast<long>(dicts.size());
+    ImportCounts counts;
+    counts.records = static_cast<long>(dump.records.size());
+    counts.dictItems = static_cast<long>(dump.dictItems.size());
     return counts;
 }
 
-void exportJsonl(Database& db, std::ostream& out, const std::vector<std::string>& only) {
-    Storage& st = db.storage();
+ImportCounts importJsonl(Database& db, std::istream& in) { return loadDump(db, readDump(in)); }
+
+namespace {
+
+void exportSnapshot(Storage& st, std::ostream& out, const std::vector<std::string>& only) {
     std::vector<std::string> files = only.empty() ? st.fileNames() : only;
     for (const std::string& f : files)
         if (!st.fileExists(f)) throw DbError(kErrUnknownFile, "file " + f + " does not exist");
@@ -230,6 +237,13 @@ void exportJsonl(Database& db, std::ostream& out, const std::vector<std::string>
         }
     }
     if (!out) throw DbError(kErrStorage, "the dump could not be written");
+}
+
+}  // namespace
+
+void exportJsonl(Database& db, std::ostream& out, const std::vector<std::string>& only) {
+    // One snapshot: a run committing meanwhile is in the dump whole or not at all.
+    db.storage().snapshot([&] { exportSnapshot(db.storage(), out, only); });
 }
 
 }  // namespace dba

@@ -15,6 +15,21 @@ struct ImportCounts {
     long dictItems = 0;
 };
 
+// A dump read and checked, not yet written anywhere.
+struct Dump {
+    struct Record {
+        std::string file, key, text;
+    };
+    std::vector<std::string> files;  // of file lines
+    std::vector<DictItem> dictItems;
+    std::vector<Record> records;
+};
+
+// Reads a whole dump; any bad line raises DbError(kErrBadDump) naming its line number.
+Dump readDump(std::istream& in);
+// Writes a dump read before into the database, in one transaction.
+ImportCounts loadDump(Database& db, const Dump& dump);
+
 // Imports a whole dump (records, dictionary items and file lines, which create a file
 // that may stay empty); any bad line raises DbError(kErrBadDump) naming its line
 // number, and then nothing at all is written.

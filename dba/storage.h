@@ -1,5 +1,6 @@
-// The SQLite store under the multivalue database: files of records keyed by text,
-// dictionary items, and update locks that hold across connections and processes.
+// The store under the multivalue database, as one interface with two back-ends: an
+// SQLite file (sqlite_storage.h) and a PostgreSQL server (pg_storage.h). It keeps files of
+// records keyed by text, dictionary items, update locks on records and transactions.
 #pragma once
 
 #include <functional>
@@ -9,9 +10,6 @@
 #include <string_view>
 #include <vector>
 
-struct sqlite3;
-struct sqlite3_stmt;
-
 namespace dba {
 
 struct DictItem {
@@ -20,74 +18,142 @@ struct DictItem {
     std::string expr;
 };
 
-// One prepared statement, reset after each use.
-class Statement {
-public:
-    Statement(sqlite3* db, const char* sql);
-    ~Statement();
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
+// How a database is opened. ReadOnly never writes anything, not even a lock or a
+// journal mode; Create makes an empty database when there is none.
+enum class OpenMode { ReadOnly, ReadWrite, Create };
 
-    Statement& bind(int i, std::string_view text);
-    Statement& bind(int i, long long number);
-    Statement& bindBlob(int i, std::string_view data);
-    bool step();  // true while a row is available
-    std::string_view column(int i);
-    long long columnInt(int i);
-    void reset();
-
-private:
-    sqlite3* db_;
-    sqlite3_stmt* stmt_ = nullptr;
+// What a read saw of a record, for a write that must not overwrite another user's
+// change made since: 0 when the record did not exist. A back-end that cannot be written
+// by two users at once (the file: runs take turns) keeps none.
+struct Version {
+    bool known = false;
+    long long value = 0;
 };
+
+using ScanVisitor = std::function<void(std::string_view key, std::string_view data)>;
 
 class Storage {
 public:
-    // Opens (creating it when asked) one database file in WAL mode with synchronous FULL.
-    Storage(const std::string& path, bool create);
-    ~Storage();
+    virtual ~Storage();
     Storage(const Storage&) = delete;
     Storage& operator=(const Storage&) = delete;
 
-    const std::string& path() const { return path_; }
+    // Where the data live, for messages: "/path/base.db" or "postgresql://host/db".
+    virtual std::string where() const = 0;
+    virtual bool readOnly() const = 0;
 
-    bool fileExists(std::string_view file);
-    void createFile(std::string_view file);
-    std::vector<std::string> fileNames();
+    // Files.
+    virtual bool fileExists(std::string_view file) = 0;
+    virtual void createFile(std::string_view file) = 0;
+    virtual std::vector<std::string> fileNames() = 0;
 
-    std::optional<std::string> get(std::string_view file, std::string_view key);
-    void put(std::string_view file, std::string_view key, std::string_view data);
+    // Records. get gives the record's text, and what was read of it in `version`.
+    virtual std::optional<std::string> get(std::string_view file, std::string_view key, Version* version = nullptr) = 0;
+    // Stores a record as it is, with no lock or version check (imports, generators).
+    virtual void put(std::string_view file, std::string_view key, std::string_view data) = 0;
     // Visits every record of a file in key byte order; the views live for one call.
-    void scan(std::string_view file, const std::function<void(std::string_view key, std::string_view data)>& visit);
-    long long count(std::string_view file);
+    virtual void scan(std::string_view file, const ScanVisitor& visit) = 0;
+    virtual long long count(std::string_view file) = 0;
 
-    std::vector<DictItem> dictItems(std::string_view file = {});
-    void putDict(const DictItem& item);
-    // Changes whenever any dictionary item changes, in any connection.
-    long long dictVersion();
+    // Dictionary items; the version changes whenever any item changes, in any connection.
+    virtual std::vector<DictItem> dictItems(std::string_view file = {}) = 0;
+    virtual void putDict(const DictItem& item) = 0;
+    virtual long long dictVersion() = 0;
 
-    // Update locks. tryLock succeeds when the record is free, already ours, or held
-    // by a process that has died; unlock frees only a lock of this connection.
+    // Named values of the database itself (a demo database's seed, the schema version).
+    virtual std::optional<std::string> meta(std::string_view name) = 0;
+    virtual void setMeta(std::string_view name, std::string_view value) = 0;
+
+    // Update locks on records, held by this connection until the record is written or
+    // released, or the connection ends (a crashed holder's locks go with it). tryLock
+    // succeeds when the record is free or already ours.
     bool tryLock(std::string_view file, std::string_view key);
     void unlock(std::string_view file, std::string_view key);
     void unlockAll();
+    bool holds(std::string_view file, std::string_view key) const;
 
-    // Writes a record and frees this connection's lock on it, in one transaction.
-    void write(std::string_view file, std::string_view key, std::string_view data);
+    // Writes a record back: refused with DbError(kErrLockRefused) when another user holds
+    // its lock or, where versions are kept, changed it since `read`. Frees this
+    // connection's lock on it. Atomic and durable once its transaction commits; outside a
+    // transaction it commits at once.
+    void write(std::string_view file, std::string_view key, std::string_view data, const Version& read = {});
 
-    // Runs `work` inside one IMMEDIATE transaction: everything or nothing.
+    // Transactions. begin() opens one, or a savepoint inside the one open; commit() and
+    // rollback() end the innermost. Locks taken inside a part that is rolled back are
+    // freed with it.
+    void begin();
+    void commit();
+    void rollback();
+    int depth() const { return depth_; }
+    // Runs `work` in a transaction (a savepoint when one is open): everything or nothing.
     void transaction(const std::function<void()>& work);
+    // Runs `work` on one read snapshot of the database: every read inside sees the same
+    // committed state. Inside a transaction it simply runs.
+    void snapshot(const std::function<void()>& work);
 
-    void exec(const char* sql);
+protected:
+    Storage() = default;
+
+    // The back-end's own parts.
+    virtual void beginTransaction() = 0;
+    virtual void commitTransaction() = 0;
+    virtual void rollbackTransaction() = 0;
+    virtual void savepoint(int level) = 0;
+    virtual void releaseSavepoint(int level) = 0;
+    virtual void rollbackToSavepoint(int level) = 0;
+    virtual void beginRead() = 0;
+    virtual void endRead() = 0;
+    virtual bool acquireLock(std::string_view file, std::string_view key) = 0;
+    virtual void releaseLock(std::string_view file, std::string_view key) = 0;
+    // Whether another connection holds the lock of the record (this one does not).
+    virtual bool lockedElsewhere(std::string_view file, std::string_view key) = 0;
+    // Stores a record for write(): `read` says what the writer saw of it.
+    virtual void writeRecord(std::string_view file, std::string_view key, std::string_view data,
+                             const Version& read) = 0;
 
 private:
-    bool ownerAlive(std::string_view owner);
-
-    std::string path_;
-    sqlite3* db_ = nullptr;
-    std::string owner_;  // "pid:start-time:serial", unique to this connection
+    struct Held {
+        std::string file, key;
+        int level;  // transaction depth when taken
+    };
+    std::vector<Held> held_;
     int depth_ = 0;
-    std::unique_ptr<Statement> get_, put_, fileExists_, createFile_, lockGet_, lockPut_, lockDel_;
+    int readDepth_ = 0;
 };
+
+// A transaction that spans a whole piece of work: rolled back when it goes out of scope
+// without a commit (an exception on the way, a run abandoned).
+class TransactionGuard {
+public:
+    explicit TransactionGuard(Storage& storage) : storage_(&storage) { storage.begin(); }
+    ~TransactionGuard() {
+        if (!storage_) return;
+        try {
+            storage_->rollback();
+        } catch (...) {
+        }
+    }
+    TransactionGuard(const TransactionGuard&) = delete;
+    TransactionGuard& operator=(const TransactionGuard&) = delete;
+    void commit() { end(true); }
+    void rollback() { end(false); }
+    bool open() const { return storage_ != nullptr; }
+
+private:
+    void end(bool keep) {
+        Storage* s = storage_;
+        storage_ = nullptr;
+        if (s && keep) s->commit();
+        else if (s) s->rollback();
+    }
+    Storage* storage_;
+};
+
+// Opens a database: a path is an SQLite file; a "postgresql:" URI (bare "postgresql:" takes
+// the server from PGHOST, PGDATABASE... as libpq reads them) is a PostgreSQL server.
+std::unique_ptr<Storage> openStorage(const std::string& target, OpenMode mode);
+
+// Whether a --db target names a server rather than a file.
+bool isServerTarget(const std::string& target);
 
 }  // namespace dba

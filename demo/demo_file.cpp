@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "dba/errors.h"
+#include "dba/sqlite_storage.h"
 
 namespace demo {
 
@@ -27,7 +28,8 @@ bool queryOne(sqlite3* db, const char* sql, long long& value, bool& row) {
 
 void removeWithCompanions(const std::string& path) {
     std::error_code ec;
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) fs::remove(path + suffix, ec);
+    for (const std::string& file : dba::SqliteStorage::companions(path)) fs::remove(file, ec);
+    fs::remove(path + "-journal", ec);
 }
 
 }  // namespace
@@ -58,8 +60,7 @@ DemoTarget classifyDemoTarget(const std::string& path) {
 }
 
 void markDemoDatabase(dba::Database& db, unsigned seed) {
-    std::string sql = "INSERT OR REPLACE INTO meta(name, value) VALUES('demo_seed', " + std::to_string(seed) + ")";
-    db.storage().exec(sql.c_str());
+    db.storage().setMeta("demo_seed", std::to_string(seed));
 }
 
 DemoSummary writeDemoDatabase(const std::string& path, const DemoOptions& o, bool replaceOtherDatabase) {
@@ -79,7 +80,7 @@ DemoSummary writeDemoDatabase(const std::string& path, const DemoOptions& o, boo
     removeWithCompanions(next);
     DemoSummary summary;
     try {
-        auto db = dba::Database::Open(next, true);
+        auto db = dba::Database::Open(next, dba::OpenMode::Create);
         summary = generateDemo(*db, o);
         markDemoDatabase(*db, o.seed);
     } catch (...) {
@@ -89,6 +90,7 @@ DemoSummary writeDemoDatabase(const std::string& path, const DemoOptions& o, boo
     std::error_code ec;
     for (const char* suffix : {"-wal", "-shm", "-journal"}) fs::remove(path + suffix, ec);
     fs::rename(next, path, ec);
+    fs::remove(next + "-locks", ec);  // the lock file goes with the name it was made for
     if (ec) {
         removeWithCompanions(next);
         throw dba::DbError(dba::kErrStorage, "cannot move the new database to " + path + ": " + ec.message());

@@ -64,7 +64,7 @@ TEST_F(ControlFixture, WithoutFullAccessOkIsNeverShown) {
 TEST_F(ControlFixture, OneCentreIsPreselectedAndGreyed) {
     // Only centre 75 is left.
     testsupport::TempDb other;
-    auto single = dba::Database::Open(other.path(), true);
+    auto single = dba::Database::Open(other.path(), dba::OpenMode::Create);
     std::ostringstream dump;
     dba::exportJsonl(*db, dump);
     std::string text;

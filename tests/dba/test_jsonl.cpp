@@ -29,7 +29,7 @@ TEST(Jsonl, SamplesRoundTripByteForByte) {
         std::string once = exported(*db);
         EXPECT_EQ(once, readFile(testsupport::sample(name))) << name;
         testsupport::TempDb tmp2;
-        auto db2 = dba::Database::Open(tmp2.path(), true);
+        auto db2 = dba::Database::Open(tmp2.path(), dba::OpenMode::Create);
         std::istringstream in(once);
         dba::importJsonl(*db2, in);
         EXPECT_EQ(exported(*db2), once) << name;
@@ -38,7 +38,7 @@ TEST(Jsonl, SamplesRoundTripByteForByte) {
 
 TEST(Jsonl, ShortestFormWithValuesAndSubValues) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     std::istringstream in(
         "{\"file\": \"T\", \"key\": \"k\", \"fields\": [\"a\", [\"v1\", [\"s1\", \"s2\"], \"\"], [\"only\"], \"\", \"\"]}\n"
         "\n"
@@ -86,7 +86,7 @@ TEST(Jsonl, ABadLineRejectsTheWholeImport) {
 
 TEST(Jsonl, FileLinesKeepEmptyFilesInNameOrder) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     const std::string dump =
         "{\"dict\": \"C\", \"name\": \"N\", \"expr\": \"F1\"}\n"
         "{\"file\": \"A\", \"key\": \"k\", \"fields\": [\"x\"]}\n"

@@ -120,7 +120,7 @@ TEST_F(SampleQuery, CentreQueryAndKeysSortedAsNumbers) {
 
 TEST(QueryRules, NumbersCompareAsNumbersAndSortBeforeTexts) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     db->storage().createFile("T");
     auto t = db->DBOpenFile("T");
     const std::vector<std::pair<std::string, std::string>> data = {
@@ -140,7 +140,7 @@ TEST(QueryRules, NumbersCompareAsNumbersAndSortBeforeTexts) {
 
 TEST(QueryRules, LongNumbersCompareOnEveryDigit) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     db->storage().createFile("T");
     auto t = db->DBOpenFile("T");
     t->write("A", "12345678901234568");
@@ -154,7 +154,7 @@ TEST(QueryRules, LongNumbersCompareOnEveryDigit) {
 
 TEST(QueryRules, MultiValuedFieldsMatchOnAnyValueAndSortOnTheFirst) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     db->storage().createFile("T");
     auto t = db->DBOpenFile("T");
     t->write("a", std::string("5") + dba::VM + "1");

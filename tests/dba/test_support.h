@@ -35,7 +35,7 @@ private:
 inline std::string sample(const std::string& name) { return std::string(DNT_TEST_DATA) + "/" + name; }
 
 inline std::shared_ptr<dba::Database> loadSample(const TempDb& tmp, const std::string& name = "small.jsonl") {
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     std::ifstream in(sample(name), std::ios::binary);
     dba::importJsonl(*db, in);
     return db;

@@ -10,7 +10,7 @@ namespace {
 
 std::string dump(const demo::DemoOptions& o) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     demo::generateDemo(*db, o);
     std::ostringstream out;
     dba::exportJsonl(*db, out);
@@ -41,7 +41,7 @@ TEST(DemoDeterminism, ExportImportRoundTrip) {
     o.aides = 35;
     std::string a = dump(o);
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     std::istringstream in(a);
     dba::importJsonl(*db, in);
     std::ostringstream out;
@@ -51,7 +51,7 @@ TEST(DemoDeterminism, ExportImportRoundTrip) {
 
 TEST(DemoDeterminism, AnotherLatestQuarter) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     demo::DemoOptions o;
     o.annee = 2024;
     o.trimestre = 1;
@@ -64,7 +64,7 @@ TEST(DemoDeterminism, AnotherLatestQuarter) {
 
 TEST(DemoDeterminism, OptionsOutOfRangeAreRefused) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     demo::DemoOptions o;
     o.aides = 0;
     EXPECT_THROW(demo::generateDemo(*db, o), std::invalid_argument);

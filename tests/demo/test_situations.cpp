@@ -135,7 +135,7 @@ TEST(DemoSituations, HistoriesAroundTheLatestQuarter) {
 
 TEST(DemoSituations, FewerAidesThanCasesMakesTheFirstCases) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     demo::DemoOptions o;
     o.aides = 5;
     demo::DemoSummary s = demo::generateDemo(*db, o);
@@ -148,7 +148,7 @@ TEST(DemoSituations, FewerAidesThanCasesMakesTheFirstCases) {
 
 TEST(DemoSituations, EveryCaseIsMadeOnce) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), true);
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     demo::DemoOptions o;
     o.aides = demo::kNombreSituations;
     demo::generateDemo(*db, o);

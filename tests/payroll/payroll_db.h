@@ -31,7 +31,7 @@ inline std::string day(const char* ddmmyyyy) { return dba::DateInterneText(ddmmy
 
 class PayrollDb {
 public:
-    PayrollDb() : db(dba::Database::Open(tmp.path(), true)) { s.TheDatabase = db; }
+    PayrollDb() : db(dba::Database::Open(tmp.path(), dba::OpenMode::Create)) { s.TheDatabase = db; }
 
     // Writes a record whose fields are given from field 1 on.
     void put(const std::string& file, const std::string& key, const std::vector<std::string>& fields) {

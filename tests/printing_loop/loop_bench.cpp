@@ -134,7 +134,7 @@ std::string RecDetail(const std::string& contrat, const std::string& mois, const
 
 Banc::Banc(const std::string& extra, const std::string& trimestre, const std::string& login,
            const std::string& device) {
-    db = dba::Database::Open(tmp.path(), true);
+    db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     std::istringstream base(BaseJsonl());
     dba::importJsonl(*db, base);
     if (!extra.empty()) {

@@ -46,7 +46,7 @@ TEST_F(Droits, RestrictedSectorsComparedOnThreeCharacters) {
 TEST_F(Droits, NoRecordAtAllMeansNoRight) {
     db->DBOpenFile("DROITS")->write("*", "AUTRE");
     testsupport::TempDb empty;
-    auto none = dba::Database::Open(empty.path(), true);
+    auto none = dba::Database::Open(empty.path(), dba::OpenMode::Create);
     auto d = rights::DroitsUtilisateur(none, "x").DroitsModule("EDITIONDNTVARDEC");
     EXPECT_EQ(d->NiveauAcces(), 0);
     EXPECT_FALSE(d->TousSecteurs());

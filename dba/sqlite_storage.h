@@ -1,0 +1,79 @@
+// The file back-end of the store: one SQLite file in WAL mode with synchronous FULL,
+// record locks in a lock file beside it. Opening reads before it writes: a file that is not
+// a declaration database is refused untouched, a read-only open never writes, and the
+// journal mode and schema are set only when the database is created.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "dba/record_locks.h"
+#include "dba/sqlite_statement.h"
+#include "dba/storage.h"
+
+struct sqlite3;
+
+namespace dba {
+
+class SqliteStorage : public Storage {
+public:
+    SqliteStorage(const std::string& path, OpenMode mode);
+    ~SqliteStorage() override;
+
+    std::string where() const override { return path_; }
+    bool readOnly() const override { return readOnly_; }
+
+    bool fileExists(std::string_view file) override;
+    void createFile(std::string_view file) override;
+    std::vector<std::string> fileNames() override;
+
+    std::optional<std::string> get(std::string_view file, std::string_view key, Version* version) override;
+    void put(std::string_view file, std::string_view key, std::string_view data) override;
+    void scan(std::string_view file, const ScanVisitor& visit) override;
+    long long count(std::string_view file) override;
+
+    std::vector<DictItem> dictItems(std::string_view file) override;
+    void putDict(const DictItem& item) override;
+    long long dictVersion() override;
+
+    std::optional<std::string> meta(std::string_view name) override;
+    void setMeta(std::string_view name, std::string_view value) override;
+
+    // Runs SQL of our own (benchmarks, tools); DbError(kErrStorage) on failure.
+    void exec(const char* sql);
+    sqlite3* handle() { return db_; }
+
+    // The files that belong to the database at `path`: the file, its -wal, -shm and
+    // -locks companions.
+    static std::vector<std::string> companions(const std::string& path);
+
+protected:
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+    void savepoint(int level) override;
+    void releaseSavepoint(int level) override;
+    void rollbackToSavepoint(int level) override;
+    void beginRead() override;
+    void endRead() override;
+    bool acquireLock(std::string_view file, std::string_view key) override;
+    void releaseLock(std::string_view file, std::string_view key) override;
+    bool lockedElsewhere(std::string_view file, std::string_view key) override;
+    void writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version& read) override;
+
+private:
+    void open(OpenMode mode);
+    void checkSchema();
+    void createSchema();
+    void upgradeSchema();
+    void prepare();
+    RecordLocks& locks();
+
+    std::string path_;
+    bool readOnly_ = false;
+    sqlite3* db_ = nullptr;
+    std::unique_ptr<RecordLocks> locks_;
+    std::unique_ptr<Statement> get_, put_, fileExists_, createFile_;
+};
+
+}  // namespace dba
