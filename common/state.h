@@ -27,13 +27,22 @@ class Printer;
 namespace dnt {
 
 // What a run has done, for its host: the aidés whose declaration was printed (each once,
-// whatever the number of copies), in print order.
+// whatever the number of copies), in print order, and those whose records could not be
+// written (neither of the two was kept).
 struct BilanRun {
+    struct Echec {
+        std::string aide;
+        int32_t numero = 0;
+        std::string raison;
+    };
     std::vector<std::string> aidesImprimes;
-    std::set<std::string> dejaVus;
+    std::vector<Echec> echecs;
+    std::set<std::string> vus;
     void imprime(const std::string& aide) {
-        if (dejaVus.insert(aide).second) aidesImprimes.push_back(aide);
+        if (vus.insert(aide).second) aidesImprimes.push_back(aide);
     }
+    // Whether the records of the run were committed (false for a run rolled back).
+    bool enregistre = false;
 };
 
 struct CoreState {

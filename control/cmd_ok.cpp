@@ -1,4 +1,6 @@
 // The run behind the OK button, and the exit button.
+#include <optional>
+
 #include "common/numtext.h"
 #include "control/ctr_controle.h"
 #include "dba/errors.h"
@@ -117,39 +119,69 @@ void Ctr_ControleEditVardec::Cmd_OK_Click() {
         index = env_.utilitaire ? dnt::CLngText(env_.utilitaire->ChoixImprimante()).value() : -1;
     }
     s.DoEvents();
-    if (index != -1 && env_.printers) {
-        printing::Printer& imprimante = env_.printers->select(index);
-        s.Imprimante = &imprimante;
-        long copies = env_.utilitaire ? env_.utilitaire->NombreExemplaires() : 1;
-        // 17. Every copy.
-        for (long copie = 1; copie <= copies; ++copie) {
-            if (copie > 1) {
-                CommandeImprimante("NEWPAGE");
-                imprimante.newPage();
-            }
-            if (printing::isMatrixPrinterName(imprimante.deviceName())) {
-                occupe();
-                s.W_TypeEdition = "";
-                if (gestionRequete) gestionRequete(s, s.ResultatContrats);
-                s.DoEvents();
-                disponible();
-            } else {
-                imprimante.setFontSize(11);
-                imprimante.setFontName("Courier New");
-                s.DoEvents();
-                occupe();
-                s.W_TypeEdition = "D";
-                if (gestionRequete) gestionRequete(s, s.ResultatContrats);
-                s.DoEvents();
-                disponible();
+    Imprimer(index);
+}
+
+// Steps 16 to 18: the copies on the printer of that index (none for -1), the end of the
+// document and of the screen.
+void Ctr_ControleEditVardec::Imprimer(long index) {
+    // The records of the run are one transaction, kept only when the printer has the whole
+    // document and before it hands it over (a file put in place, a job sent): no
+    // declaration is delivered without its records, no records are kept without their
+    // declaration. A failure on the way rolls them back and abandons the document.
+    std::optional<dba::TransactionGuard> enregistrements;
+    try {
+        if (index != -1 && env_.printers) {
+            printing::Printer& imprimante = env_.printers->select(index);
+            s.Imprimante = &imprimante;
+            if (s.TheDatabase) enregistrements.emplace(s.TheDatabase->storage());
+            long copies = env_.utilitaire ? env_.utilitaire->NombreExemplaires() : 1;
+            // 17. Every copy.
+            for (long copie = 1; copie <= copies; ++copie) {
+                if (copie > 1) {
+                    CommandeImprimante("NEWPAGE");
+                    imprimante.newPage();
+                }
+                if (printing::isMatrixPrinterName(imprimante.deviceName())) {
+                    occupe();
+                    s.W_TypeEdition = "";
+                    if (gestionRequete) gestionRequete(s, s.ResultatContrats);
+                    s.DoEvents();
+                    disponible();
+                } else {
+                    imprimante.setFontSize(11);
+                    imprimante.setFontName("Courier New");
+                    s.DoEvents();
+                    occupe();
+                    s.W_TypeEdition = "D";
+                    if (gestionRequete) gestionRequete(s, s.ResultatContrats);
+                    s.DoEvents();
+                    disponible();
+                }
             }
         }
-    }
-    // 18. End of the document and of the screen.
-    CommandeImprimante("ENDDOC");
-    if (env_.printers) {
-        printing::Printer& imprimante = s.Imprimante ? *s.Imprimante : env_.printers->current();
-        imprimante.endDoc();
+        // 18. End of the document and of the screen.
+        CommandeImprimante("ENDDOC");
+        if (env_.printers) {
+            printing::Printer& imprimante = s.Imprimante ? *s.Imprimante : env_.printers->current();
+            imprimante.setBeforeDelivery([&] {
+                if (!enregistrements) return;
+                if (env_.enregistrer) {
+                    enregistrements->commit();
+                    s.Bilan.enregistre = true;
+                } else {
+                    enregistrements->rollback();
+                }
+            });
+            struct Oubli {
+                printing::Printer& p;
+                ~Oubli() { p.setBeforeDelivery(nullptr); }
+            } oubli{imprimante};
+            imprimante.endDoc();
+        }
+    } catch (...) {
+        if (s.Imprimante) s.Imprimante->abandonDoc();
+        throw;
     }
     quitter();
 }

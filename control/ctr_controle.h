@@ -35,6 +35,9 @@ struct Environment {
     // Runs the individual selection dialog for the centre; leaves the chosen aidés in
     // s.W_AidesSelectionnes and s.SelectionAnnulee set when it was left with "Retour".
     std::function<void(dnt::SharedState& s, const std::string& centre)> selectionIndividuelle;
+    // False for a run that prints and writes nothing (a preview, a dry run): its records
+    // are rolled back when the document is delivered.
+    bool enregistrer = true;
 };
 
 class Ctr_ControleEditVardec {
@@ -117,6 +120,7 @@ private:
     void disponible();  // pointer restored, control enabled
     void message(const std::string& text, ui::MsgIcon icon);
     void quitter();
+    void Imprimer(long index);
 
     void Txt_CtrUrssaf_KeyPress(int& keyAscii);
     void Txt_CtrUrssaf_LostFocus();

@@ -45,10 +45,11 @@ void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::s
     passer([&] { s.W_Regul = dnt::Long32(0); });
     if (s.W_NbAidants.value() == 0) return;
 
-    // The aidé's two records are written in one transaction: both or neither, and one
-    // flush to disk per declaration instead of one per record and lock.
+    // The aidé's two records are one unit of work: when either write fails, even under
+    // the loop's error trap, neither is kept, and the aidé is told to the host.
     if (s.TheDatabase) {
-        s.TheDatabase->storage().transaction([&] { DeclarerAide(s, Tableau, A, passer); });
+        if (auto echec = s.TheDatabase->unit([&] { DeclarerAide(s, Tableau, A, passer); }))
+            s.Bilan.echecs.push_back({A, echec->number, echec->message});
     } else {
         DeclarerAide(s, Tableau, A, passer);
     }

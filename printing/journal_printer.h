@@ -14,7 +14,7 @@ public:
     static constexpr const char* kDefaultDeviceName = "JOURNAL";
 
     explicit JournalPrinter(std::ostream& out, std::string deviceName = kDefaultDeviceName);
-    // Creates (or empties) the file; throws PrinterError when it cannot.
+    // Creates the file (see the sink for how); throws OutputError when it cannot.
     explicit JournalPrinter(const std::filesystem::path& file,
                             std::string deviceName = kDefaultDeviceName);
 };

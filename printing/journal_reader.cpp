@@ -81,6 +81,7 @@ void replayJournal(std::istream& in, PageSink& sink) {
         if (key == "END") {
             if (!f.atEnd()) throw bad("END takes nothing");
             sink.endDocument();
+            sink.deliver();
             documentOpen = false;
             continue;
         }

@@ -2,7 +2,7 @@
 #include "printing/journal_writer.h"
 
 #include "printing/json_string.h"
-#include "printing/printer_error.h"
+#include "printing/output_error.h"
 
 #include <cmath>
 #include <cstdio>
@@ -25,17 +25,18 @@ std::string formatNumber(double v) {
 JournalWriter::JournalWriter(std::ostream& out) : out_(out) {}
 
 JournalWriter::JournalWriter(const std::filesystem::path& file)
-    : file_(file, std::ios::binary | std::ios::trunc), out_(file_) {
-    if (!file_) throw PrinterError("cannot create the journal file " + file.string());
-}
+    : file_(std::make_unique<OutputFile>(file, OutputFile::Mode::InPlace)), out_(file_->stream()) {}
+
+JournalWriter::~JournalWriter() = default;
 
 void JournalWriter::check() {
-    if (!out_) throw PrinterError("cannot write the print journal");
+    if (!out_) throw OutputError(file_ && !file_->error().empty() ? file_->error() : "cannot write the print journal");
 }
 
 void JournalWriter::beginPage(int number) {
     if (number == 1) return;
     out_ << "PAGE " << number << '\n';
+    out_.flush();  // a failing disk is found page by page
     check();
 }
 
@@ -66,9 +67,15 @@ void JournalWriter::line(double x1, double y1, double x2, double y2) {
 }
 
 void JournalWriter::endDocument() {
+    out_.flush();
+    check();
+}
+
+void JournalWriter::deliver() {
     out_ << "END\n";
     out_.flush();
     check();
+    if (file_) file_->sync();
     fontWritten_.reset();
     widthWritten_.reset();
     font_ = Font{"Courier New", 10, false};

@@ -1,10 +1,11 @@
 // The print journal sink: one line per printer operation, exactly as the journal format says.
 #pragma once
 
+#include "printing/output_file.h"
 #include "printing/page_sink.h"
 
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -21,8 +22,9 @@ namespace printing {
 class JournalWriter : public PageSink {
 public:
     explicit JournalWriter(std::ostream& out);
-    // Creates (or empties) the file; throws PrinterError when it cannot.
+    // Creates (or empties) the file, mode 0600; throws OutputError when it cannot.
     explicit JournalWriter(const std::filesystem::path& file);
+    ~JournalWriter() override;
 
     void beginPage(int number) override;
     void font(const std::string& name, double points, bool bold) override;
@@ -30,6 +32,9 @@ public:
     void text(double x, double y, const std::string& text) override;
     void line(double x1, double y1, double x2, double y2) override;
     void endDocument() override;
+    // END is written when the document is delivered: a journal without it tells of a run
+    // that did not finish.
+    void deliver() override;
 
 private:
     struct Font {
@@ -41,7 +46,7 @@ private:
 
     void check();
 
-    std::ofstream file_;
+    std::unique_ptr<OutputFile> file_;
     std::ostream& out_;
     Font font_{"Courier New", 10, false};
     int width_ = 1;

@@ -17,12 +17,23 @@ PageModel::PageModel(std::unique_ptr<PageSink> sink, std::string deviceName)
     : ownedSink_(std::move(sink)), sink_(*ownedSink_), deviceName_(std::move(deviceName)) {}
 
 PageModel::~PageModel() {
-    if (!documentOpen_) return;
     try {
-        endDoc();
+        abandonDoc();
     } catch (...) {
         // A destructor cannot report; the document is lost as an unsent job would be.
     }
+}
+
+void PageModel::abandonDoc() {
+    if (!documentOpen_) return;
+    documentOpen_ = false;
+    run_.clear();
+    page_ = 1;
+    x_ = 0;
+    y_ = 0;
+    fontSent_.reset();
+    widthSent_.reset();
+    sink_.abandon();
 }
 
 void PageModel::setCurrentX(double x) {
@@ -156,7 +167,17 @@ void PageModel::endDoc() {
     y_ = 0;
     fontSent_.reset();
     widthSent_.reset();
-    sink_.endDocument();
+    try {
+        sink_.endDocument();
+        if (beforeDelivery_) beforeDelivery_();
+        sink_.deliver();
+    } catch (...) {
+        try {
+            sink_.abandon();
+        } catch (...) {
+        }
+        throw;
+    }
 }
 
 }  // namespace printing

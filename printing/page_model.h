@@ -20,7 +20,8 @@ namespace printing {
 // is not sent at all. A line feed inside printed text (alone or after a carriage return,
 // or a carriage return alone) ends the line as a print statement does.
 // A document begins at the first print, line or new page; endDoc() always reaches the
-// sink, so an empty document still ends. A document left open is ended on destruction.
+// sink, so an empty document still ends, and is delivered after the before-delivery hook.
+// A document left open at destruction (a run that failed) is abandoned, not delivered.
 class PageModel : public Printer {
 public:
     static constexpr const char* kDefaultFontName = "Courier New";
@@ -52,6 +53,8 @@ public:
     void line(double x1, double y1, double x2, double y2) override;
     void newPage() override;
     void endDoc() override;
+    void setBeforeDelivery(std::function<void()> hook) override { beforeDelivery_ = std::move(hook); }
+    void abandonDoc() override;
 
     int page() const override { return page_; }
     const std::string& deviceName() const override { return deviceName_; }
@@ -88,6 +91,7 @@ private:
     double runX_ = 0;
     double runY_ = 0;
 
+    std::function<void()> beforeDelivery_;
     std::optional<Font> fontSent_;
     std::optional<int> widthSent_;
 };

@@ -2,6 +2,7 @@
 // in twips, a font, a line width, text output, lines and pages, like the Basic Printer.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,12 @@ public:
     virtual void newPage() = 0;
     // Ends the document and sends it; the next output starts a new document on page 1.
     virtual void endDoc() = 0;
+    // Runs once the whole document is drawn and before it is delivered (a file put in
+    // place, a job sent): what must be done first, such as committing the records the
+    // document declares. A failure there keeps the document from being delivered.
+    virtual void setBeforeDelivery(std::function<void()> hook) { (void)hook; }
+    // Ends a document that will not be delivered (a run that failed): nothing of it stays.
+    virtual void abandonDoc() {}
 
     // Number of the current page of the document, from 1.
     virtual int page() const = 0;

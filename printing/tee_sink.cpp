@@ -38,4 +38,14 @@ void TeeSink::endDocument() {
     second_->endDocument();
 }
 
+void TeeSink::deliver() {
+    first_->deliver();
+    second_->deliver();
+}
+
+void TeeSink::abandon() {
+    first_->abandon();
+    second_->abandon();
+}
+
 }  // namespace printing

@@ -17,6 +17,8 @@ public:
     void text(double x, double y, const std::string& text) override;
     void line(double x1, double y1, double x2, double y2) override;
     void endDocument() override;
+    void deliver() override;
+    void abandon() override;
 
 private:
     std::unique_ptr<PageSink> first_;

@@ -2,7 +2,7 @@
 #include "printing/text_page_writer.h"
 
 #include "printing/page_metrics.h"
-#include "printing/printer_error.h"
+#include "printing/output_error.h"
 #include "printing/utf8.h"
 
 #include <algorithm>
@@ -22,8 +22,12 @@ std::size_t gridIndex(double position, double step) {
 TextPageWriter::TextPageWriter(std::ostream& out) : out_(out) {}
 
 TextPageWriter::TextPageWriter(const std::filesystem::path& file)
-    : file_(file, std::ios::binary | std::ios::trunc), out_(file_) {
-    if (!file_) throw PrinterError("cannot create the file " + file.string());
+    : file_(std::make_unique<OutputFile>(file, OutputFile::Mode::Delivered)), out_(file_->stream()) {}
+
+TextPageWriter::~TextPageWriter() = default;
+
+void TextPageWriter::check() {
+    if (!out_) throw OutputError(file_ && !file_->error().empty() ? file_->error() : "cannot write the printer's text");
 }
 
 TextPageWriter::Cell& TextPageWriter::cell(std::size_t row, std::size_t column) {
@@ -61,7 +65,12 @@ void TextPageWriter::line(double x1, double y1, double x2, double y2) {
 void TextPageWriter::endDocument() {
     if (pageOpen_) writePage();
     out_.flush();
-    if (!out_) throw PrinterError("cannot write the printer's text");
+    check();
+    if (file_) file_->sync();
+}
+
+void TextPageWriter::deliver() {
+    if (file_) file_->deliver();
 }
 
 void TextPageWriter::writePage() {
@@ -81,7 +90,8 @@ void TextPageWriter::writePage() {
     }
     rows_.clear();
     pageOpen_ = false;
-    if (!out_) throw PrinterError("cannot write the printer's text");
+    out_.flush();
+    check();
 }
 
 }  // namespace printing

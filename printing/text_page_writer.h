@@ -2,11 +2,12 @@
 // page as lines of fixed-pitch text, pages separated by form feeds.
 #pragma once
 
+#include "printing/output_file.h"
 #include "printing/page_sink.h"
 
 #include <filesystem>
-#include <fstream>
 #include <map>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -26,8 +27,10 @@ namespace printing {
 class TextPageWriter : public PageSink {
 public:
     explicit TextPageWriter(std::ostream& out);
-    // Creates (or empties) the file; throws PrinterError when it cannot.
+    // Writes the file through a temporary one, put in place when the document is
+    // delivered; throws OutputError when it cannot be created or written.
     explicit TextPageWriter(const std::filesystem::path& file);
+    ~TextPageWriter() override;
 
     void beginPage(int number) override;
     void font(const std::string& name, double points, bool bold) override;
@@ -35,6 +38,7 @@ public:
     void text(double x, double y, const std::string& text) override;
     void line(double x1, double y1, double x2, double y2) override;
     void endDocument() override;
+    void deliver() override;
 
 private:
     struct Cell {
@@ -46,7 +50,9 @@ private:
     void writePage();
     Cell& cell(std::size_t row, std::size_t column);
 
-    std::ofstream file_;
+    void check();
+
+    std::unique_ptr<OutputFile> file_;
     std::ostream& out_;
     double points_ = 10;
     bool pageOpen_ = false;

@@ -6,6 +6,8 @@
 #include <iostream>
 
 #include "apps/dnt/cli.h"
+#include "apps/dnt/db_target.h"
+#include "printing/output_file.h"
 #include "printing/matrix_rule.h"
 #include "printing/qt/gui_application.h"
 #include "printing/qt/printers.h"
@@ -43,6 +45,13 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
     writesFile_ = text || printerName_ == printing::qt::kPdfPrinterName;
     output_ = o.output;
     if (output_.empty()) output_ = "DNT-" + quarterKeyOf(o.quarter) + "-" + o.centre + (text ? ".txt" : ".pdf");
+    refuseDatabaseFile(o.db, output_, "output");
+    if (!o.journal.empty() && writesFile_ && std::filesystem::weakly_canonical(o.journal) == std::filesystem::weakly_canonical(output_))
+        throw UsageError("--journal and the output are the same file " + output_);
+    // The folders of the outputs are tried before anything runs: a file is created there
+    // and removed.
+    if (writesFile_) printing::OutputFile probe(output_, printing::OutputFile::Mode::Delivered);
+    if (!o.journal.empty()) printing::OutputFile probe(o.journal + ".probe", printing::OutputFile::Mode::Delivered);
     printers_ = std::make_unique<printing::qt::QtPrinterSystem>(output_, o.journal);
     utilitaire_.setChooser(this);
 

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "apps/dnt/cli.h"
+#include "apps/dnt/db_target.h"
 #include "apps/dnt/print_setup.h"
 #include "control/ctr_controle.h"
 #include "control/libelles_trimestre.h"
@@ -159,8 +160,72 @@ int runPrint(int argc, char** argv) {
     return printDeclarations(o);
 }
 
+namespace {
+
+// Drives the control: as a host in unattended mode, or as a person at the screen. Gives
+// the exit status of a run that ended without an exception.
+int driveControl(const PrintOptions& o, PrintSetup& setup) {
+    control::Ctr_ControleEditVardec& ctl = setup.control();
+    if (o.omr) {
+        ctl.ModeOmr = true;
+        ctl.W_IndImpr = setup.printerIndex();
+        ctl.W_Trimestre = o.quarter;
+        ctl.W_CodeCentreUrssaf = o.centre;
+        ctl.W_CodeAideOmr = o.aide;
+        ctl.W_NbPagesAvant = dnt::Int16(o.pagesBefore);
+        ctl.W_NbPagesApres = dnt::Int16(o.pagesAfter);
+        ctl.W_NbPagesMax = dnt::Int16(o.pagesMax);
+        ctl.Init();
+        return kOk;
+    }
+    ctl.Init();
+    ui::Driver person(ctl.surface());
+    for (int i = 0; i < ctl.Cbo_Trimestre->listCount(); ++i)
+        if (ctl.Cbo_Trimestre->list(i) == o.quarter) person.choose(*ctl.Cbo_Trimestre, i);
+    if (ctl.Txt_CtrUrssaf->enabled()) {
+        person.replaceText(*ctl.Txt_CtrUrssaf, o.centre);
+        person.tab();  // leaving the entry pads a single digit
+    } else if (ctl.Txt_CtrUrssaf->text() != o.centre) {
+        std::cerr << "dnt: the centre is fixed to " << ctl.Txt_CtrUrssaf->text() << " in this database\n";
+        return kStopped;
+    }
+    if (!o.select.empty()) {
+        person.click(*ctl.Cac_SelecInd);
+    } else {
+        if (!o.from.empty()) person.replaceText(*ctl.Txt_De, o.from);
+        if (!o.to.empty()) person.replaceText(*ctl.Txt_A, o.to);
+    }
+    auto setCheck = [&](ui::CheckBox* box, bool wanted) {
+        if (box->checked() != wanted) person.click(*box);
+    };
+    setCheck(ctl.Cac_RegltParEntite, o.entite);
+    setCheck(ctl.Cac_PrelevCpteAide, o.prelevement);
+    setCheck(ctl.Cac_RegltParAide, o.aide_);
+    if (o.sort == "commune") person.click(*ctl.Opt_Commune);
+    else if (o.sort == "secteur") person.click(*ctl.Opt_Sect);
+    else if (o.sort == "responsable") person.click(*ctl.Opt_Resp);
+    else person.click(*ctl.Opt_Alpha);
+
+    if (!ctl.Cmd_OK->enabled()) {
+        std::cerr << "dnt: OK stays disabled: \"" << o.centre << "\" is not a centre of this database\n";
+        return kStopped;
+    }
+    person.click(*ctl.Cmd_OK);
+    // Left with "Retour" in the individual selection: the screen closed, nothing printed.
+    if (ctl.state().SelectionAnnulee) return kStopped;
+    if (!ctl.W_Sortir) return kStopped;  // stopped by a message, the screen still open
+    return kOk;
+}
+
+std::string declarations(long n) { return std::to_string(n) + (n == 1 ? " declaration" : " declarations"); }
+
+}  // namespace
+
 int printDeclarations(const PrintOptions& given) {
     PrintOptions o = given;
+    // Nothing is opened before the outputs are known not to be the database.
+    refuseDatabaseFile(o.db, o.output, "output");
+    refuseDatabaseFile(o.db, o.journal, "journal");
     auto db = dba::Database::Open(o.db);
     // Checked before anything runs, in both modes: the quarter must be one the list
     // offers, and only a user with full access prints.
@@ -175,62 +240,33 @@ int printDeclarations(const PrintOptions& given) {
     }
 
     PrintSetup setup(o, db);
-    control::Ctr_ControleEditVardec& ctl = setup.control();
-    ui::HeadlessServices& services = setup.services();
-
-    if (o.omr) {
-        ctl.ModeOmr = true;
-        ctl.W_IndImpr = setup.printerIndex();
-        ctl.W_Trimestre = o.quarter;
-        ctl.W_CodeCentreUrssaf = o.centre;
-        ctl.W_CodeAideOmr = o.aide;
-        ctl.W_NbPagesAvant = dnt::Int16(o.pagesBefore);
-        ctl.W_NbPagesApres = dnt::Int16(o.pagesAfter);
-        ctl.W_NbPagesMax = dnt::Int16(o.pagesMax);
-        ctl.Init();
-    } else {
-        ctl.Init();
-        ui::Driver person(ctl.surface());
-        for (int i = 0; i < ctl.Cbo_Trimestre->listCount(); ++i)
-            if (ctl.Cbo_Trimestre->list(i) == o.quarter) person.choose(*ctl.Cbo_Trimestre, i);
-        if (ctl.Txt_CtrUrssaf->enabled()) {
-            person.replaceText(*ctl.Txt_CtrUrssaf, o.centre);
-            person.tab();  // leaving the entry pads a single digit
-        } else if (ctl.Txt_CtrUrssaf->text() != o.centre) {
-            std::cerr << "dnt: the centre is fixed to " << ctl.Txt_CtrUrssaf->text() << " in this database\n";
-            return kStopped;
-        }
-        if (!o.select.empty()) {
-            person.click(*ctl.Cac_SelecInd);
-        } else {
-            if (!o.from.empty()) person.replaceText(*ctl.Txt_De, o.from);
-            if (!o.to.empty()) person.replaceText(*ctl.Txt_A, o.to);
-        }
-        auto setCheck = [&](ui::CheckBox* box, bool wanted) {
-            if (box->checked() != wanted) person.click(*box);
-        };
-        setCheck(ctl.Cac_RegltParEntite, o.entite);
-        setCheck(ctl.Cac_PrelevCpteAide, o.prelevement);
-        setCheck(ctl.Cac_RegltParAide, o.aide_);
-        if (o.sort == "commune") person.click(*ctl.Opt_Commune);
-        else if (o.sort == "secteur") person.click(*ctl.Opt_Sect);
-        else if (o.sort == "responsable") person.click(*ctl.Opt_Resp);
-        else person.click(*ctl.Opt_Alpha);
-
-        if (!ctl.Cmd_OK->enabled()) {
-            std::cerr << "dnt: OK stays disabled: \"" << o.centre << "\" is not a centre of this database\n";
-            return kStopped;
-        }
-        person.click(*ctl.Cmd_OK);
-        // Left with "Retour" in the individual selection: the screen closed, nothing printed.
-        if (ctl.state().SelectionAnnulee) return kStopped;
-        if (!ctl.W_Sortir) return kStopped;  // stopped by a message, the screen still open
+    const dnt::BilanRun& bilan = setup.control().state().Bilan;
+    int status = kOk;
+    try {
+        status = driveControl(o, setup);
+    } catch (const std::exception& e) {
+        const dnt::Error* numbered = dynamic_cast<const dnt::Error*>(&e);
+        std::cerr << "dnt: " << e.what();
+        if (numbered) std::cerr << " (error " << numbered->number() << ")";
+        std::cerr << "\ndnt: the run stopped after " << declarations(static_cast<long>(bilan.aidesImprimes.size()))
+                  << (bilan.enregistre ? "; its records were written but " : "; nothing was written to the database and ")
+                  << setup.destination() << " was not delivered\n";
+        return kDataError;
     }
-    const long printed = static_cast<long>(ctl.state().Bilan.aidesImprimes.size());
-    std::cerr << "dnt: " << printed << (printed == 1 ? " declaration" : " declarations") << " printed to "
-              << setup.destination() << "\n";
+    const long printed = static_cast<long>(bilan.aidesImprimes.size());
+    std::cerr << "dnt: " << declarations(printed) << " printed to " << setup.destination();
+    if (printed > 0) {
+        const long written = printed - static_cast<long>(bilan.echecs.size());
+        std::cerr << (bilan.enregistre ? ", records of " + std::to_string(written) + " written" : ", no record written");
+    }
+    std::cerr << "\n";
+    for (const dnt::BilanRun::Echec& e : bilan.echecs)
+        std::cerr << "dnt: aidé " << e.aide << " printed but its records were not written: " << e.raison << " (error "
+                  << e.numero << ")\n";
+    if (!bilan.echecs.empty()) return kDataError;
+    if (status != kOk) return status;
     // A message shown and nothing printed: the run stopped on it.
-    if (printed == 0 && !services.messages().empty()) return kStopped;
+    if (printed == 0 && !setup.services().messages().empty()) return kStopped;
     return kOk;
 }
 

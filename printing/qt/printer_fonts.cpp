@@ -2,7 +2,7 @@
 #include "printing/qt/printer_fonts.h"
 
 #include "printing/page_metrics.h"
-#include "printing/printer_error.h"
+#include "printing/output_error.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -20,13 +20,13 @@ bool registered = false;
 
 void requireFile(const std::filesystem::path& file) {
     if (!std::filesystem::is_regular_file(file))
-        throw PrinterError("the font file " + file.string() +
+        throw OutputError("the font file " + file.string() +
                            " is missing (Debian package fonts-liberation)");
 }
 
 void addFont(const std::filesystem::path& file) {
     if (QFontDatabase::addApplicationFont(QString::fromStdString(file.string())) < 0)
-        throw PrinterError("the font file " + file.string() + " cannot be loaded");
+        throw OutputError("the font file " + file.string() + " cannot be loaded");
 }
 
 QString resolvedFamily(const QString& family) { return QFontInfo(QFont(family)).family(); }
@@ -48,7 +48,7 @@ void registerPrinterFonts(const std::filesystem::path& dir) {
         QFont::insertSubstitution(courier, liberation);
         family = resolvedFamily(courier);
         if (family != courier && family != liberation)
-            throw PrinterError("the font Courier New resolves to " + family.toStdString() +
+            throw OutputError("the font Courier New resolves to " + family.toStdString() +
                                ", not to Liberation Mono");
     }
     registered = true;
@@ -61,7 +61,7 @@ QRawFont printerFont(const std::string& name, double points, bool bold) {
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::ForceOutline);
     QRawFont raw = QRawFont::fromFont(font);
-    if (!raw.isValid()) throw PrinterError("no font found for " + name);
+    if (!raw.isValid()) throw OutputError("no font found for " + name);
     return raw;
 }
 

@@ -12,7 +12,7 @@ inline const std::filesystem::path kLiberationFontDir = "/usr/share/fonts/truety
 
 // Checks that LiberationMono-Regular.ttf and LiberationMono-Bold.ttf are in dir and
 // registers them with the application (the first time only) and makes "Courier New" resolve to Liberation Mono when
-// the system has no Courier New. Throws PrinterError naming a missing or unreadable
+// the system has no Courier New. Throws OutputError naming a missing or unreadable
 // file and the package that holds it. Needs a QGuiApplication.
 void registerPrinterFonts(const std::filesystem::path& dir = kLiberationFontDir);
 

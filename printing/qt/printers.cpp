@@ -3,8 +3,9 @@
 
 #include "printing/journal_writer.h"
 #include "printing/page_model.h"
-#include "printing/printer_error.h"
+#include "printing/output_error.h"
 #include "printing/qt/gui_application.h"
+#include "printing/qt/output_device.h"
 #include "printing/qt/printer_fonts.h"
 #include "printing/qt/qt_printer_sink.h"
 #include "printing/tee_sink.h"
@@ -42,38 +43,36 @@ std::vector<std::string> printerNames() {
 
 std::unique_ptr<PageSink> openPdfSink(const std::filesystem::path& file) {
     prepareQt();
-    auto writer = std::make_unique<QPdfWriter>(QString::fromStdString(file.string()));
+    auto output = std::make_unique<OutputDevice>(file);
+    auto writer = std::make_unique<QPdfWriter>(output.get());
     writer->setResolution(kDotsPerInch);
     writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     writer->setCreator(QStringLiteral("dnt"));
     writer->setTitle(QString::fromUtf8(kDocumentName));
-    return std::make_unique<QtPrinterSink>(std::move(writer), true);
+    return std::make_unique<QtPrinterSink>(std::move(output), std::move(writer));
 }
 
 std::unique_ptr<PageSink> openSystemPrinterSink(const std::string& name) {
     prepareQt();
     const QString qname = QString::fromStdString(name);
     if (!QPrinterInfo::availablePrinterNames().contains(qname))
-        throw PrinterError("no printer named " + name);
+        throw OutputError("no printer named " + name);
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setPrinterName(qname);
-    if (!printer->isValid()) throw PrinterError("the printer " + name + " cannot be used");
+    if (!printer->isValid()) throw OutputError("the printer " + name + " cannot be used");
     printer->setResolution(kDotsPerInch);
     printer->setCopyCount(1);
     printer->setPageOrientation(QPageLayout::Portrait);
     printer->setDocName(QString::fromUtf8(kDocumentName));
-    return std::make_unique<QtPrinterSink>(std::move(printer), false);
+    return std::make_unique<QtPrinterSink>(std::move(printer));
 }
 
 std::unique_ptr<Printer> openPrinter(const std::string& name, const std::filesystem::path& output,
                                      const std::filesystem::path& journal) {
     std::unique_ptr<PageSink> sink;
     if (name == kPdfPrinterName || isMatrixPrinterName(name)) {
-        if (output.empty()) throw PrinterError("the printer " + name + " needs an output file");
+        if (output.empty()) throw OutputError("the printer " + name + " needs an output file");
         if (name == kPdfPrinterName) {
-            std::filesystem::path parent = output.parent_path();
-            if (!parent.empty() && !std::filesystem::is_directory(parent))
-                throw PrinterError("cannot create the file " + output.string());
             sink = openPdfSink(output);
         } else {
             sink = std::make_unique<TextPageWriter>(output);

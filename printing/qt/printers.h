@@ -20,14 +20,14 @@ std::vector<std::string> printerNames();
 // A4 portrait PDF file at 1440 dots to the inch, margins 0, fonts embedded.
 std::unique_ptr<PageSink> openPdfSink(const std::filesystem::path& file);
 // A system printer at 1440 dots to the inch where it allows it, one copy, origin at the
-// top left of its printable area. Throws PrinterError when no such printer exists.
+// top left of its printable area. Throws OutputError when no such printer exists.
 std::unique_ptr<PageSink> openSystemPrinterSink(const std::string& name);
 
 // The printer of that name of printerNames(): "PDF" writes output (required); a name
 // with "MATRIC" writes its text pages to output (required); any other is a system
 // printer (output not used). With a journal path, the print journal of everything sent
 // is written there too. Creates the QGuiApplication and registers the fonts if needed.
-// Throws PrinterError for an unknown printer or a file that cannot be created.
+// Throws OutputError for an unknown printer or a file that cannot be created.
 std::unique_ptr<Printer> openPrinter(const std::string& name,
                                      const std::filesystem::path& output = {},
                                      const std::filesystem::path& journal = {});

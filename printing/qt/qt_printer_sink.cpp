@@ -2,13 +2,14 @@
 #include "printing/qt/qt_printer_sink.h"
 
 #include "printing/page_metrics.h"
-#include "printing/printer_error.h"
+#include "printing/output_error.h"
 #include "printing/qt/printer_fonts.h"
 #include "printing/utf8.h"
 
 #include <QGlyphRun>
 #include <QLineF>
 #include <QPagedPaintDevice>
+#include <QPrinter>
 #include <QPen>
 #include <QPointF>
 #include <QString>
@@ -18,16 +19,26 @@
 
 namespace printing::qt {
 
-QtPrinterSink::QtPrinterSink(std::unique_ptr<QPagedPaintDevice> device, bool blankPageWhenEmpty)
-    : device_(std::move(device)), blankPageWhenEmpty_(blankPageWhenEmpty) {}
+QtPrinterSink::QtPrinterSink(std::unique_ptr<QPagedPaintDevice> device)
+    : device_(std::move(device)) {}
+
+QtPrinterSink::QtPrinterSink(std::unique_ptr<OutputDevice> output, std::unique_ptr<QPagedPaintDevice> device)
+    : output_(std::move(output)), device_(std::move(device)) {}
 
 QtPrinterSink::~QtPrinterSink() {
-    if (painter_.isActive()) painter_.end();
+    try {
+        abandon();
+    } catch (...) {
+    }
+}
+
+void QtPrinterSink::checkOutput() {
+    if (output_) output_->check();
 }
 
 void QtPrinterSink::open() {
     if (painter_.isActive()) return;
-    if (!painter_.begin(device_.get())) throw PrinterError("the printer cannot start a document");
+    if (!painter_.begin(device_.get())) throw OutputError("the printer cannot start a document");
     painter_.scale(device_->logicalDpiX() / 1440.0, device_->logicalDpiY() / 1440.0);
     painter_.setRenderHint(QPainter::Antialiasing);
 }
@@ -37,7 +48,8 @@ void QtPrinterSink::beginPage(int number) {
         open();
         return;
     }
-    if (!device_->newPage()) throw PrinterError("the printer cannot start page " + std::to_string(number));
+    if (!device_->newPage()) throw OutputError("the printer cannot start page " + std::to_string(number));
+    checkOutput();
 }
 
 void QtPrinterSink::font(const std::string& name, double points, bool bold) {
@@ -88,11 +100,29 @@ void QtPrinterSink::line(double x1, double y1, double x2, double y2) {
 }
 
 void QtPrinterSink::endDocument() {
-    if (!painter_.isActive()) {
-        if (!blankPageWhenEmpty_) return;
-        open();
+    if (!output_) return;  // a system printer's job stays open until it is delivered
+    if (!painter_.isActive()) open();  // an empty document still makes a file, one blank page
+    if (!painter_.end()) throw OutputError("the PDF writer cannot end the document");
+    checkOutput();
+    output_->file().sync();
+}
+
+void QtPrinterSink::deliver() {
+    if (output_) {
+        output_->file().deliver();
+        return;
     }
-    if (!painter_.end()) throw PrinterError("the printer cannot end the document");
+    if (painter_.isActive() && !painter_.end()) throw OutputError("the printer refused the document");
+}
+
+void QtPrinterSink::abandon() {
+    if (!painter_.isActive()) return;
+    if (auto* printer = dynamic_cast<QPrinter*>(device_.get())) {
+        printer->abort();  // the job is cancelled, not sent
+        painter_.end();
+        return;
+    }
+    painter_.end();  // the PDF's temporary file goes with its OutputFile
 }
 
 }  // namespace printing::qt

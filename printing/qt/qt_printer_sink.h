@@ -3,6 +3,7 @@
 #pragma once
 
 #include "printing/page_sink.h"
+#include "printing/qt/output_device.h"
 
 #include <QPainter>
 #include <QRawFont>
@@ -20,14 +21,18 @@ namespace printing::qt {
 // resolution is scaled to it. Text is drawn glyph by glyph at the page model's pitch
 // (0.6 em), its top at y (baseline = y + ascent of the font). A line width counts as
 // pixels of a 300-dot printer: 4.8 twips each, round caps, black. A new document opens
-// the device (a new job); endDocument() closes it. A document with no page leaves a
-// system printer alone; on a file device (blankPageWhenEmpty) it writes one blank page
-// so the file still exists.
+// the device (a new job). On a file (an OutputDevice given) endDocument() finishes the PDF
+// in its temporary file and deliver() puts it in place; on a system printer deliver()
+// sends the job and abandon() cancels it. A document with no page leaves a system printer
+// alone; on a file it writes one blank page so the file still exists.
 class QtPrinterSink : public PageSink {
 public:
     static constexpr double kTwipsPerDrawWidth = 1440.0 / 300.0;
 
-    QtPrinterSink(std::unique_ptr<QPagedPaintDevice> device, bool blankPageWhenEmpty);
+    // A system printer's device.
+    explicit QtPrinterSink(std::unique_ptr<QPagedPaintDevice> device);
+    // A PDF writer writing to `output`.
+    QtPrinterSink(std::unique_ptr<OutputDevice> output, std::unique_ptr<QPagedPaintDevice> device);
     ~QtPrinterSink() override;
 
     void beginPage(int number) override;
@@ -36,13 +41,17 @@ public:
     void text(double x, double y, const std::string& text) override;
     void line(double x1, double y1, double x2, double y2) override;
     void endDocument() override;
+    void deliver() override;
+    void abandon() override;
 
 private:
     void open();
     const QRawFont& rawFont();
 
+    void checkOutput();
+
+    std::unique_ptr<OutputDevice> output_;  // outlives the device that writes to it
     std::unique_ptr<QPagedPaintDevice> device_;
-    bool blankPageWhenEmpty_;
     QPainter painter_;
 
     std::string fontName_ = "Courier New";

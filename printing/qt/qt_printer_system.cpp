@@ -21,8 +21,7 @@ Printer& QtPrinterSystem::select(long index) {
     if (index < 0 || static_cast<std::size_t>(index) >= names.size())
         throw PrinterError("there is no printer number " + std::to_string(index) + " in the list of " +
                            std::to_string(names.size()));
-    if (current_ && index == currentIndex_) return *current_;
-    current_.reset();  // ends the document left open, before its files are reused
+    current_.reset();  // a document left open is abandoned, before its files are reused
     currentIndex_ = -1;
     current_ = openPrinter(names[static_cast<std::size_t>(index)], output_, journal_);
     currentIndex_ = index;

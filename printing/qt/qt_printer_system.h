@@ -13,14 +13,15 @@ namespace printing::qt {
 
 // output is the file the PDF and matrix printers write; with a journal path, the print
 // journal of everything sent to the current printer is written there too. Selecting a
-// printer ends the document left open on the previous one; selecting the current one
-// again keeps it as it is. The list is read once, at the first need.
+// printer opens it anew for a new document (each file a printer writes is written once);
+// a document left open on the previous one is abandoned. The list is read once, at the
+// first need.
 class QtPrinterSystem : public PrinterSystem {
 public:
     explicit QtPrinterSystem(std::filesystem::path output, std::filesystem::path journal = {});
 
     std::vector<std::string> printerNames() override;
-    // Throws PrinterError for an index outside the list or a printer that cannot open.
+    // Throws PrinterError for an index outside the list, OutputError for a printer that cannot open.
     Printer& select(long index) override;
     Printer& current() override;
 

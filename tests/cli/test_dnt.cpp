@@ -7,72 +7,55 @@
 #include <iterator>
 #include <sstream>
 
-#include "../dba/test_support.h"
+#include "cli_support.h"
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome dnt(const std::string& args) {
-    testsupport::TempDb scratch;
-    std::string out = scratch.dir() + "/out", err = scratch.dir() + "/err";
-    std::string cmd = std::string(DNT_BINARY_DIR) + "/apps/dnt " + args + " >" + out + " 2>" + err + " </dev/null";
-    int raw = std::system(cmd.c_str());
-    auto slurp = [](const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    };
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
-}
-
-std::string q(const std::string& s) { return "'" + s + "'"; }
+using namespace clitest;
 
 class Cli : public ::testing::Test {
 protected:
     testsupport::TempDb tmp;
     void SetUp() override {
-        ASSERT_EQ(dnt("db import --db " + tmp.path() + " " + testsupport::sample("small.jsonl")).status, 0);
+        ASSERT_EQ(run("db import --db " + tmp.path() + " " + testsupport::sample("small.jsonl")).status, 0);
     }
 };
 
 }  // namespace
 
 TEST_F(Cli, DbVerbs) {
-    Outcome exported = dnt("db export --db " + tmp.path());
+    Outcome exported = run("db export --db " + tmp.path());
     EXPECT_EQ(exported.status, 0);
     std::ifstream in(testsupport::sample("small.jsonl"), std::ios::binary);
     EXPECT_EQ(exported.out, std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
-    Outcome one = dnt("db export --db " + tmp.path() + " PERIODESPAIE");
+    Outcome one = run("db export --db " + tmp.path() + " PERIODESPAIE");
     EXPECT_EQ(one.out, "{\"file\": \"PERIODESPAIE\", \"key\": \"1\", \"fields\": [\"201305\"]}\n");
-    Outcome rows = dnt("db query --db " + tmp.path() + " " + q("SSELECT CENTREURSSAF PAR 1") + " --fields " + q("0 1"));
+    Outcome rows = run("db query --db " + tmp.path() + " " + q("SSELECT CENTREURSSAF PAR 1") + " --fields " + q("0 1"));
     EXPECT_EQ(rows.out, "75\tURSSAF DE PARIS\n93\tURSSAF DE SEINE-SAINT-DENIS\n92\tURSSAF DES HAUTS-DE-SEINE\n");
-    Outcome show = dnt("db show --db " + tmp.path() + " PARAMPOLEEMPLOI 1");
+    Outcome show = run("db show --db " + tmp.path() + " PARAMPOLEEMPLOI 1");
     EXPECT_EQ(show.out, "{\"file\": \"PARAMPOLEEMPLOI\", \"key\": \"1\", \"fields\": [\"910\"]}\n");
 }
 
 TEST_F(Cli, BadInputGetsAClearMessageAndItsStatus) {
-    Outcome r = dnt("db query --db " + tmp.path() + " " + q("SSELECT CONTRAT AVEC X = \"1\""));
+    Outcome r = run("db query --db " + tmp.path() + " " + q("SSELECT CONTRAT AVEC X = \"1\""));
     EXPECT_EQ(r.status, 3);
     EXPECT_NE(r.err.find("unknown name X of CONTRAT at column 22"), std::string::npos) << r.err;
-    EXPECT_EQ(dnt("db show --db " + tmp.path() + " CONTRAT NOPE").status, 3);
-    EXPECT_EQ(dnt("db show --db " + tmp.path() + " NOFILE 1").status, 3);
-    EXPECT_EQ(dnt("db frobnicate").status, 2);
-    EXPECT_EQ(dnt("db show --db " + tmp.path() + " CONTRAT").status, 2);
-    EXPECT_EQ(dnt("db query --db " + tmp.dir() + "/missing.db " + q("SSELECT CONTRAT")).status, 3);
-    EXPECT_EQ(dnt("").status, 2);
-    EXPECT_EQ(dnt("db import --db " + tmp.path() + " /nonexistent.jsonl").status, 3);
+    EXPECT_EQ(run("db show --db " + tmp.path() + " CONTRAT NOPE").status, 3);
+    EXPECT_EQ(run("db show --db " + tmp.path() + " NOFILE 1").status, 3);
+    EXPECT_EQ(run("db frobnicate").status, 2);
+    EXPECT_EQ(run("db show --db " + tmp.path() + " CONTRAT").status, 2);
+    EXPECT_EQ(run("db query --db " + tmp.dir() + "/missing.db " + q("SSELECT CONTRAT")).status, 3);
+    EXPECT_EQ(run("").status, 2);
+    EXPECT_EQ(run("db import --db " + tmp.path() + " /nonexistent.jsonl").status, 3);
 }
 
 TEST_F(Cli, ABrokenDumpChangesNothing) {
     std::string bad = tmp.dir() + "/bad.jsonl";
     std::ofstream(bad) << "{\"file\": \"PERIODESPAIE\", \"key\": \"1\", \"fields\": [\"209912\"]}\n{oops\n";
-    Outcome r = dnt("db import --db " + tmp.path() + " " + bad);
+    Outcome r = run("db import --db " + tmp.path() + " " + bad);
     EXPECT_EQ(r.status, 3);
     EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
-    EXPECT_NE(dnt("db show --db " + tmp.path() + " PERIODESPAIE 1").out.find("201305"), std::string::npos);
+    EXPECT_NE(run("db show --db " + tmp.path() + " PERIODESPAIE 1").out.find("201305"), std::string::npos);
 }
 
 // Every refusal of `dnt print`: the status and the words that say why, and nothing
@@ -115,15 +98,15 @@ TEST_F(Cli, PrintRefusesWithItsStatusAndReason) {
         {base + " --user lecteur --omr", 1, "has no full access to EDITIONDNTVARDEC (level 1)"},
         {base + " --user aucun --omr --aide 11344", 1, "(level 0)"},
     };
-    const std::string before = dnt("db export --db " + tmp.path()).out;
+    const std::string before = run("db export --db " + tmp.path()).out;
     for (const Case& c : cases) {
-        Outcome r = dnt("print --db " + tmp.path() + c.args + " --output " + tmp.dir() + "/out.pdf");
+        Outcome r = run("print --db " + tmp.path() + c.args + " --output " + tmp.dir() + "/out.pdf");
         EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
         EXPECT_NE(r.err.find(c.words), std::string::npos) << c.args << "\n" << r.err;
     }
-    EXPECT_EQ(dnt("db export --db " + tmp.path()).out, before);
-    EXPECT_EQ(dnt("print --db " + tmp.dir() + "/none.db" + base).status, 3);
-    Outcome help = dnt("print --help");
+    EXPECT_EQ(run("db export --db " + tmp.path()).out, before);
+    EXPECT_EQ(run("print --db " + tmp.dir() + "/none.db" + base).status, 3);
+    Outcome help = run("print --help");
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--db", "--quarter", "--centre", "--printer", "--output", "--journal", "--today",
                                "--user", "--from", "--to", "--select", "--modes", "--sort", "--copies", "--omr",
@@ -133,21 +116,21 @@ TEST_F(Cli, PrintRefusesWithItsStatusAndReason) {
 
 TEST_F(Cli, PrintReachesThePrinter) {
     std::string journal = tmp.dir() + "/run.journal";
-    Outcome r = dnt("print --db " + tmp.path() + " --quarter '2ème TRIMESTRE 2013' --centre 75 --output " + tmp.dir() +
+    Outcome r = run("print --db " + tmp.path() + " --quarter '2ème TRIMESTRE 2013' --centre 75 --output " + tmp.dir() +
                 "/out.pdf --journal " + journal + " --today 15/07/2013");
     EXPECT_EQ(r.status, 0) << r.err;
     std::ifstream in(journal);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text.substr(text.size() - 4), "END\n");
     EXPECT_TRUE(std::ifstream(tmp.dir() + "/out.pdf").good());
-    Outcome chosen = dnt("print --db " + tmp.path() + " --quarter 20132 --centre 75 --select 11344,99999 --output " +
+    Outcome chosen = run("print --db " + tmp.path() + " --quarter 20132 --centre 75 --select 11344,99999 --output " +
                          tmp.dir() + "/sel.pdf");
     EXPECT_EQ(chosen.status, 0) << chosen.err;
     EXPECT_FALSE(chosen.err.empty());  // the unknown code's message
-    Outcome none = dnt("print --db " + tmp.path() + " --quarter 20132 --centre 75 --select 99999 --output " +
+    Outcome none = run("print --db " + tmp.path() + " --quarter 20132 --centre 75 --select 99999 --output " +
                        tmp.dir() + "/sel.pdf");
     EXPECT_EQ(none.status, 1) << none.err;
-    Outcome omr = dnt("print --db " + tmp.path() + " --quarter 20132 --centre 75 --omr --aide 11344 --output " +
+    Outcome omr = run("print --db " + tmp.path() + " --quarter 20132 --centre 75 --omr --aide 11344 --output " +
                   tmp.dir() + "/omr.pdf --journal " + journal);
     EXPECT_EQ(omr.status, 0) << omr.err;
 }
@@ -168,19 +151,19 @@ TEST(CliDump, AnEmptyFileSurvivesTheDumpAndThePrint) {
     }
     testsupport::TempDb tmp;
     std::ofstream(tmp.dir() + "/empty.jsonl") << dump;
-    ASSERT_EQ(dnt("db import --db " + tmp.path() + " " + tmp.dir() + "/empty.jsonl").status, 0);
-    EXPECT_EQ(dnt("db export --db " + tmp.path()).out, dump);
-    Outcome r = dnt("print --db " + tmp.path() + " --quarter 20132 --centre 75 --output " + tmp.dir() + "/o.pdf");
+    ASSERT_EQ(run("db import --db " + tmp.path() + " " + tmp.dir() + "/empty.jsonl").status, 0);
+    EXPECT_EQ(run("db export --db " + tmp.path()).out, dump);
+    Outcome r = run("print --db " + tmp.path() + " --quarter 20132 --centre 75 --output " + tmp.dir() + "/o.pdf");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(dnt("db export --db " + tmp.path() + " REGULDNT").out, "{\"file\": \"REGULDNT\"}\n");
-    EXPECT_NE(dnt("db export --db " + tmp.path() + " DETAILCHGPARTEMP").out.find("20132"), std::string::npos);
+    EXPECT_EQ(run("db export --db " + tmp.path() + " REGULDNT").out, "{\"file\": \"REGULDNT\"}\n");
+    EXPECT_NE(run("db export --db " + tmp.path() + " DETAILCHGPARTEMP").out.find("20132"), std::string::npos);
 }
 
 TEST_F(Cli, ADeclarationRenderedToPdfHoldsItsTextAndItsFont) {
     if (std::system("command -v pdftotext >/dev/null && command -v pdffonts >/dev/null") != 0)
         GTEST_SKIP() << "poppler-utils is not installed";
     std::string pdf = tmp.dir() + "/declaration.pdf";
-    Outcome r = dnt("print --db " + tmp.path() + " --quarter 20132 --centre 75 --output " + pdf +
+    Outcome r = run("print --db " + tmp.path() + " --quarter 20132 --centre 75 --output " + pdf +
                     " --today 15/07/2013");
     ASSERT_EQ(r.status, 0) << r.err;
     std::string text = tmp.dir() + "/declaration.txt", fonts = tmp.dir() + "/fonts.txt";

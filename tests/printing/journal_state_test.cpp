@@ -1,5 +1,6 @@
 // The journal's FONT, WIDTH, PAGE and END lines, page numbers and the printer's defaults.
 #include "printing/journal_printer.h"
+#include "printing/output_error.h"
 #include "printing/printer_error.h"
 
 #include <gtest/gtest.h>
@@ -136,13 +137,14 @@ TEST(JournalState, AnEmptyDocumentIsJustEnd) {
     EXPECT_EQ(out.str(), "END\n");
 }
 
-TEST(JournalState, AnOpenDocumentIsEndedWhenThePrinterGoes) {
+// A document never ended (a run that failed) is abandoned: its journal has no END.
+TEST(JournalState, AnOpenDocumentIsAbandonedWhenThePrinterGoes) {
     std::ostringstream out;
     {
         JournalPrinter p(out);
         p.print("A");
     }
-    EXPECT_EQ(out.str(), "FONT \"Courier New\" 10 0\nTEXT 0 0 \"A\"\nEND\n");
+    EXPECT_EQ(out.str(), "FONT \"Courier New\" 10 0\nTEXT 0 0 \"A\"\n");
 }
 
 TEST(JournalState, TextsAreJsonStringsWithUtf8KeptAsIs) {
@@ -170,8 +172,8 @@ TEST(JournalState, ImpossibleWidthsAndSizesAreRefused) {
     EXPECT_EQ(p.fontSize(), 10);
 }
 
-TEST(JournalState, AJournalFileThatCannotBeCreatedIsAPrinterError) {
-    EXPECT_THROW(JournalPrinter(std::filesystem::path("/nonexistent-dir/x.journal")), PrinterError);
+TEST(JournalState, AJournalFileThatCannotBeCreatedIsAnOutputError) {
+    EXPECT_THROW(JournalPrinter(std::filesystem::path("/nonexistent-dir/x.journal")), OutputError);
 }
 
 }  // namespace

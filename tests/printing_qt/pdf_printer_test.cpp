@@ -1,6 +1,7 @@
 // The PDF printer: the text is in the file where the page model put it, in the
 // embedded Liberation Mono, and the journal written beside it matches the journal printer.
 #include "printing/journal_printer.h"
+#include "printing/output_error.h"
 #include "printing/printer_error.h"
 #include "printing/qt/printer_fonts.h"
 #include "printing/qt/printers.h"
@@ -167,16 +168,16 @@ TEST(Printers, TheMatrixPrinterWritesTextPages) {
 }
 
 TEST(Printers, UnknownPrintersAndMissingOutputsAreErrors) {
-    EXPECT_THROW(openPrinter("NO SUCH PRINTER ANYWHERE"), PrinterError);
-    EXPECT_THROW(openPrinter("PDF"), PrinterError);
-    EXPECT_THROW(openPrinter("PDF", "/nonexistent-dir/out.pdf"), PrinterError);
+    EXPECT_THROW(openPrinter("NO SUCH PRINTER ANYWHERE"), OutputError);
+    EXPECT_THROW(openPrinter("PDF"), OutputError);
+    EXPECT_THROW(openPrinter("PDF", "/nonexistent-dir/out.pdf"), OutputError);
 }
 
 TEST(Printers, MissingFontFilesAreNamedWithTheirPackage) {
     try {
         registerPrinterFonts("/nonexistent-dir");
         FAIL() << "no error";
-    } catch (const PrinterError& e) {
+    } catch (const OutputError& e) {
         std::string what = e.what();
         EXPECT_NE(what.find("/nonexistent-dir/LiberationMono-Regular.ttf"), std::string::npos) << what;
         EXPECT_NE(what.find("fonts-liberation"), std::string::npos) << what;

@@ -37,18 +37,24 @@ TEST_F(PrinterSystemTest, TheCurrentPrinterIsTheFirstOfTheListUntilOneIsSelected
     EXPECT_EQ(system.current().deviceName(), "PDF");
 }
 
-TEST_F(PrinterSystemTest, SelectingAnotherPrinterEndsTheDocumentOfThePreviousOne) {
-    QtPrinterSystem system(dir / "out", dir / "out.journal");
-    system.select(1).print("matrix");
-    EXPECT_EQ(&system.select(1), &system.current());
-    system.current().print("still the same document");
+// A file is put in place only when its document is ended; a printer selected again starts
+// anew, and a document left open on it is abandoned without a trace.
+TEST_F(PrinterSystemTest, OnlyAnEndedDocumentIsDelivered) {
+    auto owned = std::make_unique<QtPrinterSystem>(dir / "out", dir / "out.journal");
+    QtPrinterSystem& system = *owned;
+    system.select(1).print("left open");
     EXPECT_EQ(system.current().deviceName(), "MATRICIELLE");
-    system.select(0);
-    // The matrix document was ended and written; the PDF printer only writes at its first page.
-    EXPECT_EQ(read(dir / "out"), "matrix\nstill the same document\n");
-    system.current().print("pdf");
+    system.select(1).print("matrix");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out"));
     system.current().endDoc();
-    EXPECT_EQ(read(dir / "out.journal"), "FONT \"Courier New\" 10 0\nTEXT 0 0 \"pdf\"\nEND\n");
+    EXPECT_EQ(read(dir / "out"), "matrix\n");
+    EXPECT_EQ(read(dir / "out.journal"), "FONT \"Courier New\" 10 0\nTEXT 0 0 \"matrix\"\nEND\n");
+    system.select(0).print("pdf");
+    owned.reset();
+    EXPECT_EQ(read(dir / "out"), "matrix\n") << "the abandoned PDF left nothing";
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    EXPECT_EQ(names.size(), 2u) << "no temporary file left";
 }
 
 TEST_F(PrinterSystemTest, AnIndexOutsideTheListIsAnError) {

@@ -1,0 +1,197 @@
+// An operator's bad day, with real files and processes: outputs that are the database, a
+// full disk, a folder that cannot be written, a record locked by another process, a
+// database another process is writing, a database that may only be read. Each time the
+// database is left as it was (or each aidé whole), the output is not delivered half-made,
+// and the status and message say what happened.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "cli_support.h"
+#include "dba/database.h"
+#include "dba/errors.h"
+
+namespace fs = std::filesystem;
+using namespace clitest;
+
+namespace {
+
+class Faults : public ::testing::Test {
+protected:
+    testsupport::TempDb tmp;
+    std::string db = tmp.path();
+    std::string base = " --quarter 20132 --centre 75";
+
+    void SetUp() override { ASSERT_EQ(run("db import --db " + db + " " + testsupport::sample("small.jsonl")).status, 0); }
+    std::string written() { return run("db export --db " + db + " REGULDNT DETAILCHGPARTEMP").out; }
+    Outcome print(const std::string& args, const std::string& prefix = "") {
+        return run("print --db " + db + base + " " + args, prefix);
+    }
+    static bool has(const std::string& text, const std::string& words) { return text.find(words) != std::string::npos; }
+    std::vector<std::string> filesIn(const std::string& dir) {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+        return names;
+    }
+};
+
+// A child that holds a lock, or a write transaction, on the database until it is killed.
+class Holder {
+public:
+    Holder(const std::string& db, const std::function<void()>& take) {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(fds[0]);
+            take();
+            char ok = 'H';
+            (void)!write(fds[1], &ok, 1);
+            pause();
+            _exit(0);
+        }
+        close(fds[1]);
+        char c = 0;
+        (void)!read(fds[0], &c, 1);
+        close(fds[0]);
+    }
+    ~Holder() {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+
+private:
+    pid_t pid_ = -1;
+};
+
+}  // namespace
+
+TEST_F(Faults, OutputsThatAreTheDatabaseAreRefused) {
+    fs::create_symlink(db, tmp.dir() + "/link.pdf");
+    struct Case {
+        std::string args;
+        int status;
+        std::string words;
+    };
+    const std::vector<Case> cases = {
+        {"--output " + db, 2, "is the database itself"},
+        {"--journal " + db, 2, "is the database itself"},
+        {"--output " + db + "-wal", 2, "-wal itself"},
+        {"--journal " + db + "-shm", 2, "-shm itself"},
+        {"--output " + db + "-locks", 2, "-locks itself"},
+        {"--output " + tmp.dir() + "/link.pdf", 2, "is the database itself"},
+        {"--output " + tmp.dir() + "/o.pdf --journal " + tmp.dir() + "/o.pdf", 2, "same file"},
+        {"--output " + tmp.dir() + "/none/o.pdf", 3, "cannot create"},
+        {"--output " + tmp.dir() + "/o.pdf --journal " + tmp.dir() + "/none/j", 3, "cannot create"},
+    };
+    const std::string before = written();
+    const auto size = fs::file_size(db);
+    for (const Case& c : cases) {
+        Outcome r = print(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
+        EXPECT_TRUE(has(r.err, c.words)) << c.args << "\n" << r.err;
+        EXPECT_EQ(fs::file_size(db), size) << c.args;
+    }
+    EXPECT_EQ(written(), before);
+    EXPECT_FALSE(fs::exists(tmp.dir() + "/o.pdf"));
+    // Standard output that cannot be written is a failure too.
+    EXPECT_EQ(run("db export --db " + db, "", "/dev/full").status, 3);
+    EXPECT_EQ(run("db show --db " + db + " REGULDNT 04581", "", "/dev/full").status, 3);
+    EXPECT_EQ(run("db query --db " + db + " 'SSELECT REGULDNT'", "", "/dev/full").status, 3);
+    // A dump that is refused leaves no new database behind.
+    std::ofstream(tmp.dir() + "/bad.jsonl") << "{\"file\": \"A\", \"key\": \"k\", \"fields\": [\"x\"]}\n{oops\n";
+    EXPECT_EQ(run("db import --db " + tmp.dir() + "/new.db " + tmp.dir() + "/bad.jsonl").status, 3);
+    for (const std::string& f : filesIn(tmp.dir())) EXPECT_EQ(f.rfind("new.db", 0), std::string::npos) << f;
+}
+
+TEST_F(Faults, AFullDiskDeliversNothingAndWritesNothing) {
+    if (geteuid() != 0) GTEST_SKIP() << "a small full file system needs root to mount a tmpfs";
+    const std::string full = tmp.dir() + "/full";
+    fs::create_directory(full);
+    if (mount("tmpfs", full.c_str(), "tmpfs", 0, "size=12k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    const std::string before = written();
+    Outcome r = print("--output " + full + "/o.pdf --journal " + tmp.dir() + "/j");
+    const std::vector<std::string> left = filesIn(full);
+    umount(full.c_str());
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_TRUE(has(r.err, "No space left on device")) << r.err;
+    EXPECT_TRUE(has(r.err, "nothing was written to the database")) << r.err;
+    EXPECT_TRUE(left.empty()) << left.front();
+    EXPECT_EQ(written(), before);
+    const std::string journal = slurp(tmp.dir() + "/j");
+    EXPECT_FALSE(journal.empty());
+    EXPECT_FALSE(has(journal, "END")) << "the journal of an unfinished run has no END";
+}
+
+TEST_F(Faults, AFolderThatCannotBeWrittenIsFoundBeforeTheRun) {
+    const std::string closed = tmp.dir() + "/closed";
+    fs::create_directory(closed);
+    chmod(closed.c_str(), 0555);
+    chmod(tmp.dir().c_str(), 0777);
+    for (const std::string& f : filesIn(tmp.dir())) chmod((tmp.dir() + "/" + f).c_str(), 0666);
+    const std::string before = written();
+    Outcome r = print("--output " + closed + "/o.pdf", "setpriv --reuid=65534 --regid=65534 --clear-groups");
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_TRUE(has(r.err, "cannot create " + closed + "/o.pdf: Permission denied")) << r.err;
+    EXPECT_EQ(written(), before);
+}
+
+// Another process holds the lock of one aidé's regularisation record: that aidé is printed
+// and told, and neither of its records is kept (its charge detail of the quarter is not
+// created); the others are written; the status says so.
+TEST_F(Faults, AnAideWhoseRecordIsLockedElsewhereIsWrittenNeitherWay) {
+    const std::string before = written();
+    Outcome r;
+    {
+        Holder holder(db, [&] {
+            static auto held = dba::Database::Open(db);
+            held->DBOpenFile("REGULDNT")->DBReadLock("04581");
+        });
+        r = print("--output " + tmp.dir() + "/o.pdf");
+    }
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_TRUE(has(r.err, "aidé 04581 printed but its records were not written: record 04581 of REGULDNT is locked"))
+        << r.err;
+    EXPECT_TRUE(fs::exists(tmp.dir() + "/o.pdf"));
+    auto after = dba::Database::Open(db, dba::OpenMode::ReadOnly);
+    auto detail = after->DBOpenFile("DETAILCHGPARTEMP");
+    EXPECT_THROW(detail->DBRead("0458120132"), dba::DbError) << "not created without its regularisation";
+    EXPECT_NO_THROW(detail->DBRead("1134420132")) << "the others are written";
+    EXPECT_NE(written(), before);
+}
+
+// While another process writes, readers go on at once; a run waits for it, then gives up
+// with a clear message and writes nothing.
+TEST_F(Faults, ADatabaseAnotherProcessIsWriting) {
+    const std::string before = written();
+    Holder holder(db, [&] {
+        sqlite3* h = nullptr;
+        sqlite3_open(db.c_str(), &h);
+        sqlite3_exec(h, "BEGIN IMMEDIATE; UPDATE meta SET value = value WHERE name='dict_version';", nullptr, nullptr,
+                     nullptr);
+    });
+    EXPECT_EQ(written(), before);
+    EXPECT_EQ(run("db query --db " + db + " 'SSELECT CENTREURSSAF'").status, 0);
+    Outcome r = print("--output " + tmp.dir() + "/o.pdf --journal " + tmp.dir() + "/j", "DNT_WAIT_SECONDS=1");
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_TRUE(has(r.err, "database is locked")) << r.err;
+    EXPECT_FALSE(fs::exists(tmp.dir() + "/o.pdf"));
+    EXPECT_FALSE(has(slurp(tmp.dir() + "/j"), "END"));
+}
+
+TEST_F(Faults, ADatabaseThatMayOnlyBeRead) {
+    chmod(tmp.dir().c_str(), 0777);
+    chmod(db.c_str(), 0444);
+    const std::string user = "setpriv --reuid=65534 --regid=65534 --clear-groups";
+    EXPECT_EQ(run("db export --db " + db, user).out, run("db export --db " + db).out);
+    EXPECT_EQ(run("db query --db " + db + " 'SSELECT CENTREURSSAF'", user).status, 0);
+    Outcome r = print("--output " + tmp.dir() + "/o.pdf", user);
+    EXPECT_EQ(r.status, 3);
+    EXPECT_TRUE(has(r.err, "cannot be written by this user")) << r.err;
+}
