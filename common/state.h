@@ -41,8 +41,10 @@ struct BilanRun {
     void imprime(const std::string& aide) {
         if (vus.insert(aide).second) aidesImprimes.push_back(aide);
     }
-    // Whether the records of the run were committed (false for a run rolled back).
+    // Whether the records of the run were committed (false for a run rolled back), and the
+    // run's number in the history (0 when it wrote nothing).
     bool enregistre = false;
+    long long run = 0;
 };
 
 struct CoreState {

@@ -2,10 +2,36 @@
 // and requests that the declaration pages read.
 #pragma once
 
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "dba/database.h"
 #include "dba/dynarray.h"
 
 namespace dnt {
+
+// What one aidant line of a declaration states, as printed (without the padding), for the
+// structured export of a run: hours, net hourly wage, and the eight amounts in the order of
+// the frame's columns (CSG RDS, S.SOC., RETR., SANTE, CSG.DE, F.PROF, PREVOY, ASSED.), ""
+// for a cell printed blank.
+struct LigneDeclaree {
+    std::string aidant, nomAidant;
+    std::string heures, netHoraire;
+    std::array<std::string, 8> montants;
+};
+
+// What a declaration states for its aidé: its lines, the column totals (same order), the
+// adjustment, the amounts due, the net amount to pay and the payment mode ("entite",
+// "prelevement" or "aide").
+struct DeclarationAide {
+    std::string cleTrimestre, centre, aide, nomAide;
+    std::vector<LigneDeclaree> lignes;
+    std::array<long, 8> totaux{};
+    long ajustement = 0, montantA = 0, montantB = 0, netAPayer = 0;
+    std::string reglement;
+};
 
 struct PrintingState {
     // Page flags of the print loop: no page begun yet in this call; a page of the current
@@ -32,6 +58,11 @@ struct PrintingState {
     // and the first days of the quarter's three months (fields 1 to 3, day numbers).
     dba::Record RecChgPartemp;
     dba::DynArray TabDebutsMois;
+
+    // The structured export: the declaration being printed, and whom to tell when an
+    // aidé's declaration is complete (nobody: nothing is gathered).
+    DeclarationAide DeclarationCourante;
+    std::function<void(const DeclarationAide&)> Declaree;
 };
 
 }  // namespace dnt

@@ -1,6 +1,4 @@
 // The run behind the OK button, and the exit button.
-#include <optional>
-
 #include "common/numtext.h"
 #include "control/ctr_controle.h"
 #include "dba/errors.h"
@@ -128,13 +126,21 @@ void Ctr_ControleEditVardec::Imprimer(long index) {
     // The records of the run are one transaction, kept only when the printer has the whole
     // document and before it hands it over (a file put in place, a job sent): no
     // declaration is delivered without its records, no records are kept without their
-    // declaration. A failure on the way rolls them back and abandons the document.
-    std::optional<dba::TransactionGuard> enregistrements;
+    // declaration. The run is recorded in the history of runs with what it wrote. A
+    // failure on the way rolls it back and abandons the document.
+    dba::Database* base = s.TheDatabase.get();
+    s.Bilan = {};
     try {
         if (index != -1 && env_.printers) {
             printing::Printer& imprimante = env_.printers->select(index);
             s.Imprimante = &imprimante;
-            if (s.TheDatabase) enregistrements.emplace(s.TheDatabase->storage());
+            if (base) {
+                dba::RunInfo run = env_.descriptionRun ? env_.descriptionRun() : dba::RunInfo{};
+                run.quarter = s.W_CleTrimestre;
+                run.centre = Txt_CtrUrssaf->text();
+                if (run.time.empty()) run.time = dba::historyTime();
+                base->beginRun(run);
+            }
             long copies = env_.utilitaire ? env_.utilitaire->NombreExemplaires() : 1;
             // 17. Every copy.
             for (long copie = 1; copie <= copies; ++copie) {
@@ -165,12 +171,12 @@ void Ctr_ControleEditVardec::Imprimer(long index) {
         if (env_.printers) {
             printing::Printer& imprimante = s.Imprimante ? *s.Imprimante : env_.printers->current();
             imprimante.setBeforeDelivery([&] {
-                if (!enregistrements) return;
-                if (env_.enregistrer) {
-                    enregistrements->commit();
+                if (!base || !base->inRun()) return;
+                if (env_.enregistrer && !imprimante.preview()) {
+                    s.Bilan.run = base->commitRun();
                     s.Bilan.enregistre = true;
                 } else {
-                    enregistrements->rollback();
+                    base->rollbackRun();
                 }
             });
             struct Oubli {
@@ -180,6 +186,7 @@ void Ctr_ControleEditVardec::Imprimer(long index) {
             imprimante.endDoc();
         }
     } catch (...) {
+        if (base) base->rollbackRun();
         if (s.Imprimante) s.Imprimante->abandonDoc();
         throw;
     }

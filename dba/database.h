@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -98,14 +99,37 @@ public:
     std::optional<WriteFailure> unit(const std::function<void()>& work);
     // A record written back through File::write, with the failure noted for the unit.
     void write(const std::string& file, std::string_view key, std::string_view text, const Version& read);
+    // Removes a record (an undo putting back an absence), recorded like a write.
+    void removeRecord(const std::string& file, std::string_view key);
+
+    // A run: one transaction whose writes are recorded in the history of runs with their
+    // before and after images (run_history.h), each under the label of its unit of work.
+    // commitRun() keeps it (and gives its number; 0 when it wrote nothing, and then no run
+    // is recorded); rollbackRun() or an exception drops it all.
+    void beginRun(RunInfo info);
+    // `beforeCommit` runs inside the transaction with the run's number, when it wrote.
+    long long commitRun(const std::function<void(long long)>& beforeCommit = {});
+    void rollbackRun();
+    bool inRun() const { return run_ != 0; }
+    // Runs `work` as a unit of work labelled `label` (the aidé).
+    std::optional<WriteFailure> unit(std::string_view label, const std::function<void()>& work);
 
 private:
     explicit Database(std::unique_ptr<Storage> storage) : storage_(std::move(storage)) {}
     std::string execute(std::string_view request);
 
+    void capture(const std::string& file, std::string_view key, std::optional<std::string_view> text);
+
     std::unique_ptr<Storage> storage_;
     int unitDepth_ = 0;
     std::vector<WriteFailure> failures_;
+    // The run being recorded: its number, its units kept, the images of the unit under way
+    // and the records it already holds an image of.
+    long long run_ = 0;
+    long runUnits_ = 0;
+    std::string unitLabel_;
+    std::vector<RecordImage> pending_;
+    std::set<std::pair<std::string, std::string>> captured_;
     std::map<std::pair<std::string, std::string>, std::shared_ptr<const Expression>> dict_;
     long long dictVersion_ = -1;
 };

@@ -17,7 +17,17 @@ namespace dba {
 
 namespace {
 
-constexpr long long kSchemaVersion = 2;
+constexpr long long kSchemaVersion = 3;
+
+// The history of runs: one row per run, one row per record it wrote.
+const char* kHistorySchema = R"(
+CREATE TABLE IF NOT EXISTS runs(number INTEGER PRIMARY KEY, time TEXT NOT NULL, login TEXT NOT NULL, quarter TEXT NOT NULL,
+                  centre TEXT NOT NULL, options TEXT NOT NULL, output TEXT NOT NULL, kind TEXT NOT NULL,
+                  undoes INTEGER, units INTEGER NOT NULL DEFAULT 0, undone_by INTEGER);
+CREATE TABLE IF NOT EXISTS run_images(run INTEGER NOT NULL, file TEXT NOT NULL, key TEXT NOT NULL, unit TEXT NOT NULL,
+                        before BLOB, after BLOB, PRIMARY KEY(run, file, key)) WITHOUT ROWID;
+CREATE INDEX IF NOT EXISTS run_images_record ON run_images(file, key, run);
+)";
 
 const char* kSchema = R"(
 CREATE TABLE files(name TEXT PRIMARY KEY) WITHOUT ROWID;
@@ -27,7 +37,7 @@ CREATE TABLE dict(file TEXT NOT NULL, name TEXT NOT NULL, expr TEXT NOT NULL,
                   PRIMARY KEY(file, name)) WITHOUT ROWID;
 CREATE TABLE meta(name TEXT PRIMARY KEY, value) WITHOUT ROWID;
 INSERT INTO meta VALUES('dict_version', 0);
-INSERT INTO meta VALUES('schema_version', 2);
+INSERT INTO meta VALUES('schema_version', 3);
 )";
 
 // How long a writer waits for another run's transaction to end, in milliseconds. Readers
@@ -71,6 +81,7 @@ SqliteStorage::~SqliteStorage() {
     put_.reset();
     fileExists_.reset();
     createFile_.reset();
+    addImage_.reset();
     if (db_) sqlite3_close(db_);
     locks_.reset();
 }
@@ -121,6 +132,7 @@ void SqliteStorage::open(OpenMode mode) {
         exec("BEGIN IMMEDIATE");
         try {
             exec(kSchema);
+            exec(kHistorySchema);
             exec("COMMIT");
         } catch (...) {
             sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -163,9 +175,10 @@ void SqliteStorage::upgradeSchema() {
     long long v = version ? std::strtoll(version->c_str(), nullptr, 10) : 1;
     if (v >= kSchemaVersion) return;
     // A database of an earlier version, opened for writing: its lock table gave way to
-    // the lock file.
+    // the lock file, and the history of runs is added.
     transaction([&] {
         exec("DROP TABLE IF EXISTS locks");
+        if (v < 3) exec(kHistorySchema);
         setMeta("schema_version", std::to_string(kSchemaVersion));
     });
 }
@@ -175,6 +188,10 @@ void SqliteStorage::prepare() {
     put_ = std::make_unique<Statement>(db_, "INSERT OR REPLACE INTO records(file, key, data) VALUES(?1, ?2, ?3)");
     fileExists_ = std::make_unique<Statement>(db_, "SELECT 1 FROM files WHERE name=?1");
     createFile_ = std::make_unique<Statement>(db_, "INSERT OR IGNORE INTO files(name) VALUES(?1)");
+    addImage_ = std::make_unique<Statement>(
+        db_,
+        "INSERT INTO run_images(run, file, key, unit, before, after) VALUES(?1, ?2, ?3, ?4, ?5, ?6) "
+        "ON CONFLICT(run, file, key) DO UPDATE SET after = excluded.after");
 }
 
 void SqliteStorage::exec(const char* sql) {
@@ -296,6 +313,109 @@ void SqliteStorage::setMeta(std::string_view name, std::string_view value) {
         Statement s(db_, "INSERT OR REPLACE INTO meta(name, value) VALUES(?1, ?2)");
         s.bind(1, name).bind(2, value).step();
     });
+}
+
+void SqliteStorage::remove(std::string_view file, std::string_view key) {
+    Statement s(db_, "DELETE FROM records WHERE file=?1 AND key=?2");
+    s.bind(1, file).bind(2, key).step();
+}
+
+// The history of runs.
+
+namespace {
+void bindOptional(Statement& s, int i, const std::optional<std::string>& v) {
+    if (v) s.bindBlob(i, *v);
+}
+std::optional<std::string> optionalColumn(Statement& s, int i) {
+    if (s.columnIsNull(i)) return std::nullopt;
+    return std::string(s.column(i));
+}
+RunRow runRow(Statement& s) {
+    RunRow r;
+    r.number = s.columnInt(0);
+    r.info.time = s.column(1);
+    r.info.login = s.column(2);
+    r.info.quarter = s.column(3);
+    r.info.centre = s.column(4);
+    r.info.options = s.column(5);
+    r.info.output = s.column(6);
+    r.info.kind = s.column(7);
+    r.info.undoes = s.columnInt(8);
+    r.units = static_cast<long>(s.columnInt(9));
+    r.undoneBy = s.columnInt(10);
+    return r;
+}
+const char* kRunColumns = "number, time, login, quarter, centre, options, output, kind, undoes, units, undone_by";
+}  // namespace
+
+long long SqliteStorage::addRun(const RunInfo& info) {
+    Statement s(db_,
+                "INSERT INTO runs(time, login, quarter, centre, options, output, kind, undoes) "
+                "VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8) RETURNING number");
+    s.bind(1, info.time).bind(2, info.login).bind(3, info.quarter).bind(4, info.centre).bind(5, info.options);
+    s.bind(6, info.output).bind(7, info.kind);
+    if (info.undoes) s.bind(8, info.undoes);
+    s.step();
+    long long number = s.columnInt(0);
+    while (s.step()) {
+    }
+    return number;
+}
+
+void SqliteStorage::addImages(long long run, const std::vector<RecordImage>& images) {
+    for (const RecordImage& im : images) {
+        Resetter r{*addImage_};
+        addImage_->bind(1, run).bind(2, im.file).bind(3, im.key).bind(4, im.unit);
+        bindOptional(*addImage_, 5, im.before);
+        bindOptional(*addImage_, 6, im.after);
+        addImage_->step();
+    }
+}
+
+void SqliteStorage::setRunUnits(long long run, long units) {
+    Statement s(db_, "UPDATE runs SET units=?2 WHERE number=?1");
+    s.bind(1, run).bind(2, static_cast<long long>(units)).step();
+}
+
+void SqliteStorage::removeRun(long long run) {
+    Statement images(db_, "DELETE FROM run_images WHERE run=?1");
+    images.bind(1, run).step();
+    Statement s(db_, "DELETE FROM runs WHERE number=?1");
+    s.bind(1, run).step();
+}
+
+void SqliteStorage::setUndoneBy(long long run, long long by) {
+    Statement s(db_, "UPDATE runs SET undone_by=?2 WHERE number=?1");
+    s.bind(1, run).bind(2, by).step();
+}
+
+std::vector<RunRow> SqliteStorage::runs() {
+    Statement s(db_, (std::string("SELECT ") + kRunColumns + " FROM runs ORDER BY number").c_str());
+    std::vector<RunRow> rows;
+    while (s.step()) rows.push_back(runRow(s));
+    return rows;
+}
+
+std::optional<RunDetail> SqliteStorage::run(long long number) {
+    Statement s(db_, (std::string("SELECT ") + kRunColumns + " FROM runs WHERE number=?1").c_str());
+    s.bind(1, number);
+    if (!s.step()) return std::nullopt;
+    RunDetail d;
+    d.row = runRow(s);
+    Statement im(db_, "SELECT unit, file, key, before, after FROM run_images WHERE run=?1 ORDER BY unit, file, key");
+    im.bind(1, number);
+    while (im.step())
+        d.images.push_back({std::string(im.column(0)), std::string(im.column(1)), std::string(im.column(2)),
+                            optionalColumn(im, 3), optionalColumn(im, 4)});
+    return d;
+}
+
+std::vector<long long> SqliteStorage::laterRuns(long long run, std::string_view file, std::string_view key) {
+    Statement s(db_, "SELECT run FROM run_images WHERE file=?1 AND key=?2 AND run>?3 ORDER BY run");
+    s.bind(1, file).bind(2, key).bind(3, run);
+    std::vector<long long> later;
+    while (s.step()) later.push_back(s.columnInt(0));
+    return later;
 }
 
 }  // namespace dba

@@ -38,6 +38,16 @@ public:
 
     std::optional<std::string> meta(std::string_view name) override;
     void setMeta(std::string_view name, std::string_view value) override;
+    void remove(std::string_view file, std::string_view key) override;
+
+    long long addRun(const RunInfo& info) override;
+    void addImages(long long run, const std::vector<RecordImage>& images) override;
+    void setRunUnits(long long run, long units) override;
+    void removeRun(long long run) override;
+    void setUndoneBy(long long run, long long by) override;
+    std::vector<RunRow> runs() override;
+    std::optional<RunDetail> run(long long number) override;
+    std::vector<long long> laterRuns(long long run, std::string_view file, std::string_view key) override;
 
     // Runs SQL of our own (benchmarks, tools); DbError(kErrStorage) on failure.
     void exec(const char* sql);
@@ -73,7 +83,7 @@ private:
     bool readOnly_ = false;
     sqlite3* db_ = nullptr;
     std::unique_ptr<RecordLocks> locks_;
-    std::unique_ptr<Statement> get_, put_, fileExists_, createFile_;
+    std::unique_ptr<Statement> get_, put_, fileExists_, createFile_, addImage_;
 };
 
 }  // namespace dba

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dba/run_history.h"
+
 namespace dba {
 
 struct DictItem {
@@ -63,6 +65,24 @@ public:
     // Named values of the database itself (a demo database's seed, the schema version).
     virtual std::optional<std::string> meta(std::string_view name) = 0;
     virtual void setMeta(std::string_view name, std::string_view value) = 0;
+
+    // Removes a record, with no lock or version check (an undo puts back an absence).
+    virtual void remove(std::string_view file, std::string_view key) = 0;
+
+    // The history of runs (run_history.h), in tables of the store. addRun and addImages
+    // write inside the open transaction, so that the history commits with the records.
+    virtual long long addRun(const RunInfo& info) = 0;
+    // Adds images of a run; an image of a record the run already has keeps its before
+    // image and takes the new after image.
+    virtual void addImages(long long run, const std::vector<RecordImage>& images) = 0;
+    virtual void setRunUnits(long long run, long units) = 0;
+    virtual void removeRun(long long run) = 0;
+    virtual void setUndoneBy(long long run, long long by) = 0;
+    // Every run, in number order.
+    virtual std::vector<RunRow> runs() = 0;
+    virtual std::optional<RunDetail> run(long long number) = 0;
+    // The runs after `run` that wrote the record.
+    virtual std::vector<long long> laterRuns(long long run, std::string_view file, std::string_view key) = 0;
 
     // Update locks on records, held by this connection until the record is written or
     // released, or the connection ends (a crashed holder's locks go with it). tryLock

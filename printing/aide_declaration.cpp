@@ -4,12 +4,35 @@
 #include "payroll/payroll.h"
 #include "printing/declaration.h"
 #include "printing/layout_text.h"
+#include "printing/payment_paragraph.h"
 #include "printing/print_loop_steps.h"
 #include "rights/droits.h"
 
 namespace printing {
 
 namespace {
+
+// The export's view of the declaration just printed: its totals, amounts and payment mode
+// (found the same way in the matrix mode, which prints none of them), told once per aidé.
+void NoterDeclaration(dnt::SharedState& s) {
+    dnt::DeclarationAide& d = s.DeclarationCourante;
+    d.totaux = {s.W_TotalCsgRds.value(), s.W_TotalSSoc.value(), s.W_TotalRetr.value(),  s.W_TotalSante.value(),
+                s.W_TotalCsgDe.value(),  s.W_TotalFProf.value(), s.W_TotalPrevoy.value(), s.W_TotalAssed.value()};
+    try {
+        const MontantsDus m = CalculMontantsDus(s);
+        d.montantA = m.A.value();
+        d.montantB = m.B.value();
+        d.ajustement = m.X.value();
+        d.netAPayer = (m.S + m.X).value();
+    } catch (const dnt::Error&) {
+        // the printed foot failed the same way: its amounts stay at 0
+    }
+    if (d.reglement.empty()) {
+        PassageErreurs passer(true);
+        d.reglement = NomModeReglement(ChoixModeReglement(s, passer));
+    }
+    if (!s.Bilan.vus.count(d.aide)) s.Declaree(d);
+}
 
 // After the last detail line: the frame footer and totals in detailed mode, then the part of
 // the regularisation left unused added to field 5 of the charge detail, which is written.
@@ -19,6 +42,7 @@ void FinDeclaration(dnt::SharedState& s, PassageErreurs& passer) {
         passer([&] { Imprime_Fin_Cadre(s); });
         passer([&] { Imprime_Bas_Page(s); });
     }
+    if (s.Declaree) NoterDeclaration(s);
     passer([&] {
         if (s.W_Regul < dnt::Long32(0)) s.W_Regul = dnt::Long32(0);
     });
@@ -48,7 +72,7 @@ void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::s
     // The aidé's two records are one unit of work: when either write fails, even under
     // the loop's error trap, neither is kept, and the aidé is told to the host.
     if (s.TheDatabase) {
-        if (auto echec = s.TheDatabase->unit([&] { DeclarerAide(s, Tableau, A, passer); }))
+        if (auto echec = s.TheDatabase->unit(A, [&] { DeclarerAide(s, Tableau, A, passer); }))
             s.Bilan.echecs.push_back({A, echec->number, echec->message});
     } else {
         DeclarerAide(s, Tableau, A, passer);
@@ -57,6 +81,9 @@ void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::s
 }
 
 void DeclarerAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A, PassageErreurs& passer) {
+    if (s.Declaree)
+        s.DeclarationCourante = {s.W_CleTrimestre, s.TexteCtrUrssaf, A,
+                                 s.RecAide.element(2) + " " + s.RecAide.element(3), {}, {}, 0, 0, 0, 0, {}};
     LectureRegularisation(s, A, passer);
 
     // The gross amounts of the lines, in currency; an empty amount adds nothing.

@@ -43,6 +43,15 @@ double MoyenneTaux(dnt::SharedState& s, const std::string& cle, double diviseur)
 // The totals, adjustment and net amount boxes and the payment paragraph of the aidé.
 void Imprime_Bas_Page(dnt::SharedState& s);
 
+// The amounts of the foot of a declaration: due A (CSG RDS, CSG.DE, S.SOC., F.PROF) and B
+// (RETR., PREVOY, ASSED., SANTE), their sum S, and the adjustment X that brings S to what
+// the charge detail declares, less the regularisation used. 32-bit sums: an overflow is
+// an error.
+struct MontantsDus {
+    dnt::Long32 A{0}, B{0}, S{0}, X{0};
+};
+MontantsDus CalculMontantsDus(const dnt::SharedState& s);
+
 // Looks up the BIC of the aidé's bank key (field 17 of RecEltsFactAide) into RecBic.
 void Select_Bic(dnt::SharedState& s);
 

@@ -35,6 +35,37 @@ double DeductionHoraire(const dnt::SharedState& s, const std::string& heures, co
 
 bool DepuisDeuxMilleTreize(const dnt::SharedState& s) { return s.W_CleTrimestre.substr(0, 4) >= "2013"; }
 
+// Prints a cell and, when the run is exported, keeps what it shows (without the padding)
+// in `champ` of the line being printed.
+class Cellules {
+public:
+    Cellules(dnt::SharedState& s, Printer& p) : s_(s), p_(p) {}
+    void ligne(const dba::Record& aidant) {
+        if (s_.Declaree)
+            s_.DeclarationCourante.lignes.push_back({aidant.key(), aidant.element(4) + " " + aidant.element(3), {}, {}, {}});
+    }
+    std::string* champ(std::string dnt::LigneDeclaree::*membre) {
+        if (!s_.Declaree || s_.DeclarationCourante.lignes.empty()) return nullptr;
+        return &(s_.DeclarationCourante.lignes.back().*membre);
+    }
+    std::string* montant(int colonne) {
+        if (!s_.Declaree || s_.DeclarationCourante.lignes.empty()) return nullptr;
+        return &s_.DeclarationCourante.lignes.back().montants[static_cast<size_t>(colonne)];
+    }
+    void imprimer(const std::string& cellule, std::string* champ, bool finDeLigne = false) {
+        if (finDeLigne) p_.print(cellule);
+        else p_.printNoNewline(cellule);
+        if (champ) {
+            const size_t debut = cellule.find_first_not_of(' ');
+            *champ = debut == std::string::npos ? std::string() : cellule.substr(debut, cellule.find_last_not_of(' ') - debut + 1);
+        }
+    }
+
+private:
+    dnt::SharedState& s_;
+    Printer& p_;
+};
+
 }  // namespace
 
 void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
@@ -45,6 +76,8 @@ void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
     const dba::Record& aidant = s.RecAidant;
     const std::string categorie = s.RecEltsPartemp.element(9);
     const bool forfait = L(4) == "F";
+    Cellules cellules(s, p);
+    cellules.ligne(aidant);
 
     // Line A: identification, column D, hours, CSG RDS, S.SOC., RETR., SANTE.
     p.setCurrentX(Cm(s, 0.2));
@@ -59,12 +92,12 @@ void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
     p.printNoNewline(Blancs(2));
 
     SalaireDeclare w = CalculSalaireDeclare(s, k);
-    p.printNoNewline(util.FormatNombre(w.Heures, 4, 2, 0));
+    cellules.imprimer(util.FormatNombre(w.Heures, 4, 2, 0), cellules.champ(&dnt::LigneDeclaree::heures));
 
     PreparerDebutsMois(s);
 
     double taux = MoyenneTaux(s, "04", forfait ? 982.5 : 1000);
-    p.printNoNewline(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalCsgRds));
+    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalCsgRds), cellules.montant(0));
 
     const std::string cleSSoc = categorie != "00" && categorie != "01" && categorie != "02" ? "02" : "01";
     taux = MoyenneTaux(s, cleSSoc, 1000);
@@ -74,17 +107,17 @@ void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
     const std::string heureCentre = s.RecCentre.element(22);
     if (categorie == "00" && DepuisDeuxMilleTreize(s) && !L(2).empty() && !heureCentre.empty() && heureCentre != "0")
         deduction = DeductionHoraire(s, L(2), L(6));
-    p.printNoNewline(CelluleCotisation(montant - deduction, 8, s.W_TotalSSoc));
+    cellules.imprimer(CelluleCotisation(montant - deduction, 8, s.W_TotalSSoc), cellules.montant(1));
 
     taux = MoyenneTaux(s, "06", 1000);
-    p.printNoNewline(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalRetr));
+    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalRetr), cellules.montant(2));
 
     const std::string sante = L(10);
     if (!sante.empty() && CDbl(sante) != 0) {
         s.W_TotalSante = dnt::CLng(s.W_TotalSante.value() + CDbl(sante));
-        p.print(ADroite(sante, 7));
+        cellules.imprimer(ADroite(sante, 7), cellules.montant(3), true);
     } else {
-        p.print(Blancs(7));
+        cellules.imprimer(Blancs(7), cellules.montant(3), true);
     }
 
     // Line B: name, cut to 30 characters, then the first 11 characters of field 2.
@@ -115,15 +148,15 @@ void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
         }
     }
 
-    p.printNoNewline(util.FormatNombre(w.NetHoraire, 5, 2, 0));
+    cellules.imprimer(util.FormatNombre(w.NetHoraire, 5, 2, 0), cellules.champ(&dnt::LigneDeclaree::netHoraire));
     taux = MoyenneTaux(s, "03", forfait ? 982.5 : 1000);
-    p.printNoNewline(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalCsgDe));
+    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalCsgDe), cellules.montant(4));
     taux = MoyenneTaux(s, "05", 1000);
-    p.printNoNewline(CelluleCotisation(MontantCotisation(w.Brut, taux), 8, s.W_TotalFProf));
+    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 8, s.W_TotalFProf), cellules.montant(5));
     taux = MoyenneTaux(s, "08", 1000);
-    p.printNoNewline(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalPrevoy));
+    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalPrevoy), cellules.montant(6));
     taux = MoyenneTaux(s, "07", 1000);
-    p.print(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalAssed));
+    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalAssed), cellules.montant(7), true);
 
     // Line D: postal code and town, then the basis of the declaration.
     s.TabDebutsMois = dba::DynArray();

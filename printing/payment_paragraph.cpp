@@ -41,16 +41,35 @@ void Select_Bic(dnt::SharedState& s) {
     s.RecBic = dba::DynArray(s.TheDatabase->DBExecute(s.W_RequeteBic.text(), ""));
 }
 
+ModeReglement ChoixModeReglement(dnt::SharedState& s, PassageErreurs& passer) {
+    const bool centrePrend = s.RecCentre.element(17) == "1";
+    if (centrePrend && s.RecEltsPartemp.element(8) == "1") return ModeReglement::Entite;
+    if (centrePrend) {
+        bool lu = passer([&] { s.RecEltsFactAide = s.fichier("ELTSFACTAIDE").DBRead(s.RecAide.key()); });
+        if (!lu) s.RecEltsFactAide = dba::Record();
+        if (lu && !s.RecEltsFactAide.element(16).empty()) return ModeReglement::Prelevement;
+    }
+    return ModeReglement::Aide;
+}
+
+const char* NomModeReglement(ModeReglement mode) {
+    switch (mode) {
+    case ModeReglement::Entite: return "entite";
+    case ModeReglement::Prelevement: return "prelevement";
+    default: return "aide";
+    }
+}
+
 void ImprimeParagrapheReglement(dnt::SharedState& s) {
     Printer& p = *s.Imprimante;
     PassageErreurs passer(true);
     std::string D;
     passer([&] { D = DateEcheance(s); });
 
-    const bool centrePrend = s.RecCentre.element(17) == "1";
-    const bool etablissementPaie = s.RecEltsPartemp.element(8) == "1";
+    const ModeReglement mode = ChoixModeReglement(s, passer);
+    s.DeclarationCourante.reglement = NomModeReglement(mode);
 
-    if (centrePrend && etablissementPaie) {
+    if (mode == ModeReglement::Entite) {
         // A missing establishment prints its lines empty.
         if (!passer([&] { s.RecEtab = s.fichier("ETABLISSEMENT").DBRead(s.RecCentre.element(25)); }))
             s.RecEtab = dba::Record();
@@ -59,14 +78,7 @@ void ImprimeParagrapheReglement(dnt::SharedState& s) {
         return;
     }
 
-    bool prelevement = false;
-    if (centrePrend) {
-        bool lu = passer([&] { s.RecEltsFactAide = s.fichier("ELTSFACTAIDE").DBRead(s.RecAide.key()); });
-        if (!lu) s.RecEltsFactAide = dba::Record();
-        prelevement = lu && !s.RecEltsFactAide.element(16).empty();
-    }
-
-    if (prelevement) {
+    if (mode == ModeReglement::Prelevement) {
         passer([&] { p.print(" L'URSSAF procèdera au prélèvement de ce montant le " + D + " sur le compte "); });
         passer([&] { p.print(" bancaire suivant : " + s.RecEltsFactAide.element(16)); });
         passer([&] { Select_Bic(s); });

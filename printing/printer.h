@@ -49,6 +49,8 @@ public:
     virtual void setBeforeDelivery(std::function<void()> hook) { (void)hook; }
     // Ends a document that will not be delivered (a run that failed): nothing of it stays.
     virtual void abandonDoc() {}
+    // A preview only shows the pages: a run printed on it keeps no record.
+    virtual bool preview() const { return false; }
 
     // Number of the current page of the document, from 1.
     virtual int page() const = 0;

@@ -25,9 +25,21 @@ Long32 Champ(const dba::Record& rec, int f) {
 
 }  // namespace
 
+MontantsDus CalculMontantsDus(const dnt::SharedState& s) {
+    const dba::Record& detail = s.RecDetailChgPartemp;
+    MontantsDus m;
+    m.A = s.W_TotalCsgRds + s.W_TotalCsgDe + s.W_TotalSSoc + s.W_TotalFProf;
+    m.B = s.W_TotalRetr + s.W_TotalPrevoy + s.W_TotalAssed + s.W_TotalSante;
+    m.S = m.A + m.B;
+    Long32 declare(0);
+    for (int f = 6; f <= 13; ++f) declare += Champ(detail, f);
+    declare += Champ(detail, 17);
+    m.X = declare - m.S - s.W_RegulInitiale - Champ(detail, 5);
+    return m;
+}
+
 void Imprime_Bas_Page(dnt::SharedState& s) {
     Printer& p = *s.Imprimante;
-    const dba::Record& detail = s.RecDetailChgPartemp;
 
     // Column totals, each ending under its title.
     p.setFontBold(true);
@@ -43,15 +55,8 @@ void Imprime_Bas_Page(dnt::SharedState& s) {
     p.print(" ");
 
     payroll::DebutTrimestre(s);
-    // The amounts due (A, B, their sum S) and the adjustment X that brings S to what the
-    // charge detail declares, less the regularisation used.
-    const Long32 A = s.W_TotalCsgRds + s.W_TotalCsgDe + s.W_TotalSSoc + s.W_TotalFProf;
-    const Long32 B = s.W_TotalRetr + s.W_TotalPrevoy + s.W_TotalAssed + s.W_TotalSante;
-    const Long32 S = A + B;
-    Long32 declare(0);
-    for (int f = 6; f <= 13; ++f) declare += Champ(detail, f);
-    declare += Champ(detail, 17);
-    const Long32 X = declare - S - s.W_RegulInitiale - Champ(detail, 5);
+    const MontantsDus m = CalculMontantsDus(s);
+    const Long32 A = m.A, B = m.B, S = m.S, X = m.X;
     p.setFontBold(true);
     p.print(Blancs(36) + "AJOUTER/DEDUIRE : " + (X == Long32(0) ? Blancs(10) : Large(X, 10)));
     p.print(Blancs(39) + "MONTANTS DUS : " + Blancs(6) + dnt::NumberToText(A) + Blancs(10) + dnt::NumberToText(B));

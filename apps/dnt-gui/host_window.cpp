@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenuBar>
 #include <QStatusBar>
 
 #include "rights/droits.h"
 #include "ui/qt/guarded.h"
+#include "ui/qt/history_window.h"
 #include "ui/qt/presenter.h"
 #include "ui/qt/text.h"
 
@@ -31,6 +33,9 @@ HostWindow::HostWindow(std::shared_ptr<dba::Database> db, const std::string& dbP
     setup.journal = journal;
     desktop_ = std::make_unique<ui::qt::DesktopControl>(setup);
     desktop_->services().onUnloadHost = [this] {
+        // A preview shows its pages, then the screen is there again, with the same
+        // choices, for a real run.
+        if (desktop_->showPreview(this)) return;
         const QString summary = desktop_->runSummary();
         if (!summary.isEmpty())
             ui::qt::presenter().message(this, summary, QMessageBox::Information, windowTitle());
@@ -50,6 +55,16 @@ HostWindow::HostWindow(std::shared_ptr<dba::Database> db, const std::string& dbP
     statusBar()->addPermanentWidget(new QLabel(
         QStringLiteral("%1 — %2").arg(QFileInfo(ui::qt::toQ(dbPath)).fileName(), ui::qt::toQ(user)), this));
     setWindowTitle(QStringLiteral("Edition des Déclarations Nominatives Trimestrielles"));
+
+    // The history of runs and their undo, for a user with full access only.
+    if (rights::ModuleRights(db, user, control::Ctr_ControleEditVardec::kModule).NiveauAcces() == 2) {
+        QAction* history = menuBar()->addMenu(QStringLiteral("Outils"))->addAction(QStringLiteral("Historique…"));
+        history->setObjectName(QStringLiteral("history"));
+        connect(history, &QAction::triggered, this, [this, db, user] {
+            ui::qt::HistoryWindow window(db, user, this);
+            ui::qt::presenter().exec(window);
+        });
+    }
 }
 
 HostWindow::~HostWindow() {

@@ -1,7 +1,11 @@
 // Option parsing for the verbs of `dnt`.
 #include "apps/dnt/cli.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
 
 namespace cli {
 
@@ -32,6 +36,13 @@ Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>&
         }
     }
     return a;
+}
+
+std::string currentLogin() {
+    for (const char* name : {"LOGNAME", "USER"})
+        if (const char* v = std::getenv(name); v && *v) return v;
+    if (const passwd* pw = getpwuid(geteuid())) return pw->pw_name;
+    return "";
 }
 
 long Args::number(const std::string& name, long fallback, long min, long max) const {

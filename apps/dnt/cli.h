@@ -41,7 +41,13 @@ struct Args {
 Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>& known,
                const std::vector<std::string>& flags = {});
 
+// The login of the environment (LOGNAME, USER, else the user of the process).
+std::string currentLogin();
+
 int runDb(int argc, char** argv);
+int listRuns(const Args& a);
+int showRun(const Args& a);
+int undoRun(const Args& a, const std::string& login);
 int runPrint(int argc, char** argv);
 int runDemo(int argc, char** argv);
 

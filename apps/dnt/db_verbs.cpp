@@ -19,7 +19,10 @@ const char* kDbUsage =
     "usage: dnt db import --db PATH|URI FILE.jsonl\n"
     "       dnt db export --db PATH|URI [FILE ...]\n"
     "       dnt db query --db PATH|URI \"SSELECT ...\" [--fields \"0 3\"]\n"
-    "       dnt db show --db PATH|URI FILE KEY\n";
+    "       dnt db show --db PATH|URI FILE KEY\n"
+    "       dnt db runs --db PATH|URI            the runs that wrote records\n"
+    "       dnt db run --db PATH|URI N           one run and its aidés\n"
+    "       dnt db undo --db PATH|URI N [--user LOGIN]   take run N back\n";
 
 // Shows mark characters readably: values separated by tabs, sub-values by " | ".
 std::string readable(std::string_view text) {
@@ -95,6 +98,9 @@ int runDb(int argc, char** argv) {
         std::cout << dba::recordLine(a.positional[0], a.positional[1], r.text()) << "\n";
         return flushed();
     }
+    if (verb == "runs") return listRuns(parseArgs(argc, argv, 3, {"db"}));
+    if (verb == "run") return showRun(parseArgs(argc, argv, 3, {"db"}));
+    if (verb == "undo") return undoRun(parseArgs(argc, argv, 3, {"db", "user"}), currentLogin());
     throw UsageError("unknown verb db " + verb + "\n" + kDbUsage);
 }
 

@@ -52,6 +52,13 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
     // and removed.
     if (writesFile_) printing::OutputFile probe(output_, printing::OutputFile::Mode::Delivered);
     if (!o.journal.empty()) printing::OutputFile probe(o.journal + ".probe", printing::OutputFile::Mode::Delivered);
+    if (!o.exportPath.empty()) {
+        refuseDatabaseFile(o.db, o.exportPath, "export");
+        for (const std::string& other : {writesFile_ ? output_ : std::string(), o.journal})
+            if (!other.empty() && std::filesystem::weakly_canonical(other) == std::filesystem::weakly_canonical(o.exportPath))
+                throw UsageError("--export " + o.exportPath + " is also an output of the run: choose another file");
+        export_ = std::make_unique<printing::DeclarationExport>(o.exportPath);
+    }
     printers_ = std::make_unique<printing::qt::QtPrinterSystem>(output_, o.journal);
     utilitaire_.setChooser(this);
 
@@ -70,7 +77,16 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
     env.selectionIndividuelle = [this, codes](dnt::SharedState& s, const std::string& centre) {
         dialogs::selectionParCodes(s, services_, centre, codes);
     };
+    env.enregistrer = !o.dryRun;
+    env.descriptionRun = [this] {
+        dba::RunInfo run;
+        run.login = o_.user;
+        run.options = o_.options;
+        run.output = destination();
+        return run;
+    };
     control_ = std::make_unique<control::Ctr_ControleEditVardec>(env);
+    if (export_) control_->state().Declaree = [this](const dnt::DeclarationAide& d) { export_->add(d); };
     if (o.progress) {
         // One line on the terminal, rewritten after each aidé.
         dnt::SharedState& s = control_->state();
@@ -86,6 +102,10 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
 }
 
 PrintSetup::~PrintSetup() { control_.reset(); }
+
+void PrintSetup::deliverExport() {
+    if (export_) export_->deliver();
+}
 
 long PrintSetup::choose(long& copies) {
     copies = o_.copies;

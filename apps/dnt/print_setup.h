@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "control/ctr_controle.h"
+#include "printing/declaration_export.h"
 #include "printing/printer_system.h"
 #include "ui/headless_services.h"
 
@@ -26,6 +27,9 @@ struct PrintOptions {
     long today = 0;
     std::string user;
     bool progress = false;
+    bool dryRun = false;        // print, write nothing
+    std::string exportPath;     // the structured export, .csv or .json
+    std::string options;        // the run's choices as given, for the history of runs
 };
 
 int printDeclarations(const PrintOptions& o);
@@ -45,6 +49,9 @@ public:
     // Where the declarations went: the output file of the PDF and matrix printers, else
     // the printer's name.
     std::string destination() const { return writesFile_ ? output_ : printerName_; }
+    // Puts the structured export in place, when one was asked for (after a run whose
+    // document was delivered).
+    void deliverExport();
 
 private:
     long choose(long& copies) override;
@@ -58,6 +65,7 @@ private:
     std::string printerName_;
     bool writesFile_ = true;
     std::string output_;
+    std::unique_ptr<printing::DeclarationExport> export_;
     std::unique_ptr<control::Ctr_ControleEditVardec> control_;
 };
 

@@ -14,6 +14,7 @@
 #include "control/libelles_trimestre.h"
 #include "dba/dates.h"
 #include "dba/errors.h"
+#include "printing/declaration_export.h"
 #include "rights/droits.h"
 #include "ui/driver.h"
 #include "ui/headless_services.h"
@@ -34,6 +35,8 @@ const char* kPrintUsage =
     "  --journal PATH         also write the print journal of everything sent to the printer\n"
     "  --today DD/MM/YYYY     the date taken as today (default: the system date)\n"
     "  --user LOGIN           whose rights apply (default: the login of the environment)\n"
+    "  --dry-run              print to the chosen output and write nothing to the database\n"
+    "  --export FILE          also write what was declared, FILE.csv (semicolons, UTF-8) or FILE.json\n"
     "  --help                 this text\n"
     "\n"
     "At the selection screen (without --omr):\n"
@@ -95,8 +98,8 @@ int runPrint(int argc, char** argv) {
     Args a = parseArgs(argc, argv, 2,
                        {"db", "quarter", "centre", "omr", "aide", "pages-before", "pages-after", "pages-max", "from",
                         "to", "select", "modes", "sort", "copies", "printer", "output", "journal", "today", "user",
-                        "help"},
-                       {"omr", "help"});
+                        "help", "dry-run", "export"},
+                       {"omr", "help", "dry-run"});
     if (a.has("help")) {
         std::cout << kPrintUsage;
         return kOk;
@@ -153,9 +156,19 @@ int runPrint(int argc, char** argv) {
     } else {
         o.today = todayDayNumber();
     }
-    const char* login = std::getenv("LOGNAME");
-    if (!login) login = std::getenv("USER");
-    o.user = a.get("user", login ? login : "");
+    o.dryRun = a.has("dry-run");
+    o.exportPath = a.get("export");
+    if (a.has("export") && !printing::DeclarationExport::knownExtension(o.exportPath))
+        throw UsageError("--export takes a .csv or a .json file, not \"" + o.exportPath + "\"");
+    // The run's choices, for the history of runs.
+    for (const char* name : {"omr", "aide", "pages-before", "pages-after", "pages-max", "from", "to", "select", "modes",
+                             "sort", "copies", "printer", "dry-run"}) {
+        if (!a.has(name)) continue;
+        if (!o.options.empty()) o.options += " ";
+        o.options += std::string("--") + name;
+        if (!a.get(name).empty()) o.options += " " + a.get(name);
+    }
+    o.user = a.get("user", currentLogin());
     o.progress = isatty(STDERR_FILENO);
     return printDeclarations(o);
 }
@@ -226,6 +239,7 @@ int printDeclarations(const PrintOptions& given) {
     // Nothing is opened before the outputs are known not to be the database.
     refuseDatabaseFile(o.db, o.output, "output");
     refuseDatabaseFile(o.db, o.journal, "journal");
+    refuseDatabaseFile(o.db, o.exportPath, "export");
     auto db = dba::Database::Open(o.db);
     // Checked before anything runs, in both modes: the quarter must be one the list
     // offers, and only a user with full access prints.
@@ -254,11 +268,17 @@ int printDeclarations(const PrintOptions& given) {
         return kDataError;
     }
     const long printed = static_cast<long>(bilan.aidesImprimes.size());
-    std::cerr << "dnt: " << declarations(printed) << " printed to " << setup.destination();
-    if (printed > 0) {
+    if (setup.control().state().Imprimante) setup.deliverExport();
+    std::cerr << "dnt: " << (o.dryRun ? "dry run: " : "") << declarations(printed) << " printed to "
+              << setup.destination();
+    if (o.dryRun) {
+        std::cerr << ", nothing written to the database";
+    } else if (printed > 0) {
         const long written = printed - static_cast<long>(bilan.echecs.size());
         std::cerr << (bilan.enregistre ? ", records of " + std::to_string(written) + " written" : ", no record written");
+        if (bilan.run) std::cerr << " (run " << bilan.run << ")";
     }
+    if (!o.exportPath.empty() && setup.control().state().Imprimante) std::cerr << "; exported to " << o.exportPath;
     std::cerr << "\n";
     for (const dnt::BilanRun::Echec& e : bilan.echecs)
         std::cerr << "dnt: aidé " << e.aide << " printed but its records were not written: " << e.raison << " (error "

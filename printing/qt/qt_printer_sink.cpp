@@ -1,19 +1,10 @@
-// The Qt back-end: paints the placed operations of the page model with QPainter.
+// The Qt back-end: the page model's operations painted on a PDF writer or a system printer.
 #include "printing/qt/qt_printer_sink.h"
 
-#include "printing/page_metrics.h"
 #include "printing/output_error.h"
-#include "printing/qt/printer_fonts.h"
-#include "printing/utf8.h"
 
-#include <QGlyphRun>
-#include <QLineF>
 #include <QPagedPaintDevice>
 #include <QPrinter>
-#include <QPen>
-#include <QPointF>
-#include <QString>
-#include <QVector>
 
 #include <utility>
 
@@ -37,14 +28,13 @@ void QtPrinterSink::checkOutput() {
 }
 
 void QtPrinterSink::open() {
-    if (painter_.isActive()) return;
-    if (!painter_.begin(device_.get())) throw OutputError("the printer cannot start a document");
-    painter_.scale(device_->logicalDpiX() / 1440.0, device_->logicalDpiY() / 1440.0);
-    painter_.setRenderHint(QPainter::Antialiasing);
+    if (qpainter_.isActive()) return;
+    if (!qpainter_.begin(device_.get())) throw OutputError("the printer cannot start a document");
+    PagePainter::scaleToTwips(qpainter_, device_->logicalDpiX(), device_->logicalDpiY());
 }
 
 void QtPrinterSink::beginPage(int number) {
-    if (!painter_.isActive()) {
+    if (!qpainter_.isActive()) {
         open();
         return;
     }
@@ -52,57 +42,24 @@ void QtPrinterSink::beginPage(int number) {
     checkOutput();
 }
 
-void QtPrinterSink::font(const std::string& name, double points, bool bold) {
-    fontName_ = name;
-    points_ = points;
-    bold_ = bold;
-}
+void QtPrinterSink::font(const std::string& name, double points, bool bold) { painter_.font(name, points, bold); }
 
-void QtPrinterSink::width(int drawWidth) { drawWidth_ = drawWidth; }
-
-const QRawFont& QtPrinterSink::rawFont() {
-    auto key = std::make_tuple(fontName_, points_, bold_);
-    auto it = fonts_.find(key);
-    if (it == fonts_.end()) it = fonts_.emplace(key, printerFont(fontName_, points_, bold_)).first;
-    return it->second;
-}
+void QtPrinterSink::width(int drawWidth) { painter_.width(drawWidth); }
 
 void QtPrinterSink::text(double x, double y, const std::string& text) {
     open();
-    const QRawFont& raw = rawFont();
-    // One glyph per character of the page model; the font has no ligatures, so the whole
-    // text maps at once unless it holds bytes that are not UTF-8.
-    QList<quint32> glyphs = raw.glyphIndexesForString(QString::fromStdString(text));
-    if (static_cast<std::size_t>(glyphs.size()) != countChars(text)) {
-        glyphs.clear();
-        for (const std::string& c : splitChars(text)) {
-            QList<quint32> one = raw.glyphIndexesForString(QString::fromStdString(c));
-            glyphs.push_back(one.isEmpty() ? 0 : one.front());
-        }
-    }
-    QList<QPointF> positions;
-    positions.reserve(glyphs.size());
-    const double pitch = charWidth(points_);
-    for (qsizetype i = 0; i < glyphs.size(); ++i) positions.push_back(QPointF(static_cast<double>(i) * pitch, 0));
-
-    QGlyphRun run;
-    run.setRawFont(raw);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
-    painter_.drawGlyphRun(QPointF(x, y + raw.ascent()), run);
+    painter_.text(qpainter_, x, y, text);
 }
 
 void QtPrinterSink::line(double x1, double y1, double x2, double y2) {
     open();
-    QPen pen(Qt::black, drawWidth_ * kTwipsPerDrawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter_.setPen(pen);
-    painter_.drawLine(QLineF(x1, y1, x2, y2));
+    painter_.line(qpainter_, x1, y1, x2, y2);
 }
 
 void QtPrinterSink::endDocument() {
     if (!output_) return;  // a system printer's job stays open until it is delivered
-    if (!painter_.isActive()) open();  // an empty document still makes a file, one blank page
-    if (!painter_.end()) throw OutputError("the PDF writer cannot end the document");
+    if (!qpainter_.isActive()) open();  // an empty document still makes a file, one blank page
+    if (!qpainter_.end()) throw OutputError("the PDF writer cannot end the document");
     checkOutput();
     output_->file().sync();
 }
@@ -112,17 +69,17 @@ void QtPrinterSink::deliver() {
         output_->file().deliver();
         return;
     }
-    if (painter_.isActive() && !painter_.end()) throw OutputError("the printer refused the document");
+    if (qpainter_.isActive() && !qpainter_.end()) throw OutputError("the printer refused the document");
 }
 
 void QtPrinterSink::abandon() {
-    if (!painter_.isActive()) return;
+    if (!qpainter_.isActive()) return;
     if (auto* printer = dynamic_cast<QPrinter*>(device_.get())) {
         printer->abort();  // the job is cancelled, not sent
-        painter_.end();
+        qpainter_.end();
         return;
     }
-    painter_.end();  // the PDF's temporary file goes with its OutputFile
+    qpainter_.end();  // the PDF's temporary file goes with its OutputFile
 }
 
 }  // namespace printing::qt

@@ -17,6 +17,12 @@
 
 namespace testsupport {
 
+class PreviewJournal : public printing::JournalPrinter {
+public:
+    using JournalPrinter::JournalPrinter;
+    bool preview() const override { return true; }
+};
+
 // Printers whose pages go to journals kept in memory; the second is a matrix printer,
 // named in mixed case as a system's queue may be.
 class JournalPrinters : public printing::PrinterSystem {
@@ -29,13 +35,22 @@ public:
     }
     printing::Printer& current() override { return printer(selected); }
     std::string journal(long index = 0) { return out[index].str(); }
+    // Starts again with empty journals.
+    void reset() {
+        for (int i = 0; i < 2; ++i) {
+            printers[i].reset();
+            out[i].str("");
+        }
+    }
 
     long selected = 0;
+    bool previewFirst = false;  // the first printer is a preview: its runs keep no record
 
 private:
     printing::Printer& printer(long index) {
         if (!printers[index]) {
-            if (index == 0) printers[index] = std::make_unique<printing::JournalPrinter>(out[index]);
+            if (index == 0 && previewFirst) printers[index] = std::make_unique<PreviewJournal>(out[index]);
+            else if (index == 0) printers[index] = std::make_unique<printing::JournalPrinter>(out[index]);
             else printers[index] = std::make_unique<printing::TextPrinter>(out[index], "Epson_Matricielle");
         }
         return *printers[index];

@@ -160,3 +160,28 @@ TEST_F(ControlFixture, UnattendedRunPrintsAtOnceWithoutMessages) {
     EXPECT_EQ(journal.substr(journal.size() - 4), "END\n");
     EXPECT_EQ(services.hostUnloadCount(), 2);  // the run, then the exit button
 }
+
+// A preview prints the very pages of the real run, and writes nothing.
+TEST_F(ControlFixture, APreviewPrintsTheRealRunsPagesAndWritesNothing) {
+    auto written = [&] {
+        std::ostringstream out;
+        dba::exportJsonl(*db, out, {"REGULDNT", "DETAILCHGPARTEMP"});
+        return out.str();
+    };
+    const std::string before = written();
+    printers.previewFirst = true;
+    create();
+    enterCentre("75");
+    person->click(*ctl->Cmd_OK);
+    const std::string preview = printers.journal();
+    EXPECT_EQ(written(), before);
+    EXPECT_FALSE(ctl->state().Bilan.enregistre);
+    EXPECT_FALSE(ctl->state().Bilan.aidesImprimes.empty());
+    printers.reset();
+    printers.previewFirst = false;
+    create();
+    enterCentre("75");
+    person->click(*ctl->Cmd_OK);
+    EXPECT_EQ(printers.journal(), preview);
+    EXPECT_NE(written(), before);
+}

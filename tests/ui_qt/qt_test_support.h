@@ -76,6 +76,10 @@ public:
             return ui::qt::toQ(saveAnswer);
         };
         p.openFile = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
+        p.confirm = [this](QWidget*, const QString& text, const QString&) {
+            questions.push_back(ui::qt::fromQ(text));
+            return confirmAnswer;
+        };
     }
     ~ScriptedPresenter() { ui::qt::resetPresenter(); }
 
@@ -92,6 +96,8 @@ public:
     int modalCount = 0;
     std::string saveAnswer;  // the file chosen in the save dialog ("" cancels)
     std::vector<std::string> proposedFiles;
+    bool confirmAnswer = true;  // the answer to yes-or-no questions
+    std::vector<std::string> questions;
 };
 
 }  // namespace uiqttest

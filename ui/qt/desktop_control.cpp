@@ -3,6 +3,8 @@
 
 #include "dialogs/selection_individuelle.h"
 #include "printing/declaration.h"
+#include "ui/qt/presenter.h"
+#include "ui/qt/preview_window.h"
 #include "ui/qt/text.h"
 
 namespace ui::qt {
@@ -55,9 +57,22 @@ std::string DesktopControl::proposedFileName() const {
     return name;
 }
 
+const printing::RecordedPages* DesktopControl::previewPages() const {
+    const PreviewPrinter* preview = printers_.preview();
+    return preview && control_->state().Imprimante == preview ? &preview->pages() : nullptr;
+}
+
+bool DesktopControl::showPreview(QWidget* parent) {
+    const printing::RecordedPages* pages = previewPages();
+    if (!pages) return false;
+    PreviewWindow preview(*pages, parent);
+    presenter().exec(preview);
+    return true;
+}
+
 QString DesktopControl::runSummary() const {
     const dnt::SharedState& s = control_->state();
-    if (s.SelectionAnnulee || !s.Imprimante) return {};
+    if (s.SelectionAnnulee || !s.Imprimante || previewPages()) return {};
     const long n = static_cast<long>(s.Bilan.aidesImprimes.size());
     const std::string& printer = s.Imprimante->deviceName();
     const QString where = DesktopPrinters::writesFile(printer)

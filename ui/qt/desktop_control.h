@@ -57,6 +57,11 @@ public:
     // FILE", or "sur l'imprimante NAME"; empty when the run was abandoned before a
     // printer was chosen.
     QString runSummary() const;
+    // The pages of the last run when it was printed on the preview printer, else nullptr.
+    const printing::RecordedPages* previewPages() const;
+    // When the last run was a preview, shows its pages in the preview window and gives
+    // true: the host then keeps the screen, with the same choices, for a real run.
+    bool showPreview(QWidget* parent);
 
 private:
     void runPrintLoop(dnt::SharedState& s, const dba::DynArray& rows);

@@ -6,6 +6,8 @@
 #include "printing/qt/qt_printer_system.h"
 #include "ui/qt/idle_printer.h"
 
+#include <algorithm>
+
 namespace ui::qt {
 
 DesktopPrinters::DesktopPrinters(std::filesystem::path journal) : journal_(std::move(journal)) {}
@@ -17,7 +19,12 @@ bool DesktopPrinters::writesFile(const std::string& name) {
 }
 
 std::vector<std::string> DesktopPrinters::printerNames() {
-    if (names_.empty()) names_ = printing::qt::printerNames();
+    if (names_.empty()) {
+        names_ = printing::qt::printerNames();
+        // The preview comes after the PDF and matrix printers.
+        names_.insert(names_.begin() + std::min<std::ptrdiff_t>(2, static_cast<std::ptrdiff_t>(names_.size())),
+                      kPreviewPrinterName);
+    }
     return names_;
 }
 
@@ -27,12 +34,23 @@ printing::PrinterSystem& DesktopPrinters::system() {
 }
 
 printing::Printer& DesktopPrinters::select(long index) {
-    printing::Printer& printer = system().select(index);
+    const std::vector<std::string> names = printerNames();
+    if (index >= 0 && static_cast<size_t>(index) < names.size() && names[static_cast<size_t>(index)] == kPreviewPrinterName) {
+        preview_ = std::make_unique<PreviewPrinter>();
+        previewSelected_ = true;
+        selected_ = true;
+        return *preview_;
+    }
+    // The system's list has no preview: the printers after it come one place earlier.
+    const long previewAt = static_cast<long>(std::find(names.begin(), names.end(), kPreviewPrinterName) - names.begin());
+    printing::Printer& printer = system().select(index > previewAt ? index - 1 : index);
+    previewSelected_ = false;
     selected_ = true;
     return printer;
 }
 
 printing::Printer& DesktopPrinters::current() {
+    if (selected_ && previewSelected_) return *preview_;
     if (selected_) return system().current();
     if (!idle_) idle_ = std::make_unique<IdlePrinter>();
     return *idle_;

@@ -1,5 +1,6 @@
 // The printers of the desktop: the list of printers.h (PDF, the matrix printer, then the
-// system's), each opened on the file the printer dialog named for the PDF and matrix ones.
+// system's) with the preview after the first two, each opened on the file the printer
+// dialog named for the PDF and matrix ones.
 #pragma once
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "printing/printer_system.h"
+#include "ui/qt/preview_printer.h"
 
 namespace ui::qt {
 
@@ -27,6 +29,9 @@ public:
     const std::filesystem::path& output() const { return output_; }
     // Whether the printer of that name writes a file.
     static bool writesFile(const std::string& name);
+    // The preview printer of the last run printed on it, nullptr when the last run was
+    // printed elsewhere.
+    const PreviewPrinter* preview() const { return previewSelected_ ? preview_.get() : nullptr; }
 
 private:
     printing::PrinterSystem& system();
@@ -36,6 +41,8 @@ private:
     std::vector<std::string> names_;
     std::unique_ptr<printing::PrinterSystem> system_;
     bool selected_ = false;
+    bool previewSelected_ = false;
+    std::unique_ptr<PreviewPrinter> preview_;
     std::unique_ptr<printing::Printer> idle_;
 };
 

@@ -22,6 +22,13 @@ Presenter interactive() {
     p.saveFile = [](QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
         return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
     };
+    p.confirm = [](QWidget* parent, const QString& text, const QString& title) {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
     p.openFile = [](QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
         return QFileDialog::getOpenFileName(parent, caption, dir, filter);
     };

@@ -26,6 +26,8 @@ struct Presenter {
     // Asks for the name of a file to write; empty when cancelled.
     std::function<QString(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter)>
         saveFile;
+    // Asks a yes-or-no question; true for yes.
+    std::function<bool(QWidget* parent, const QString& text, const QString& title)> confirm;
     // Asks for a file to open; empty when cancelled.
     std::function<QString(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)> openFile;
 };

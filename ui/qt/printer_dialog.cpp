@@ -12,12 +12,14 @@
 #include "printing/matrix_rule.h"
 #include "printing/qt/printers.h"
 #include "ui/qt/desktop_printers.h"
+#include "ui/qt/preview_printer.h"
 #include "ui/qt/text.h"
 
 namespace ui::qt {
 
 QString PrinterDialog::describe(const std::string& name) {
     if (name == printing::qt::kPdfPrinterName) return QStringLiteral("PDF — fichier PDF (A4)");
+    if (name == kPreviewPrinterName) return QStringLiteral("APERCU — à l'écran, rien n'est enregistré");
     if (printing::isMatrixPrinterName(name))
         return toQ(name) + QStringLiteral(" — imprimante matricielle, fichier texte");
     return toQ(name);

@@ -1,0 +1,102 @@
+// Looking before writing, and taking a run back, as a user does it from the command line:
+// a dry run writes nothing and prints the same journal as the real run; the history lists
+// the runs; an undo puts the records back, once, and only when nothing changed them since.
+#include <gtest/gtest.h>
+
+#include "cli_support.h"
+
+using namespace clitest;
+
+namespace {
+
+class History : public ::testing::Test {
+protected:
+    testsupport::TempDb tmp;
+    std::string db = tmp.path();
+
+    void SetUp() override { ASSERT_EQ(run("db import --db " + db + " " + testsupport::sample("small.jsonl")).status, 0); }
+    std::string written() { return run("db export --db " + db + " REGULDNT DETAILCHGPARTEMP").out; }
+    Outcome print(const std::string& args = "") {
+        return run("print --db " + db + " --quarter 20132 --centre 75 --user paie --output " + tmp.dir() + "/o.pdf " +
+                   args);
+    }
+    Outcome dbVerb(const std::string& verb) { return run("db " + verb + " --db " + db); }
+    static bool has(const std::string& text, const std::string& words) { return text.find(words) != std::string::npos; }
+};
+
+}  // namespace
+
+TEST_F(History, DryRunPrintListUndoAndPrintAgain) {
+    const std::string before = written();
+    Outcome dry = print("--dry-run --journal " + tmp.dir() + "/dry.journal");
+    ASSERT_EQ(dry.status, 0) << dry.err;
+    EXPECT_TRUE(has(dry.err, "dry run: 21 declarations printed to " + tmp.dir() + "/o.pdf, nothing written")) << dry.err;
+    EXPECT_EQ(written(), before);
+    EXPECT_EQ(dbVerb("runs").out.find('\n'), dbVerb("runs").out.size() - 1) << "no run recorded";
+
+    Outcome real = print("--journal " + tmp.dir() + "/real.journal");
+    ASSERT_EQ(real.status, 0) << real.err;
+    EXPECT_TRUE(has(real.err, "records of 21 written (run 1)")) << real.err;
+    EXPECT_EQ(slurp(tmp.dir() + "/dry.journal"), slurp(tmp.dir() + "/real.journal"));
+    const std::string printed = written();
+    EXPECT_NE(printed, before);
+
+    const std::string runs = dbVerb("runs").out;
+    EXPECT_TRUE(has(runs, "paie")) << runs;
+    EXPECT_TRUE(has(runs, "20132    75          21")) << runs;
+    const std::string one = dbVerb("run 1").out;
+    for (const char* line : {"login paie", "quarter 20132", "centre 75", "aidés 21",
+                             "aidé 04581: DETAILCHGPARTEMP 0458120132 (created), REGULDNT 04581 (unchanged)"})
+        EXPECT_TRUE(has(one, line)) << line << "\n" << one;
+
+    Outcome undo = dbVerb("undo 1");
+    EXPECT_EQ(undo.status, 0) << undo.err;
+    EXPECT_TRUE(has(undo.err, "run 1 undone by run 2: the records of 21 aidés put back")) << undo.err;
+    EXPECT_EQ(written(), before);
+    EXPECT_TRUE(has(dbVerb("runs").out, "undone by run 2")) << dbVerb("runs").out;
+
+    ASSERT_EQ(print().status, 0);
+    EXPECT_EQ(written(), printed);
+}
+
+TEST_F(History, AnUndoThatCannotBeDoneChangesNothing) {
+    ASSERT_EQ(print().status, 0);
+    // Outside the runs: a record of run 1 changed by an import.
+    std::ofstream(tmp.dir() + "/one.jsonl") << "{\"file\": \"DETAILCHGPARTEMP\", \"key\": \"0332620132\", \"fields\": [\"X\"]}\n";
+    const std::string restore = tmp.dir() + "/restore.jsonl";
+    std::ofstream(restore) << run("db export --db " + db + " DETAILCHGPARTEMP").out;
+    ASSERT_EQ(run("db import --db " + db + " " + tmp.dir() + "/one.jsonl").status, 0);
+    struct Case {
+        std::string verb;
+        int status;
+        std::string words;
+    };
+    const std::vector<Case> refusals = {
+        {"undo 99", 1, "there is no run 99"},
+        {"undo x1", 2, "takes a run number"},
+        {"undo", 2, "needs a run number"},
+        {"run 99", 1, "there is no run 99"},
+        {"undo 1", 1, "DETAILCHGPARTEMP 0332620132: changed outside the runs"},
+    };
+    std::string before = written();
+    for (const Case& c : refusals) {
+        Outcome r = dbVerb(c.verb);
+        EXPECT_EQ(r.status, c.status) << c.verb << "\n" << r.err;
+        EXPECT_TRUE(has(r.err, c.words)) << c.verb << "\n" << r.err;
+        EXPECT_EQ(written(), before) << c.verb;
+    }
+    // A later run that wrote another content: the rates changed, the quarter printed again.
+    ASSERT_EQ(run("db import --db " + db + " " + restore).status, 0);
+    std::ofstream(tmp.dir() + "/rate.jsonl")
+        << "{\"file\": \"CHGPARTEMP\", \"key\": \"06\", \"fields\": [\"LIGNE 6\", [\"9500\", \"7600\", \"7400\"], "
+           "[\"99999\", \"16531\", \"13881\"]]}\n";
+    ASSERT_EQ(run("db import --db " + db + " " + tmp.dir() + "/rate.jsonl").status, 0);
+    ASSERT_EQ(print().status, 0);
+    before = written();
+    Outcome r = dbVerb("undo 1");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(has(r.err, "DETAILCHGPARTEMP 0332620132: written by run 2")) << r.err;
+    EXPECT_TRUE(has(r.err, "nothing was changed")) << r.err;
+    EXPECT_EQ(written(), before);
+    EXPECT_EQ(dbVerb("undo 2").status, 0);
+}
