@@ -8,6 +8,7 @@
 #include "printing/qt/output_device.h"
 #include "printing/qt/printer_fonts.h"
 #include "printing/qt/qt_printer_sink.h"
+#include "printing/spooling_sink.h"
 #include "printing/tee_sink.h"
 #include "printing/text_page_writer.h"
 #include "printing/text_printer.h"
@@ -73,12 +74,13 @@ std::unique_ptr<Printer> openPrinter(const std::string& name, const std::filesys
     if (name == kPdfPrinterName || isMatrixPrinterName(name)) {
         if (output.empty()) throw OutputError("the printer " + name + " needs an output file");
         if (name == kPdfPrinterName) {
-            sink = openPdfSink(output);
+            // Painted on a thread of its own while the run goes on with the next aidés.
+            sink = std::make_unique<SpoolingSink>(openPdfSink(output));
         } else {
             sink = std::make_unique<TextPageWriter>(output);
         }
     } else {
-        sink = openSystemPrinterSink(name);
+        sink = std::make_unique<SpoolingSink>(openSystemPrinterSink(name));
     }
     if (!journal.empty()) sink = std::make_unique<TeeSink>(std::move(sink), std::make_unique<JournalWriter>(journal));
     return std::make_unique<PageModel>(std::move(sink), name);
