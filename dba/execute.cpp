@@ -9,68 +9,11 @@
 #include "dba/database.h"
 #include "dba/errors.h"
 #include "dba/sentence.h"
+#include "dba/trans_cache.h"
 
 namespace dba {
 
 namespace {
-
-struct StringHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-};
-using RecordMap = std::unordered_map<std::string, std::string, StringHash, std::equal_to<>>;
-
-// TRANS look-ups for the length of one request. Each record is read once; when a
-// request has looked many keys up in one file, the rest of that file is read whole,
-// which costs far less than one read per key.
-class TransCache : public RecordLookup {
-public:
-    explicit TransCache(Storage& storage) : storage_(storage) {}
-
-    const std::string* find(const std::string& file, std::string_view key) override {
-        if (!last_ || lastName_ != file) {
-            FileCache& cache = files_[file];
-            if (!cache.checked) {
-                if (!storage_.fileExists(file))
-                    throw DbError(kErrUnknownFile, "file " + file + " named in a dictionary does not exist");
-                cache.checked = true;
-            }
-            last_ = &cache;
-            lastName_ = file;
-        }
-        FileCache& cache = *last_;
-        auto it = cache.records.find(key);
-        if (it != cache.records.end()) return &it->second;
-        if (cache.complete || cache.missing.count(key)) return nullptr;
-        if (++cache.reads > kReadsBeforeWholeFile) {
-            storage_.scan(file, [&](std::string_view k, std::string_view d) { cache.records.emplace(k, d); });
-            cache.complete = true;
-            cache.missing.clear();
-            it = cache.records.find(key);
-            return it == cache.records.end() ? nullptr : &it->second;
-        }
-        auto data = storage_.get(file, key);
-        if (!data) {
-            cache.missing.emplace(key);
-            return nullptr;
-        }
-        return &cache.records.emplace(std::string(key), std::move(*data)).first->second;
-    }
-
-private:
-    static constexpr int kReadsBeforeWholeFile = 200;
-    struct FileCache {
-        bool checked = false;
-        bool complete = false;
-        int reads = 0;
-        RecordMap records;
-        std::unordered_set<std::string, StringHash, std::equal_to<>> missing;
-    };
-    Storage& storage_;
-    std::unordered_map<std::string, FileCache> files_;
-    FileCache* last_ = nullptr;
-    std::string lastName_;
-};
 
 // A sentence field made ready to evaluate: a field number or a compiled expression.
 struct BoundField {
@@ -109,6 +52,47 @@ struct BoundField {
 struct BoundCondition {
     BoundField field;
     const std::vector<Comparison>* accepted;
+
+    // Whether some value of the field meets one of the comparisons. A plain field is read
+    // in place; an expression is evaluated into `scratch`.
+    bool holds(const EvalContext& ctx, std::vector<std::string>& scratch) const {
+        auto accepts = [&](std::string_view v) {
+            for (const Comparison& c : *accepted)
+                if (meets(v, c)) return true;
+            return false;
+        };
+        std::string_view f;
+        if (!field.expr || field.expr->fieldView(ctx, f)) {
+            if (!field.expr) f = field.number == 0 ? ctx.key : fieldView(ctx.data, field.number);
+            size_t start = 0;
+            while (true) {
+                size_t end = f.find(VM, start);
+                if (accepts(f.substr(start, end == std::string_view::npos ? end : end - start))) return true;
+                if (end == std::string_view::npos) return false;
+                start = end + 1;
+            }
+        }
+        scratch.clear();
+        field.expr->values(ctx, scratch);
+        for (const std::string& v : scratch)
+            if (accepts(v)) return true;
+        return false;
+    }
+    // Conditions on the record's own fields cost nothing next to those that look another
+    // record up.
+    int cost() const {
+        if (!field.expr) return 0;
+        return field.expr->transFiles().empty() ? 1 : 2;
+    }
+    bool sameAs(const Condition& c, const BoundField& f) const {
+        if (f.number != field.number || f.expr != field.expr || c.accepted.size() != accepted->size()) return false;
+        for (size_t i = 0; i < accepted->size(); ++i) {
+            const Comparison& a = c.accepted[i];
+            const Comparison& b = (*accepted)[i];
+            if (a.op != b.op || a.value != b.value || a.prefix != b.prefix) return false;
+        }
+        return true;
+    }
 };
 
 struct Row {
@@ -155,11 +139,25 @@ std::string Database::execute(std::string_view requestText) {
         return b;
     };
 
-    std::vector<std::vector<BoundCondition>> chains;
+    // The conditions, each once however many chains repeat it (the alternatives of a
+    // sentence repeat their base conditions), and each chain as the indices of its
+    // conditions, the cheap ones first: a record is tested against a look-up into another
+    // file only when its own fields have not already ruled it out, and a condition shared
+    // by several chains is tested once per record.
+    std::vector<BoundCondition> conditions;
+    std::vector<std::vector<size_t>> chains;
     for (const Chain& chain : sentence.chains) {
-        std::vector<BoundCondition> bound;
-        for (const Condition& c : chain) bound.push_back({bind(c.field), &c.accepted});
-        chains.push_back(std::move(bound));
+        std::vector<size_t> indices;
+        for (const Condition& c : chain) {
+            BoundField f = bind(c.field);
+            size_t i = 0;
+            while (i < conditions.size() && !conditions[i].sameAs(c, f)) ++i;
+            if (i == conditions.size()) conditions.push_back({f, &c.accepted});
+            indices.push_back(i);
+        }
+        std::stable_sort(indices.begin(), indices.end(),
+                         [&](size_t a, size_t b) { return conditions[a].cost() < conditions[b].cost(); });
+        chains.push_back(std::move(indices));
     }
     std::vector<BoundField> sortKeys;
     for (const FieldRef& k : sentence.sortKeys) sortKeys.push_back(bind(k));
@@ -192,23 +190,25 @@ std::string Database::execute(std::string_view requestText) {
     TransCache cache(*storage_);
     std::vector<Row> rows;
     std::vector<std::string> values;
+    // Per record: each condition's result once known (-1 unknown, 0 false, 1 true).
+    std::vector<signed char> known(conditions.size());
     storage_->scan(sentence.file, [&](std::string_view key, std::string_view data) {
         EvalContext ctx{key, data, &cache};
+        std::fill(known.begin(), known.end(), static_cast<signed char>(-1));
         bool selected = chains.empty();
         for (const auto& chain : chains) {
             bool all = true;
-            for (const BoundCondition& cond : chain) {
-                values.clear();
-                cond.field.values(ctx, values);
-                bool any = false;
-                for (const std::string& v : values) {
-                    for (const Comparison& c : *cond.accepted)
-                        if (meets(v, c)) { any = true; break; }
-                    if (any) break;
+            for (size_t i : chain) {
+                if (known[i] < 0) known[i] = conditions[i].holds(ctx, values) ? 1 : 0;
+                if (!known[i]) {
+                    all = false;
+                    break;
                 }
-                if (!any) { all = false; break; }
             }
-            if (all) { selected = true; break; }
+            if (all) {
+                selected = true;
+                break;
+            }
         }
         if (!selected) return;
         Row row;

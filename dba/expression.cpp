@@ -163,7 +163,7 @@ std::string_view termField(const Expression::Term& t, const EvalContext& ctx) {
     if (t.kind == Expression::Term::Field) return fieldOf(ctx.key, ctx.data, t.field);
     std::string key = t.keyExpr.first(ctx);
     if (!ctx.lookup) return {};
-    const std::string* rec = ctx.lookup->find(t.file, key);
+    const std::string_view* rec = ctx.lookup->find(t.file, key);
     if (!rec) return {};
     if (t.field == 0) return {};  // the key of a record found by key: not a stored field
     return fieldView(*rec, static_cast<int>(t.field));
@@ -188,10 +188,18 @@ std::string termFirst(const Expression::Term& t, const EvalContext& ctx) {
 
 }  // namespace
 
+bool Expression::fieldView(const EvalContext& ctx, std::string_view& field) const {
+    if (terms_.size() != 1 || terms_[0]->sub || terms_[0]->kind == Term::Literal ||
+        (terms_[0]->kind == Term::Trans && terms_[0]->field == 0))
+        return false;
+    field = termField(*terms_[0], ctx);
+    return true;
+}
+
 void Expression::values(const EvalContext& ctx, std::vector<std::string>& out) const {
-    if (terms_.size() == 1 && !terms_[0]->sub && terms_[0]->kind != Term::Literal &&
-        !(terms_[0]->kind == Term::Trans && terms_[0]->field == 0)) {
-        splitValues(termField(*terms_[0], ctx), out);
+    std::string_view field;
+    if (fieldView(ctx, field)) {
+        splitValues(field, out);
         return;
     }
     out.push_back(first(ctx));

@@ -13,8 +13,9 @@ namespace dba {
 class RecordLookup {
 public:
     virtual ~RecordLookup() = default;
-    // The record text, or nullptr when the file has no such key.
-    virtual const std::string* find(const std::string& file, std::string_view key) = 0;
+    // The record's text, or nullptr when the file has no such key; what it points to lives
+    // as long as the lookup.
+    virtual const std::string_view* find(const std::string& file, std::string_view key) = 0;
 };
 
 struct EvalContext {
@@ -34,6 +35,9 @@ public:
     void values(const EvalContext& ctx, std::vector<std::string>& out) const;
     // The first value: what sorting, concatenation and sub-strings use.
     std::string first(const EvalContext& ctx) const;
+    // For an expression that is one bare field or TRANS term: the whole field it reads, as a
+    // view into its record (its values are those of values()); false for any other.
+    bool fieldView(const EvalContext& ctx, std::string_view& field) const;
     // Files named by TRANS terms, at any depth.
     std::vector<std::string> transFiles() const;
 

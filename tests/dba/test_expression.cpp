@@ -12,9 +12,12 @@ namespace {
 class MapLookup : public dba::RecordLookup {
 public:
     std::map<std::pair<std::string, std::string>, std::string> records;
-    const std::string* find(const std::string& file, std::string_view key) override {
+    std::string_view found;
+    const std::string_view* find(const std::string& file, std::string_view key) override {
         auto it = records.find({file, std::string(key)});
-        return it == records.end() ? nullptr : &it->second;
+        if (it == records.end()) return nullptr;
+        found = it->second;
+        return &found;
     }
 };
 
