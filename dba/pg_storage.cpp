@@ -1,12 +1,265 @@
-// The server back-end of the store.
+// The PostgreSQL server back-end: opening (and creating) the schema, records with
+// versions, dictionary items, transactions, snapshots and advisory record locks.
 #include "dba/pg_storage.h"
 
 #include "dba/errors.h"
+#include "dba/pg_schema.h"
+#include "dba/record_locks.h"
 
 namespace dba {
 
-std::unique_ptr<Storage> openServerStorage(const std::string& uri, OpenMode) {
-    throw DbError(kErrStorage, "cannot open " + uri + ": this build has no PostgreSQL back-end yet");
+namespace {
+
+using pg::Param;
+using pg::Query;
+
+// Rows of a scan fetched at a time: few round trips, bounded memory.
+constexpr int kScanBatch = 4000;
+
+const Query kGet{"get", "SELECT data, version FROM dnt.records WHERE file = $1 AND key = $2"};
+const Query kPut{"put",
+                 "INSERT INTO dnt.records(file, key, data) VALUES ($1, $2, $3) ON CONFLICT (file, key) "
+                 "DO UPDATE SET data = EXCLUDED.data, version = dnt.records.version + 1"};
+const Query kWrite{"write", "SELECT dnt.write_record($1::bytea, $2::bytea, $3::bytea, $4::int8, $5::int8, $6::bool)::int8"};
+const Query kCount{"count", "SELECT count(*) FROM dnt.records WHERE file = $1"};
+const Query kFileExists{"file_exists", "SELECT 1 FROM dnt.files WHERE name = $1"};
+const Query kCreateFile{"create_file", "INSERT INTO dnt.files(name) VALUES ($1) ON CONFLICT DO NOTHING"};
+const Query kFileNames{"file_names", "SELECT name FROM dnt.files ORDER BY name"};
+const Query kDictAll{"dict_all", "SELECT file, name, expr FROM dnt.dict ORDER BY file, name"};
+const Query kDictOf{"dict_of", "SELECT file, name, expr FROM dnt.dict WHERE file = $1 ORDER BY name"};
+const Query kPutDict{"put_dict",
+                     "WITH item AS (INSERT INTO dnt.dict(file, name, expr) VALUES ($1, $2, $3) "
+                     "ON CONFLICT (file, name) DO UPDATE SET expr = EXCLUDED.expr RETURNING 1) "
+                     "UPDATE dnt.meta SET value = (value::int8 + 1)::text "
+                     "WHERE name = 'dict_version' AND EXISTS (SELECT 1 FROM item)"};
+const Query kDictVersion{"dict_version", "SELECT value::int8 FROM dnt.meta WHERE name = 'dict_version'"};
+const Query kMeta{"meta", "SELECT value FROM dnt.meta WHERE name = $1::text"};
+const Query kSetMeta{"set_meta",
+                     "INSERT INTO dnt.meta(name, value) VALUES ($1::text, $2::text) "
+                     "ON CONFLICT (name) DO UPDATE SET value = EXCLUDED.value"};
+const Query kTryLock{"try_lock", "SELECT pg_try_advisory_lock($1::int8)"};
+const Query kUnlock{"unlock", "SELECT pg_advisory_unlock($1::int8)"};
+// Takes the lock and gives it back at once: whether it was free for this session.
+const Query kLockedElsewhere{"locked_elsewhere",
+                             "SELECT CASE WHEN pg_try_advisory_lock($1::int8) THEN NOT pg_advisory_unlock($1::int8) "
+                             "ELSE true END"};
+
+std::string lockKey(std::string_view file, std::string_view key) {
+    return std::to_string(recordLockOffset(file, key));
+}
+
+std::string text(std::string_view v) { return std::string(v); }
+
+}  // namespace
+
+PgStorage::PgStorage(const std::string& uri, OpenMode mode) : conn_(uri, mode == OpenMode::ReadOnly) {
+    readOnly_ = mode == OpenMode::ReadOnly;
+    open(mode);
+}
+
+PgStorage::~PgStorage() = default;  // ending the session rolls back and frees its locks
+
+void PgStorage::open(OpenMode mode) {
+    switch (pg::schemaState(conn_)) {
+    case pg::SchemaState::Foreign:
+        throw DbError(kErrStorage, "the schema dnt of server " + where() +
+                                       " is not a declaration database: it is left as it is");
+    case pg::SchemaState::Absent:
+        if (mode != OpenMode::Create)
+            throw DbError(kErrStorage, "server " + where() + " holds no declaration database (no schema dnt)");
+        pg::createSchema(conn_);
+        break;
+    case pg::SchemaState::Ours: break;
+    }
+    // What this role may do is known before anything runs: a printing role without its
+    // grants is told now, not after a run.
+    pg::Result r = conn_.exec(
+        "SELECT session_user::text, has_schema_privilege('dnt', 'USAGE'), "
+        "has_table_privilege('dnt.records', 'SELECT'), has_table_privilege('dnt.records', 'INSERT, UPDATE')");
+    sessionUser_ = text(r.bytes(0, 0));
+    if (!r.boolean(0, 1) || !r.boolean(0, 2))
+        throw DbError(kErrStorage, "role " + sessionUser_ + " may not read the declaration database of server " +
+                                       where() + " (its grants are given by dnt db init-server)");
+    if (mode != OpenMode::ReadOnly && !r.boolean(0, 3))
+        throw DbError(kErrStorage, "role " + sessionUser_ + " may not write to the declaration database of server " +
+                                       where() + " (a printing role is granted by dnt db init-server --printers)");
+}
+
+void PgStorage::quietly(const char* sql) {
+    // Ending a transaction on a connection that is gone: the server has ended it already.
+    try {
+        conn_.exec(sql);
+    } catch (const DbError&) {
+        if (!conn_.lost()) throw;
+    }
+}
+
+void PgStorage::requireWritable() const {
+    if (readOnly_) throw DbError(kErrStorage, "database " + where() + " is open for reading only");
+}
+
+void PgStorage::beginTransaction() {
+    requireWritable();
+    conn_.exec("BEGIN");
+}
+
+void PgStorage::commitTransaction() {
+    pg::Result r = conn_.exec("COMMIT");
+    // A transaction in which a statement failed ends in a rollback, which COMMIT reports
+    // only by its tag.
+    if (r.command() != "COMMIT")
+        throw DbError(kErrStorage, "server " + where() + " rolled the transaction back: a statement in it had failed");
+}
+
+void PgStorage::rollbackTransaction() { quietly("ROLLBACK"); }
+void PgStorage::savepoint(int level) { conn_.exec("SAVEPOINT s" + std::to_string(level)); }
+void PgStorage::releaseSavepoint(int level) { conn_.exec("RELEASE SAVEPOINT s" + std::to_string(level)); }
+void PgStorage::rollbackToSavepoint(int level) {
+    const std::string n = std::to_string(level);
+    conn_.exec("ROLLBACK TO SAVEPOINT s" + n + "; RELEASE SAVEPOINT s" + n);
+}
+void PgStorage::beginRead() { conn_.exec("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"); }
+void PgStorage::endRead() { quietly("COMMIT"); }
+
+bool PgStorage::acquireLock(std::string_view file, std::string_view key) {
+    requireWritable();
+    return conn_.run(kTryLock, {Param::text(lockKey(file, key))}).boolean(0, 0);
+}
+
+void PgStorage::releaseLock(std::string_view file, std::string_view key) {
+    const std::string k = lockKey(file, key);
+    if (freedByWrite_ && std::to_string(*freedByWrite_) == k) {
+        freedByWrite_.reset();
+        return;
+    }
+    try {
+        conn_.run(kUnlock, {Param::text(k)});
+    } catch (const DbError&) {
+        if (!conn_.lost()) throw;  // a session that is gone holds nothing
+    }
+}
+
+bool PgStorage::lockedElsewhere(std::string_view file, std::string_view key) {
+    requireWritable();
+    return conn_.run(kLockedElsewhere, {Param::text(lockKey(file, key))}).boolean(0, 0);
+}
+
+void PgStorage::writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version& read) {
+    const bool mine = holds(file, key);
+    const long long lock = recordLockOffset(file, key);
+    const std::string expected = read.known ? std::to_string(read.value) : "-1";
+    // The lock is freed by the same statement, since write() frees it right after.
+    pg::Result r = conn_.run(kWrite, {Param{file}, Param{key}, Param{data}, Param::text(expected),
+                                      Param::text(std::to_string(lock)), Param::text(mine ? "t" : "f")});
+    const std::string what = "record " + text(key) + " of " + text(file);
+    const long long status = r.int64(0, 0);
+    if (status == 1) throw DbError(kErrLockRefused, what + " is being written by another user");
+    if (status == 2) throw DbError(kErrLockRefused, what + " was changed by another user since it was read");
+    if (status == 3)
+        throw DbError(kErrStorage, "role " + sessionUser_ + " may not write " + what + " on server " + where());
+    if (mine) freedByWrite_ = lock;
+}
+
+bool PgStorage::fileExists(std::string_view file) { return conn_.run(kFileExists, {Param{file}}).rows() > 0; }
+
+void PgStorage::createFile(std::string_view file) {
+    requireWritable();
+    conn_.run(kCreateFile, {Param{file}});
+}
+
+std::vector<std::string> PgStorage::fileNames() {
+    pg::Result r = conn_.run(kFileNames, {});
+    std::vector<std::string> names;
+    for (int i = 0; i < r.rows(); ++i) names.emplace_back(r.bytes(i, 0));
+    return names;
+}
+
+std::optional<std::string> PgStorage::get(std::string_view file, std::string_view key, Version* version) {
+    pg::Result r = conn_.run(kGet, {Param{file}, Param{key}});
+    if (r.rows() == 0) {
+        if (version) *version = {true, 0};
+        return std::nullopt;
+    }
+    if (version) *version = {true, r.int64(0, 1)};
+    return std::string(r.bytes(0, 0));
+}
+
+void PgStorage::put(std::string_view file, std::string_view key, std::string_view data) {
+    requireWritable();
+    conn_.run(kPut, {Param{file}, Param{key}, Param{data}});
+}
+
+void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
+    // A cursor lives in a transaction: outside one, the scan reads on a snapshot of its own.
+    if (!conn_.inTransaction()) {
+        snapshot([&] { scan(file, visit); });
+        return;
+    }
+    // A cursor of its own, so that a visitor may read other records, or scan, meanwhile.
+    const std::string cursor = "scan" + std::to_string(++cursors_);
+    conn_.runOnce("DECLARE " + cursor + " NO SCROLL CURSOR FOR SELECT key, data FROM dnt.records WHERE file = $1 "
+                                        "ORDER BY key",
+                  {Param{file}});
+    const std::string fetch = "FETCH " + std::to_string(kScanBatch) + " FROM " + cursor;
+    try {
+        for (;;) {
+            pg::Result r = conn_.runOnce(fetch, {});
+            const int n = r.rows();
+            for (int i = 0; i < n; ++i) visit(r.bytes(i, 0), r.bytes(i, 1));
+            if (n < kScanBatch) break;
+        }
+    } catch (...) {
+        try {
+            conn_.exec("CLOSE " + cursor);
+        } catch (...) {
+            // The transaction failed already; the cursor goes with it.
+        }
+        throw;
+    }
+    conn_.exec("CLOSE " + cursor);
+}
+
+long long PgStorage::count(std::string_view file) { return conn_.run(kCount, {Param{file}}).int64(0, 0); }
+
+std::vector<DictItem> PgStorage::dictItems(std::string_view file) {
+    pg::Result r = file.empty() ? conn_.run(kDictAll, {}) : conn_.run(kDictOf, {Param{file}});
+    std::vector<DictItem> items;
+    for (int i = 0; i < r.rows(); ++i) items.push_back({text(r.bytes(i, 0)), text(r.bytes(i, 1)), text(r.bytes(i, 2))});
+    return items;
+}
+
+void PgStorage::putDict(const DictItem& item) {
+    requireWritable();
+    conn_.run(kPutDict, {Param{item.file}, Param{item.name}, Param{item.expr}});
+}
+
+long long PgStorage::dictVersion() {
+    pg::Result r = conn_.run(kDictVersion, {});
+    return r.rows() ? r.int64(0, 0) : 0;
+}
+
+std::optional<std::string> PgStorage::meta(std::string_view name) {
+    pg::Result r = conn_.run(kMeta, {Param::text(name)});
+    if (r.rows() == 0 || r.isNull(0, 0)) return std::nullopt;
+    return text(r.bytes(0, 0));
+}
+
+void PgStorage::setMeta(std::string_view name, std::string_view value) {
+    requireWritable();
+    conn_.run(kSetMeta, {Param::text(name), Param::text(value)});
+}
+
+void PgStorage::clear() {
+    requireWritable();
+    transaction([&] {
+        conn_.exec("DELETE FROM dnt.records; DELETE FROM dnt.dict; DELETE FROM dnt.files;"
+                   "DELETE FROM dnt.meta WHERE name = 'demo_seed';"
+                   "UPDATE dnt.meta SET value = (value::int8 + 1)::text WHERE name = 'dict_version'");
+    });
+}
+
+std::unique_ptr<Storage> openServerStorage(const std::string& uri, OpenMode mode) {
+    return std::make_unique<PgStorage>(uri, mode);
 }
 
 }  // namespace dba

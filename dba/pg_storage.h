@@ -1,13 +1,73 @@
 // The server back-end of the store: the same files, records, dictionary items, locks and
-// transactions on a PostgreSQL server shared by several desks.
+// transactions on a PostgreSQL server shared by several desks. Records carry a version,
+// so that a write refuses a record another session changed since this one read it; update
+// locks are the server's session-level advisory locks, which it frees itself when a
+// session ends, however it ends.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "dba/pg_connection.h"
 #include "dba/storage.h"
 
 namespace dba {
+
+class PgStorage : public Storage {
+public:
+    PgStorage(const std::string& uri, OpenMode mode);
+    ~PgStorage() override;
+
+    std::string where() const override { return conn_.where(); }
+    bool readOnly() const override { return readOnly_; }
+
+    bool fileExists(std::string_view file) override;
+    void createFile(std::string_view file) override;
+    std::vector<std::string> fileNames() override;
+
+    std::optional<std::string> get(std::string_view file, std::string_view key, Version* version) override;
+    void put(std::string_view file, std::string_view key, std::string_view data) override;
+    void scan(std::string_view file, const ScanVisitor& visit) override;
+    long long count(std::string_view file) override;
+
+    std::vector<DictItem> dictItems(std::string_view file) override;
+    void putDict(const DictItem& item) override;
+    long long dictVersion() override;
+
+    std::optional<std::string> meta(std::string_view name) override;
+    void setMeta(std::string_view name, std::string_view value) override;
+    void clear() override;
+    std::optional<std::string> authenticatedUser() override { return sessionUser_; }
+
+    pg::Connection& connection() { return conn_; }
+
+protected:
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+    void savepoint(int level) override;
+    void releaseSavepoint(int level) override;
+    void rollbackToSavepoint(int level) override;
+    void beginRead() override;
+    void endRead() override;
+    bool acquireLock(std::string_view file, std::string_view key) override;
+    void releaseLock(std::string_view file, std::string_view key) override;
+    bool lockedElsewhere(std::string_view file, std::string_view key) override;
+    void writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version& read) override;
+
+private:
+    void open(OpenMode mode);
+    void quietly(const char* sql);
+    void requireWritable() const;
+
+    pg::Connection conn_;
+    bool readOnly_;
+    std::string sessionUser_;
+    int cursors_ = 0;
+    // The lock that the last write freed itself, which write() then asks to free again.
+    std::optional<long long> freedByWrite_;
+};
 
 // Connects to the server named by a "postgresql:" URI (see openStorage).
 std::unique_ptr<Storage> openServerStorage(const std::string& uri, OpenMode mode);

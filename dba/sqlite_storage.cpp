@@ -298,4 +298,11 @@ void SqliteStorage::setMeta(std::string_view name, std::string_view value) {
     });
 }
 
+void SqliteStorage::clear() {
+    transaction([&] {
+        exec("DELETE FROM records; DELETE FROM dict; DELETE FROM files; DELETE FROM meta WHERE name='demo_seed';"
+             "UPDATE meta SET value = value + 1 WHERE name='dict_version'");
+    });
+}
+
 }  // namespace dba

@@ -38,6 +38,7 @@ public:
 
     std::optional<std::string> meta(std::string_view name) override;
     void setMeta(std::string_view name, std::string_view value) override;
+    void clear() override;
 
     // Runs SQL of our own (benchmarks, tools); DbError(kErrStorage) on failure.
     void exec(const char* sql);

@@ -64,6 +64,14 @@ public:
     virtual std::optional<std::string> meta(std::string_view name) = 0;
     virtual void setMeta(std::string_view name, std::string_view value) = 0;
 
+    // Empties the database: every file, record and dictionary item, and the demo mark. Done
+    // inside the transaction open, so that what replaces the data comes whole or not at all.
+    virtual void clear() = 0;
+
+    // The login the store itself authenticated, whose rights then apply: a server's role.
+    // None for a file, whose users say who they are.
+    virtual std::optional<std::string> authenticatedUser() { return std::nullopt; }
+
     // Update locks on records, held by this connection until the record is written or
     // released, or the connection ends (a crashed holder's locks go with it). tryLock
     // succeeds when the record is free or already ours.
