@@ -207,10 +207,14 @@ Result Connection::check(pg_result* r, std::string_view what) {
     throw DbError(kErrStorage, "server " + where_ + ": " + message + (code.empty() ? "" : " (SQLSTATE " + code + ")"));
 }
 
-Result Connection::exec(const std::string& sql) { return check(PQexec(conn_, sql.c_str()), "statement"); }
+Result Connection::exec(const std::string& sql) {
+    drain();
+    return check(PQexec(conn_, sql.c_str()), "statement");
+}
 
 void Connection::prepare(const Query& q) {
     if (prepared_.count(q.name)) return;
+    drain();
     check(PQprepare(conn_, q.name, q.sql, 0, nullptr), q.name);
     prepared_.insert(q.name);
 }
@@ -242,6 +246,7 @@ struct Bound {
 
 Result Connection::run(const Query& q, std::initializer_list<Param> params) {
     prepare(q);
+    drain();
     Bound b(params);
     return check(PQexecPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
                                 b.formats.data(), 1),
@@ -249,10 +254,60 @@ Result Connection::run(const Query& q, std::initializer_list<Param> params) {
 }
 
 Result Connection::runOnce(const std::string& sql, std::initializer_list<Param> params) {
+    drain();
     Bound b(params);
     return check(PQexecParams(conn_, sql.c_str(), static_cast<int>(b.values.size()), nullptr, b.values.data(),
                               b.lengths.data(), b.formats.data(), 1),
                  "statement");
+}
+
+void Connection::send(const Query& q, std::initializer_list<Param> params) {
+    // Results are read back every so many statements: the server's answers must never
+    // fill the socket while this side is still sending.
+    constexpr int kMostPending = 500;
+    prepare(q);
+    if (pending_ == 0 && PQenterPipelineMode(conn_) != 1)
+        throw DbError(kErrStorage, "server " + where_ + ": " + oneLine(PQerrorMessage(conn_)));
+    Bound b(params);
+    if (PQsendQueryPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
+                            b.formats.data(), 1) != 1) {
+        ++pending_;
+        drain();
+        throw DbError(kErrStorage, "server " + where_ + ": " + oneLine(PQerrorMessage(conn_)));
+    }
+    if (++pending_ >= kMostPending) drain();
+}
+
+void Connection::drain(bool raise) {
+    if (pending_ == 0) return;
+    pending_ = 0;
+    // The first failure is kept; the statements after it were not run.
+    Result failure;
+    bool failed = PQpipelineSync(conn_) != 1;
+    for (bool synced = failed; !synced;) {
+        PGresult* r = PQgetResult(conn_);
+        if (!r) {
+            if (lost()) break;
+            continue;  // the end of one statement's results
+        }
+        switch (PQresultStatus(r)) {
+        case PGRES_PIPELINE_SYNC: synced = true; PQclear(r); break;
+        case PGRES_COMMAND_OK:
+        case PGRES_TUPLES_OK:
+        case PGRES_PIPELINE_ABORTED: PQclear(r); break;
+        default:
+            if (!failed) {
+                failure = Result(r);
+                failed = true;
+            } else {
+                PQclear(r);
+            }
+        }
+    }
+    PQexitPipelineMode(conn_);
+    if (raise && (failed || lost())) {
+        check(failure.release(), "statement sent before");  // raised as its own failure would be
+    }
 }
 
 }  // namespace dba::pg

@@ -32,6 +32,11 @@ public:
     bool boolean(int row, int col) const;
     // The command tag: "COMMIT", or "ROLLBACK" when a commit found the transaction failed.
     std::string_view command() const;
+    pg_result* release() {
+        pg_result* r = r_;
+        r_ = nullptr;
+        return r;
+    }
 
 private:
     pg_result* r_ = nullptr;
@@ -73,6 +78,12 @@ public:
     Result run(const Query& q, std::initializer_list<Param> params);
     // Runs a statement with parameters once, unprepared.
     Result runOnce(const std::string& sql, std::initializer_list<Param> params);
+    // Sends a statement whose result nobody waits for: the statements sent go in one
+    // pipeline, and the first failure among them is raised by the next statement run.
+    void send(const Query& q, std::initializer_list<Param> params);
+    // Waits for the statements sent; raises the first failure among them, unless the
+    // caller is rolling them back anyway.
+    void drain(bool raise = true);
 
     // Whether the last failure left the connection unusable (the server went away).
     bool lost() const;
@@ -85,6 +96,7 @@ private:
 
     pg_conn* conn_ = nullptr;
     std::string where_;
+    int pending_ = 0;
     std::unordered_set<std::string> prepared_;
 };
 

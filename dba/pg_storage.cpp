@@ -57,7 +57,17 @@ PgStorage::PgStorage(const std::string& uri, OpenMode mode) : conn_(uri, mode ==
     open(mode);
 }
 
-PgStorage::~PgStorage() = default;  // ending the session rolls back and frees its locks
+PgStorage::~PgStorage() {
+    // The server ends a closed session's transaction and frees its locks a moment after the
+    // close; done here, they are gone when the close returns.
+    try {
+        if (conn_.lost()) return;
+        conn_.drain(false);
+        if (conn_.inTransaction()) conn_.exec("ROLLBACK");
+        if (!readOnly_) conn_.exec("SELECT pg_advisory_unlock_all()");
+    } catch (...) {
+    }
+}
 
 void PgStorage::open(OpenMode mode) {
     switch (pg::schemaState(conn_)) {
@@ -104,6 +114,7 @@ void PgStorage::beginTransaction() {
 }
 
 void PgStorage::commitTransaction() {
+    knownFiles_.clear();
     pg::Result r = conn_.exec("COMMIT");
     // A transaction in which a statement failed ends in a rollback, which COMMIT reports
     // only by its tag.
@@ -111,10 +122,16 @@ void PgStorage::commitTransaction() {
         throw DbError(kErrStorage, "server " + where() + " rolled the transaction back: a statement in it had failed");
 }
 
-void PgStorage::rollbackTransaction() { quietly("ROLLBACK"); }
+void PgStorage::rollbackTransaction() {
+    knownFiles_.clear();
+    conn_.drain(false);
+    quietly("ROLLBACK");
+}
 void PgStorage::savepoint(int level) { conn_.exec("SAVEPOINT s" + std::to_string(level)); }
 void PgStorage::releaseSavepoint(int level) { conn_.exec("RELEASE SAVEPOINT s" + std::to_string(level)); }
 void PgStorage::rollbackToSavepoint(int level) {
+    knownFiles_.clear();
+    conn_.drain(false);
     const std::string n = std::to_string(level);
     conn_.exec("ROLLBACK TO SAVEPOINT s" + n + "; RELEASE SAVEPOINT s" + n);
 }
@@ -164,6 +181,7 @@ bool PgStorage::fileExists(std::string_view file) { return conn_.run(kFileExists
 
 void PgStorage::createFile(std::string_view file) {
     requireWritable();
+    if (depth() > 0 && !knownFiles_.emplace(file).second) return;
     conn_.run(kCreateFile, {Param{file}});
 }
 
@@ -186,7 +204,10 @@ std::optional<std::string> PgStorage::get(std::string_view file, std::string_vie
 
 void PgStorage::put(std::string_view file, std::string_view key, std::string_view data) {
     requireWritable();
-    conn_.run(kPut, {Param{file}, Param{key}, Param{data}});
+    // Inside a transaction nobody needs the answer before the commit: the records go in a
+    // pipeline, without a round trip each.
+    if (depth() > 0) conn_.send(kPut, {Param{file}, Param{key}, Param{data}});
+    else conn_.run(kPut, {Param{file}, Param{key}, Param{data}});
 }
 
 void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
@@ -251,6 +272,7 @@ void PgStorage::setMeta(std::string_view name, std::string_view value) {
 
 void PgStorage::clear() {
     requireWritable();
+    knownFiles_.clear();
     transaction([&] {
         conn_.exec("DELETE FROM dnt.records; DELETE FROM dnt.dict; DELETE FROM dnt.files;"
                    "DELETE FROM dnt.meta WHERE name = 'demo_seed';"

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 
 #include "dba/pg_connection.h"
 #include "dba/storage.h"
@@ -65,6 +66,9 @@ private:
     bool readOnly_;
     std::string sessionUser_;
     int cursors_ = 0;
+    // Files known to exist in the transaction open, so that an import does not create its
+    // file again for every record.
+    std::unordered_set<std::string> knownFiles_;
     // The lock that the last write freed itself, which write() then asks to free again.
     std::optional<long long> freedByWrite_;
 };
