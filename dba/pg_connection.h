@@ -72,7 +72,8 @@ public:
     // A name quoted as an SQL identifier.
     std::string identifier(const std::string& name) const;
 
-    // Runs SQL of our own without parameters (settings, transaction control, schema).
+    // Runs SQL of our own without parameters (settings, transaction control, schema); its
+    // results come as text.
     Result exec(const std::string& sql);
     // Runs a statement with parameters, prepared on its first use on this connection.
     Result run(const Query& q, std::initializer_list<Param> params);

@@ -91,10 +91,16 @@ SchemaState schemaState(Connection& c) {
         "(SELECT count(*) FROM pg_class t JOIN pg_namespace n ON n.oid = t.relnamespace "
         " WHERE n.nspname = 'dnt' AND t.relkind = 'r' AND t.relname IN ('files', 'records', 'dict', 'meta'))::int4, "
         "(SELECT count(*) FROM pg_proc p JOIN pg_namespace n ON n.oid = p.pronamespace "
-        " WHERE n.nspname = 'dnt' AND p.proname = 'write_record')::int4");
-    auto number = [&](int col) { return std::stoi(std::string(r.bytes(0, col))); };
+        " WHERE n.nspname = 'dnt' AND p.proname = 'write_record')::int4, "
+        "(SELECT has_schema_privilege(oid, 'USAGE') FROM pg_namespace WHERE nspname = 'dnt')::int4, "
+        "(SELECT has_table_privilege(t.oid, 'SELECT') FROM pg_class t JOIN pg_namespace n ON n.oid = t.relnamespace "
+        " WHERE n.nspname = 'dnt' AND t.relname = 'meta' AND t.relkind = 'r')::int4");
+    auto number = [&](int col) { return r.isNull(0, col) ? 0 : std::stoi(std::string(r.bytes(0, col))); };
     if (number(0) == 0) return SchemaState::Absent;
     if (number(1) != 4 || number(2) != 1) return SchemaState::Foreign;
+    if (number(3) == 0 || number(4) == 0)
+        throw DbError(kErrStorage, "role " + c.role() + " may not read the declaration database of server " + c.where() +
+                                       " (its grants are given by dnt db init-server)");
     Result marker = c.exec("SELECT value FROM dnt.meta WHERE name = 'store'");
     return marker.rows() == 1 && marker.bytes(0, 0) == "dnt declarations" ? SchemaState::Ours : SchemaState::Foreign;
 }

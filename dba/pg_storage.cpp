@@ -83,9 +83,10 @@ void PgStorage::open(OpenMode mode) {
     }
     // What this role may do is known before anything runs: a printing role without its
     // grants is told now, not after a run.
-    pg::Result r = conn_.exec(
+    pg::Result r = conn_.runOnce(
         "SELECT session_user::text, has_schema_privilege('dnt', 'USAGE'), "
-        "has_table_privilege('dnt.records', 'SELECT'), has_table_privilege('dnt.records', 'INSERT, UPDATE')");
+        "has_table_privilege('dnt.records', 'SELECT'), has_table_privilege('dnt.records', 'INSERT, UPDATE')",
+        {});
     sessionUser_ = text(r.bytes(0, 0));
     if (!r.boolean(0, 1) || !r.boolean(0, 2))
         throw DbError(kErrStorage, "role " + sessionUser_ + " may not read the declaration database of server " +

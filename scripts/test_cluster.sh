@@ -52,6 +52,16 @@ start)
     stop
     mkdir -p "$socket"
     if [ ${#as_owner[@]} -gt 0 ]; then
+        # A checkout under a private home (/root) is out of the postgres user's reach: the
+        # folders above the cluster's get the search right (x) for others, nothing more.
+        parent=$(dirname "$dir")
+        while [ "$parent" != "/" ]; do
+            if ! "${as_owner[@]}" test -x "$parent"; then
+                echo "test cluster: letting other users pass through $parent (chmod o+x) to reach $dir"
+                chmod o+x "$parent"
+            fi
+            parent=$(dirname "$parent")
+        done
         chown postgres: "$dir" "$socket"
         if ! "${as_owner[@]}" test -w "$dir" -a -x "$dir"; then
             echo "test cluster: the postgres user cannot write $dir (a folder above it is closed to others)" >&2

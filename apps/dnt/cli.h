@@ -42,6 +42,8 @@ Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>&
                const std::vector<std::string>& flags = {});
 
 int runDb(int argc, char** argv);
+int runCopy(const Args& a);
+int runInitServer(const Args& a);
 int runPrint(int argc, char** argv);
 int runDemo(int argc, char** argv);
 

@@ -25,6 +25,7 @@ struct PrintOptions {
     std::string printer, output, journal;
     long today = 0;
     std::string user;
+    bool userGiven = false;  // by --user, rather than taken from the environment
     bool progress = false;
 };
 

@@ -23,17 +23,18 @@ namespace cli {
 namespace {
 
 const char* kPrintUsage =
-    "usage: dnt print --db PATH --quarter LABEL|KEY --centre CODE [options]\n"
+    "usage: dnt print --db PATH|URI --quarter LABEL|KEY --centre CODE [options]\n"
     "\n"
     "Always:\n"
-    "  --db PATH              the declaration database\n"
+    "  --db PATH|URI          the declaration database: a file, or a postgresql:// server\n"
     "  --quarter LABEL|KEY    a quarter of the list (\"1er  TRIMESTRE 2025\") or its key (20251)\n"
     "  --centre CODE          the URSSAF centre code, as typed in the centre entry\n"
     "  --printer NAME         a printer of the list: PDF (default), MATRICIELLE or a system printer\n"
     "  --output PATH          the file of the PDF and matrix printers (default DNT-<key>-<centre>.pdf or .txt)\n"
     "  --journal PATH         also write the print journal of everything sent to the printer\n"
     "  --today DD/MM/YYYY     the date taken as today (default: the system date)\n"
-    "  --user LOGIN           whose rights apply (default: the login of the environment)\n"
+    "  --user LOGIN           whose rights apply (default: the login of the environment; on a\n"
+    "                         server, the role it authenticated, which --user may only repeat)\n"
     "  --help                 this text\n"
     "\n"
     "At the selection screen (without --omr):\n"
@@ -156,6 +157,7 @@ int runPrint(int argc, char** argv) {
     const char* login = std::getenv("LOGNAME");
     if (!login) login = std::getenv("USER");
     o.user = a.get("user", login ? login : "");
+    o.userGiven = a.has("user");
     o.progress = isatty(STDERR_FILENO);
     return printDeclarations(o);
 }
@@ -227,6 +229,14 @@ int printDeclarations(const PrintOptions& given) {
     refuseDatabaseFile(o.db, o.output, "output");
     refuseDatabaseFile(o.db, o.journal, "journal");
     auto db = dba::Database::Open(o.db);
+    // On a server the rights are those of the role it authenticated: a user cannot say
+    // they are someone else.
+    if (std::optional<std::string> role = db->storage().authenticatedUser()) {
+        if (o.userGiven && o.user != *role)
+            throw UsageError("--user " + o.user + ": the server " + db->storage().where() + " authenticated the role " +
+                             *role + ", whose rights apply; connect as " + o.user + " to print as that user");
+        o.user = *role;
+    }
     // Checked before anything runs, in both modes: the quarter must be one the list
     // offers, and only a user with full access prints.
     o.quarter = offeredQuarter(control::LibellesTrimestres(*db), o.quarter);
