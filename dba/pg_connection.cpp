@@ -246,55 +246,94 @@ struct Bound {
 
 Result Connection::run(const Query& q, std::initializer_list<Param> params) {
     prepare(q);
-    drain();
     Bound b(params);
+    if (pending_ > 0) {
+        // After the statements sent, in the same round trip.
+        ++pending_;
+        if (PQsendQueryPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
+                                b.formats.data(), 1) != 1)
+            return failedSend(q.name);
+        return collect(true, q.name);
+    }
     return check(PQexecPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
                                 b.formats.data(), 1),
                  q.name);
 }
 
 Result Connection::runOnce(const std::string& sql, std::initializer_list<Param> params) {
-    drain();
     Bound b(params);
+    if (pending_ > 0) {
+        ++pending_;
+        if (PQsendQueryParams(conn_, sql.c_str(), static_cast<int>(b.values.size()), nullptr, b.values.data(),
+                              b.lengths.data(), b.formats.data(), 1) != 1)
+            return failedSend("statement");
+        return collect(true, "statement");
+    }
     return check(PQexecParams(conn_, sql.c_str(), static_cast<int>(b.values.size()), nullptr, b.values.data(),
                               b.lengths.data(), b.formats.data(), 1),
                  "statement");
 }
 
-void Connection::send(const Query& q, std::initializer_list<Param> params) {
+void Connection::enterPipeline() {
+    if (pending_ == 0 && PQenterPipelineMode(conn_) != 1)
+        throw DbError(kErrStorage, "server " + where_ + ": " + oneLine(PQerrorMessage(conn_)));
+}
+
+void Connection::sent(int accepted) {
     // Results are read back every so many statements: the server's answers must never
     // fill the socket while this side is still sending.
     constexpr int kMostPending = 500;
+    ++pending_;
+    if (accepted != 1) failedSend("statement");
+    if (pending_ >= kMostPending) drain();
+}
+
+void Connection::send(const Query& q, std::initializer_list<Param> params) {
     prepare(q);
-    if (pending_ == 0 && PQenterPipelineMode(conn_) != 1)
-        throw DbError(kErrStorage, "server " + where_ + ": " + oneLine(PQerrorMessage(conn_)));
+    enterPipeline();
     Bound b(params);
-    if (PQsendQueryPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
-                            b.formats.data(), 1) != 1) {
-        ++pending_;
-        drain();
-        throw DbError(kErrStorage, "server " + where_ + ": " + oneLine(PQerrorMessage(conn_)));
-    }
-    if (++pending_ >= kMostPending) drain();
+    sent(PQsendQueryPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
+                             b.formats.data(), 1));
+}
+
+void Connection::sendText(const std::string& sql) {
+    enterPipeline();
+    sent(PQsendQueryParams(conn_, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 1));
+}
+
+Result Connection::failedSend(std::string_view what) {
+    const std::string message = oneLine(PQerrorMessage(conn_));
+    collect(false, what);
+    throw DbError(kErrStorage, "server " + where_ + ": " + message);
 }
 
 void Connection::drain(bool raise) {
-    if (pending_ == 0) return;
+    if (pending_ > 0) collect(raise, "statement sent before");
+}
+
+Result Connection::collect(bool raise, std::string_view what) {
+    const int statements = pending_;
     pending_ = 0;
-    // The first failure is kept; the statements after it were not run.
-    Result failure;
+    // The first failure is kept (the statements after it were not run); the last
+    // statement's result is given back.
+    Result failure, last;
     bool failed = PQpipelineSync(conn_) != 1;
+    int index = 0;
     for (bool synced = failed; !synced;) {
         PGresult* r = PQgetResult(conn_);
         if (!r) {
             if (lost()) break;
-            continue;  // the end of one statement's results
+            ++index;  // the end of one statement's results
+            continue;
         }
         switch (PQresultStatus(r)) {
         case PGRES_PIPELINE_SYNC: synced = true; PQclear(r); break;
+        case PGRES_PIPELINE_ABORTED: PQclear(r); break;
         case PGRES_COMMAND_OK:
         case PGRES_TUPLES_OK:
-        case PGRES_PIPELINE_ABORTED: PQclear(r); break;
+            if (index == statements - 1) last = Result(r);
+            else PQclear(r);
+            break;
         default:
             if (!failed) {
                 failure = Result(r);
@@ -305,9 +344,8 @@ void Connection::drain(bool raise) {
         }
     }
     PQexitPipelineMode(conn_);
-    if (raise && (failed || lost())) {
-        check(failure.release(), "statement sent before");  // raised as its own failure would be
-    }
+    if (raise && (failed || lost())) check(failure.release(), what);  // raised as its own failure would be
+    return last;
 }
 
 }  // namespace dba::pg

@@ -82,6 +82,7 @@ public:
     // Sends a statement whose result nobody waits for: the statements sent go in one
     // pipeline, and the first failure among them is raised by the next statement run.
     void send(const Query& q, std::initializer_list<Param> params);
+    void sendText(const std::string& sql);
     // Waits for the statements sent; raises the first failure among them, unless the
     // caller is rolling them back anyway.
     void drain(bool raise = true);
@@ -93,6 +94,10 @@ public:
 
 private:
     Result check(pg_result* r, std::string_view what);
+    void enterPipeline();
+    Result collect(bool raise, std::string_view what);
+    [[noreturn]] Result failedSend(std::string_view what);
+    void sent(int accepted);
     void prepare(const Query& q);
 
     pg_conn* conn_ = nullptr;

@@ -15,8 +15,16 @@ using pg::Query;
 
 // Rows of a scan fetched at a time: few round trips, bounded memory.
 constexpr int kScanBatch = 4000;
+// A file that a transaction reads record by record is read whole once the records asked
+// for reach a fiftieth of it (checked at 100, 200, 400... records), up to this size.
+constexpr long long kMostWholeFile = 50000;
+constexpr long long kWholeFileRatio = 50;
 
 const Query kGet{"get", "SELECT data, version FROM dnt.records WHERE file = $1 AND key = $2"};
+// A record and those that follow it: a run reads a contract's months, an aidé's records,
+// one after the other in key order.
+const Query kGetAhead{"get_ahead",
+                      "SELECT key, data, version FROM dnt.records WHERE file = $1 AND key >= $2 ORDER BY key LIMIT 4"};
 const Query kPut{"put",
                  "INSERT INTO dnt.records(file, key, data) VALUES ($1, $2, $3) ON CONFLICT (file, key) "
                  "DO UPDATE SET data = EXCLUDED.data, version = dnt.records.version + 1"};
@@ -37,7 +45,10 @@ const Query kMeta{"meta", "SELECT value FROM dnt.meta WHERE name = $1::text"};
 const Query kSetMeta{"set_meta",
                      "INSERT INTO dnt.meta(name, value) VALUES ($1::text, $2::text) "
                      "ON CONFLICT (name) DO UPDATE SET value = EXCLUDED.value"};
-const Query kTryLock{"try_lock", "SELECT pg_try_advisory_lock($1::int8)"};
+// Takes a record's lock and reads it, in one round trip: a read follows every lock taken.
+const Query kLockAndGet{"lock_and_get",
+                        "SELECT pg_try_advisory_lock($3::int8), r.data, r.version FROM (SELECT 1) AS one "
+                        "LEFT JOIN dnt.records r ON r.file = $1 AND r.key = $2"};
 const Query kUnlock{"unlock", "SELECT pg_advisory_unlock($1::int8)"};
 // Takes the lock and gives it back at once: whether it was free for this session.
 const Query kLockedElsewhere{"locked_elsewhere",
@@ -109,13 +120,25 @@ void PgStorage::requireWritable() const {
     if (readOnly_) throw DbError(kErrStorage, "database " + where() + " is open for reading only");
 }
 
+void PgStorage::forgetTransaction() {
+    knownFiles_.clear();
+    cache_.clear();
+    lockRead_.reset();
+}
+
+void PgStorage::forgetRecord(std::string_view file, std::string_view key) {
+    cache_.forget(file, key);
+    if (lockRead_ && lockRead_->file == file && lockRead_->key == key) lockRead_.reset();
+}
+
 void PgStorage::beginTransaction() {
     requireWritable();
+    forgetTransaction();
     conn_.exec("BEGIN");
 }
 
 void PgStorage::commitTransaction() {
-    knownFiles_.clear();
+    forgetTransaction();
     pg::Result r = conn_.exec("COMMIT");
     // A transaction in which a statement failed ends in a rollback, which COMMIT reports
     // only by its tag.
@@ -124,24 +147,36 @@ void PgStorage::commitTransaction() {
 }
 
 void PgStorage::rollbackTransaction() {
-    knownFiles_.clear();
+    forgetTransaction();
     conn_.drain(false);
     quietly("ROLLBACK");
 }
-void PgStorage::savepoint(int level) { conn_.exec("SAVEPOINT s" + std::to_string(level)); }
-void PgStorage::releaseSavepoint(int level) { conn_.exec("RELEASE SAVEPOINT s" + std::to_string(level)); }
+// A savepoint's answer tells nothing that the next statement would not: it goes out with
+// that statement.
+void PgStorage::savepoint(int level) { conn_.sendText("SAVEPOINT s" + std::to_string(level)); }
+void PgStorage::releaseSavepoint(int level) { conn_.sendText("RELEASE SAVEPOINT s" + std::to_string(level)); }
 void PgStorage::rollbackToSavepoint(int level) {
-    knownFiles_.clear();
+    forgetTransaction();
     conn_.drain(false);
     const std::string n = std::to_string(level);
     conn_.exec("ROLLBACK TO SAVEPOINT s" + n + "; RELEASE SAVEPOINT s" + n);
 }
-void PgStorage::beginRead() { conn_.exec("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"); }
-void PgStorage::endRead() { quietly("COMMIT"); }
+void PgStorage::beginRead() {
+    forgetTransaction();
+    conn_.exec("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY");
+}
+void PgStorage::endRead() {
+    forgetTransaction();
+    quietly("COMMIT");
+}
 
 bool PgStorage::acquireLock(std::string_view file, std::string_view key) {
     requireWritable();
-    return conn_.run(kTryLock, {Param::text(lockKey(file, key))}).boolean(0, 0);
+    pg::Result r = conn_.run(kLockAndGet, {Param{file}, Param{key}, Param::text(lockKey(file, key))});
+    LockRead read{std::string(file), std::string(key), {std::nullopt, {true, 0}}};
+    if (!r.isNull(0, 2)) read.entry = {std::string(r.bytes(0, 1)), {true, r.int64(0, 2)}};
+    lockRead_ = std::move(read);
+    return r.boolean(0, 0);
 }
 
 void PgStorage::releaseLock(std::string_view file, std::string_view key) {
@@ -169,6 +204,7 @@ void PgStorage::writeRecord(std::string_view file, std::string_view key, std::st
     // The lock is freed by the same statement, since write() frees it right after.
     pg::Result r = conn_.run(kWrite, {Param{file}, Param{key}, Param{data}, Param::text(expected),
                                       Param::text(std::to_string(lock)), Param::text(mine ? "t" : "f")});
+    forgetRecord(file, key);
     const std::string what = "record " + text(key) + " of " + text(file);
     const long long status = r.int64(0, 0);
     if (status == 1) throw DbError(kErrLockRefused, what + " is being written by another user");
@@ -194,6 +230,24 @@ std::vector<std::string> PgStorage::fileNames() {
 }
 
 std::optional<std::string> PgStorage::get(std::string_view file, std::string_view key, Version* version) {
+    // The read that follows a lock (taken or refused) was made with it.
+    if (lockRead_ && lockRead_->file == file && lockRead_->key == key) {
+        pg::ReadCache::Entry e = std::move(lockRead_->entry);
+        lockRead_.reset();
+        if (version) *version = e.version;
+        return std::move(e.data);
+    }
+    // Inside a transaction a record is read from the server once, unless this session
+    // holds its lock: a read for update sees the latest.
+    if (conn_.inTransaction() && !holds(file, key)) {
+        const pg::ReadCache::Entry* e = cache_.find(file, key);
+        if (!e) {
+            readFromServer(file, key);
+            e = cache_.find(file, key);
+        }
+        if (version) *version = e->version;
+        return e->data;
+    }
     pg::Result r = conn_.run(kGet, {Param{file}, Param{key}});
     if (r.rows() == 0) {
         if (version) *version = {true, 0};
@@ -203,10 +257,49 @@ std::optional<std::string> PgStorage::get(std::string_view file, std::string_vie
     return std::string(r.bytes(0, 0));
 }
 
+void PgStorage::readFromServer(std::string_view file, std::string_view key) {
+    const long misses = cache_.missed(file);
+    const long steps = misses / 100;
+    if (misses % 100 == 0 && (steps & (steps - 1)) == 0) {
+        const long long n = count(file);
+        if (n <= kMostWholeFile && n <= misses * kWholeFileRatio) {
+            readWhole(file);
+            return;
+        }
+    }
+    pg::Result r = conn_.run(kGetAhead, {Param{file}, Param{key}});
+    if (r.rows() == 0 || r.bytes(0, 0) != key) cache_.remember(file, key, {std::nullopt, {true, 0}});
+    for (int i = 0; i < r.rows(); ++i)
+        cache_.remember(file, r.bytes(i, 0), {std::string(r.bytes(i, 1)), {true, r.int64(i, 2)}});
+}
+
+void PgStorage::readWhole(std::string_view file) {
+    const std::string cursor = "whole" + std::to_string(++cursors_);
+    conn_.runOnce("DECLARE " + cursor + " NO SCROLL CURSOR FOR SELECT key, data, version FROM dnt.records "
+                                        "WHERE file = $1",
+                  {Param{file}});
+    const std::string fetch = "FETCH " + std::to_string(kScanBatch) + " FROM " + cursor;
+    // Complete from the start, so that its records do not count against the others'.
+    cache_.markComplete(file);
+    try {
+        for (;;) {
+            pg::Result r = conn_.runOnce(fetch, {});
+            for (int i = 0; i < r.rows(); ++i)
+                cache_.remember(file, r.bytes(i, 0), {std::string(r.bytes(i, 1)), {true, r.int64(i, 2)}});
+            if (r.rows() < kScanBatch) break;
+        }
+    } catch (...) {
+        cache_.clear();
+        throw;
+    }
+    conn_.sendText("CLOSE " + cursor);
+}
+
 void PgStorage::put(std::string_view file, std::string_view key, std::string_view data) {
     requireWritable();
     // Inside a transaction nobody needs the answer before the commit: the records go in a
     // pipeline, without a round trip each.
+    forgetRecord(file, key);
     if (depth() > 0) conn_.send(kPut, {Param{file}, Param{key}, Param{data}});
     else conn_.run(kPut, {Param{file}, Param{key}, Param{data}});
 }
@@ -273,7 +366,7 @@ void PgStorage::setMeta(std::string_view name, std::string_view value) {
 
 void PgStorage::clear() {
     requireWritable();
-    knownFiles_.clear();
+    forgetTransaction();
     transaction([&] {
         conn_.exec("DELETE FROM dnt.records; DELETE FROM dnt.dict; DELETE FROM dnt.files;"
                    "DELETE FROM dnt.meta WHERE name = 'demo_seed';"

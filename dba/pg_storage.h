@@ -11,6 +11,7 @@
 #include <unordered_set>
 
 #include "dba/pg_connection.h"
+#include "dba/pg_read_cache.h"
 #include "dba/storage.h"
 
 namespace dba {
@@ -61,6 +62,10 @@ private:
     void open(OpenMode mode);
     void quietly(const char* sql);
     void requireWritable() const;
+    void forgetTransaction();
+    void forgetRecord(std::string_view file, std::string_view key);
+    void readFromServer(std::string_view file, std::string_view key);
+    void readWhole(std::string_view file);
 
     pg::Connection conn_;
     bool readOnly_;
@@ -69,6 +74,13 @@ private:
     // Files known to exist in the transaction open, so that an import does not create its
     // file again for every record.
     std::unordered_set<std::string> knownFiles_;
+    pg::ReadCache cache_;
+    // The record read by the statement that took its lock, for the read that follows it.
+    struct LockRead {
+        std::string file, key;
+        pg::ReadCache::Entry entry;
+    };
+    std::optional<LockRead> lockRead_;
     // The lock that the last write freed itself, which write() then asks to free again.
     std::optional<long long> freedByWrite_;
 };
