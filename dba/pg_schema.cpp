@@ -23,40 +23,55 @@ INSERT INTO dnt.meta VALUES ('store', 'dnt declarations'), ('dict_version', '0')
 // Writes one record for a user who read it. 0: written; 1: another session is writing it
 // (its row lock, or its insert of the key, not yet committed); 2: it changed since the read
 // (`expected` is the version read, 0 for a record that did not exist, -1 for no check);
-// 3: this role may not write it. None of these fails the caller's transaction, and no
-// statement waits for another session.
+// 3: this role may not write it; 4: another session holds its lock (`mine`: this one does,
+// and frees it once written). None of these fails the caller's transaction, and no
+// statement waits for another session. Only an insert needs a block of its own, whose
+// errors are caught: the far more frequent update does without its cost.
 const char* kWriteFunction = R"(
-CREATE FUNCTION dnt.write_record(f bytea, k bytea, d bytea, expected bigint, lock_key bigint, release_lock boolean)
+CREATE FUNCTION dnt.write_record(f bytea, k bytea, d bytea, expected bigint, lock_key bigint, mine boolean)
 RETURNS integer LANGUAGE plpgsql AS $$
 DECLARE
     current_version bigint;
     status integer := 0;
-    saved_timeout text := current_setting('lock_timeout');
+    saved_timeout text;
 BEGIN
-    BEGIN
-        -- Only an insert can meet another session's uncommitted row: it would wait for it.
-        PERFORM set_config('lock_timeout', '1ms', true);
-        SELECT version INTO current_version FROM dnt.records WHERE file = f AND key = k FOR UPDATE NOWAIT;
-        IF FOUND THEN
-            IF expected >= 0 AND expected <> current_version THEN
-                status := 2;
-            ELSE
-                UPDATE dnt.records SET data = d, version = current_version + 1 WHERE file = f AND key = k;
-            END IF;
-        ELSIF EXISTS (SELECT 1 FROM dnt.records WHERE file = f AND key = k) THEN
-            status := 3;  -- there, but not ours to update
-        ELSIF expected > 0 THEN
+    IF NOT mine THEN
+        IF NOT pg_try_advisory_lock(lock_key) THEN
+            RETURN 4;
+        END IF;
+        PERFORM pg_advisory_unlock(lock_key);
+    END IF;
+    SELECT version INTO current_version FROM dnt.records WHERE file = f AND key = k FOR UPDATE SKIP LOCKED;
+    IF FOUND THEN
+        IF expected >= 0 AND expected <> current_version THEN
             status := 2;
         ELSE
-            INSERT INTO dnt.records(file, key, data) VALUES (f, k, d);
+            UPDATE dnt.records SET data = d, version = current_version + 1 WHERE file = f AND key = k;
         END IF;
-        PERFORM set_config('lock_timeout', saved_timeout, true);
-    EXCEPTION
-        WHEN lock_not_available THEN status := 1;
-        WHEN unique_violation THEN status := 2;
-        WHEN insufficient_privilege THEN status := 3;
-    END;
-    IF status = 0 AND release_lock THEN
+    ELSIF EXISTS (SELECT 1 FROM dnt.records WHERE file = f AND key = k) THEN
+        -- There, but skipped: locked by another session's write, or not this role's to update.
+        BEGIN
+            PERFORM 1 FROM dnt.records WHERE file = f AND key = k FOR UPDATE NOWAIT;
+            status := CASE WHEN FOUND THEN 1 ELSE 3 END;
+        EXCEPTION
+            WHEN lock_not_available THEN status := 1;
+        END;
+    ELSIF expected > 0 THEN
+        status := 2;
+    ELSE
+        saved_timeout := current_setting('lock_timeout');
+        BEGIN
+            -- Another session's insert of the key, not yet committed, would make this wait.
+            PERFORM set_config('lock_timeout', '1ms', true);
+            INSERT INTO dnt.records(file, key, data) VALUES (f, k, d);
+            PERFORM set_config('lock_timeout', saved_timeout, true);
+        EXCEPTION
+            WHEN lock_not_available THEN status := 1;
+            WHEN unique_violation THEN status := 2;
+            WHEN insufficient_privilege THEN status := 3;
+        END;
+    END IF;
+    IF status = 0 AND mine THEN
         PERFORM pg_advisory_unlock(lock_key);
     END IF;
     RETURN status;

@@ -2,6 +2,8 @@
 // versions, dictionary items, transactions, snapshots and advisory record locks.
 #include "dba/pg_storage.h"
 
+#include <algorithm>
+
 #include "dba/errors.h"
 #include "dba/pg_schema.h"
 #include "dba/record_locks.h"
@@ -30,6 +32,9 @@ const Query kPut{"put",
                  "DO UPDATE SET data = EXCLUDED.data, version = dnt.records.version + 1"};
 const Query kWrite{"write", "SELECT dnt.write_record($1::bytea, $2::bytea, $3::bytea, $4::int8, $5::int8, $6::bool)::int8"};
 const Query kCount{"count", "SELECT count(*) FROM dnt.records WHERE file = $1"};
+// Counts up to a limit: enough to decide, without reading a large file's index whole.
+const Query kCountUpTo{"count_up_to",
+                       "SELECT count(*) FROM (SELECT 1 FROM dnt.records WHERE file = $1 LIMIT $2::int8) AS counted"};
 const Query kFileExists{"file_exists", "SELECT 1 FROM dnt.files WHERE name = $1"};
 const Query kCreateFile{"create_file", "INSERT INTO dnt.files(name) VALUES ($1) ON CONFLICT DO NOTHING"};
 const Query kFileNames{"file_names", "SELECT name FROM dnt.files ORDER BY name"};
@@ -50,10 +55,6 @@ const Query kLockAndGet{"lock_and_get",
                         "SELECT pg_try_advisory_lock($3::int8), r.data, r.version FROM (SELECT 1) AS one "
                         "LEFT JOIN dnt.records r ON r.file = $1 AND r.key = $2"};
 const Query kUnlock{"unlock", "SELECT pg_advisory_unlock($1::int8)"};
-// Takes the lock and gives it back at once: whether it was free for this session.
-const Query kLockedElsewhere{"locked_elsewhere",
-                             "SELECT CASE WHEN pg_try_advisory_lock($1::int8) THEN NOT pg_advisory_unlock($1::int8) "
-                             "ELSE true END"};
 
 std::string lockKey(std::string_view file, std::string_view key) {
     return std::to_string(recordLockOffset(file, key));
@@ -134,7 +135,7 @@ void PgStorage::forgetRecord(std::string_view file, std::string_view key) {
 void PgStorage::beginTransaction() {
     requireWritable();
     forgetTransaction();
-    conn_.exec("BEGIN");
+    conn_.sendText("BEGIN");  // with the transaction's first statement
 }
 
 void PgStorage::commitTransaction() {
@@ -192,25 +193,22 @@ void PgStorage::releaseLock(std::string_view file, std::string_view key) {
     }
 }
 
-bool PgStorage::lockedElsewhere(std::string_view file, std::string_view key) {
-    requireWritable();
-    return conn_.run(kLockedElsewhere, {Param::text(lockKey(file, key))}).boolean(0, 0);
-}
-
 void PgStorage::writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version& read) {
     const bool mine = holds(file, key);
     const long long lock = recordLockOffset(file, key);
     const std::string expected = read.known ? std::to_string(read.value) : "-1";
-    // The lock is freed by the same statement, since write() frees it right after.
+    // The lock is tested, or freed (write() frees it right after), by the same statement.
     pg::Result r = conn_.run(kWrite, {Param{file}, Param{key}, Param{data}, Param::text(expected),
                                       Param::text(std::to_string(lock)), Param::text(mine ? "t" : "f")});
     forgetRecord(file, key);
     const std::string what = "record " + text(key) + " of " + text(file);
-    const long long status = r.int64(0, 0);
-    if (status == 1) throw DbError(kErrLockRefused, what + " is being written by another user");
-    if (status == 2) throw DbError(kErrLockRefused, what + " was changed by another user since it was read");
-    if (status == 3)
-        throw DbError(kErrStorage, "role " + sessionUser_ + " may not write " + what + " on server " + where());
+    switch (r.int64(0, 0)) {
+    case 0: break;
+    case 1: throw DbError(kErrLockRefused, what + " is being written by another user");
+    case 2: throw DbError(kErrLockRefused, what + " was changed by another user since it was read");
+    case 4: throw DbError(kErrLockRefused, lockedMessage(file, key));
+    default: throw DbError(kErrStorage, "role " + sessionUser_ + " may not write " + what + " on server " + where());
+    }
     if (mine) freedByWrite_ = lock;
 }
 
@@ -261,8 +259,10 @@ void PgStorage::readFromServer(std::string_view file, std::string_view key) {
     const long misses = cache_.missed(file);
     const long steps = misses / 100;
     if (misses % 100 == 0 && (steps & (steps - 1)) == 0) {
-        const long long n = count(file);
-        if (n <= kMostWholeFile && n <= misses * kWholeFileRatio) {
+        const long long most = std::min(kMostWholeFile, misses * kWholeFileRatio);
+        const long long n =
+            conn_.run(kCountUpTo, {Param{file}, Param::text(std::to_string(most + 1))}).int64(0, 0);
+        if (n <= most) {
             readWhole(file);
             return;
         }

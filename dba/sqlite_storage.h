@@ -59,7 +59,6 @@ protected:
     void endRead() override;
     bool acquireLock(std::string_view file, std::string_view key) override;
     void releaseLock(std::string_view file, std::string_view key) override;
-    bool lockedElsewhere(std::string_view file, std::string_view key) override;
     void writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version& read) override;
 
 private:

@@ -113,11 +113,13 @@ protected:
     virtual void endRead() = 0;
     virtual bool acquireLock(std::string_view file, std::string_view key) = 0;
     virtual void releaseLock(std::string_view file, std::string_view key) = 0;
-    // Whether another connection holds the lock of the record (this one does not).
-    virtual bool lockedElsewhere(std::string_view file, std::string_view key) = 0;
-    // Stores a record for write(): `read` says what the writer saw of it.
+    // Stores a record for write(): `read` says what the writer saw of it. Refused with
+    // DbError(kErrLockRefused, lockedMessage()) when another connection holds the record's
+    // lock (holds() says whether this one does): checked with the write, so that no one
+    // takes the lock between the two.
     virtual void writeRecord(std::string_view file, std::string_view key, std::string_view data,
                              const Version& read) = 0;
+    static std::string lockedMessage(std::string_view file, std::string_view key);
 
 private:
     struct Held {
