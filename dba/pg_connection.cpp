@@ -275,8 +275,7 @@ Result Connection::runOnce(const std::string& sql, std::initializer_list<Param> 
 }
 
 void Connection::enterPipeline() {
-    if (pending_ == 0 && PQenterPipelineMode(conn_) != 1)
-        throw DbError(kErrStorage, "server " + where_ + ": " + oneLine(PQerrorMessage(conn_)));
+    if (pending_ == 0 && PQenterPipelineMode(conn_) != 1) failedSend("pipeline");
 }
 
 void Connection::sent(int accepted) {
@@ -303,7 +302,8 @@ void Connection::sendText(const std::string& sql) {
 
 Result Connection::failedSend(std::string_view what) {
     const std::string message = oneLine(PQerrorMessage(conn_));
-    collect(false, what);
+    if (pending_ > 0) collect(false, what);
+    if (lost()) throw DbError(kErrStorage, "lost the connection to server " + where_ + ": " + message);
     throw DbError(kErrStorage, "server " + where_ + ": " + message);
 }
 
