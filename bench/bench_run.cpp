@@ -289,11 +289,28 @@ int main(int argc, char** argv) {
         const std::string journal = work + "/run.journal";
         ChildOutcome jnl = measure("journal", o.centre, Output::Journal, journal);
         rows.push_back(rowOf("journal", o.centre, jnl, journal, "journal file"));
+        // The same journal run on the server, taking turns with the file's three times: the
+        // goal compares the medians, the machine being shared.
         ChildOutcome jnlServer;
+        std::vector<double> fileTimes, serverTimes;
         if (serverCopies) {
             const std::string serverJournal = work + "/run-server.journal";
-            jnlServer = measure("journal on the server", o.centre, Output::Journal, serverJournal, "", false, true);
-            rows.push_back(rowOf("journal server", o.centre, jnlServer, serverJournal, "journal file, PostgreSQL"));
+            auto median = [](std::vector<double> v) {
+                std::sort(v.begin(), v.end());
+                return v[v.size() / 2];
+            };
+            for (int turn = 0; turn < 3; ++turn) {
+                if (turn > 0) fileTimes.push_back(measure("journal", o.centre, Output::Journal, journal).number("seconds"));
+                else fileTimes.push_back(jnl.number("seconds"));
+                jnlServer = measure("journal on the server", o.centre, Output::Journal, serverJournal, "", false, true);
+                serverTimes.push_back(jnlServer.number("seconds"));
+            }
+            Row r = rowOf("journal server", o.centre, jnlServer, serverJournal, "journal file, PostgreSQL");
+            r.seconds = fixed(median(serverTimes), 3);
+            r.note += ", median of 3";
+            rows.push_back(r);
+            fileTimes = {median(fileTimes)};
+            serverTimes = {median(serverTimes)};
             auto bytes = [](const std::string& path) {
                 std::ifstream in(path, std::ios::binary);
                 return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -373,10 +390,11 @@ int main(int argc, char** argv) {
         if (o.whatIf && render.number("seconds") > 0)
             std::cout << "pdf 1 tx / render time   " << fixed(pdfTx.number("seconds") / render.number("seconds"), 2)
                       << "   (what if the run committed once)\n";
-        if (serverCopies && jnl.number("seconds") > 0) {
-            const double r = jnlServer.number("seconds") / jnl.number("seconds");
-            std::cout << "journal server / file    " << fixed(r, 2) << "   (goal <= 2.50)  " << (r <= 2.5 ? "met" : "MISSED")
-                      << "\n";
+        if (serverCopies && fileTimes.front() > 0) {
+            const double r = serverTimes.front() / fileTimes.front();
+            std::cout << "journal server / file    " << fixed(r, 2) << "   (" << fixed(serverTimes.front(), 3) << " s / "
+                      << fixed(fileTimes.front(), 3) << " s, medians of 3)   (goal <= 2.50)  "
+                      << (r <= 2.5 ? "met" : "MISSED") << "\n";
         }
         std::cout << "pdf peak RSS             " << fixed(pdfMb, 1) << " MB   (goal < 200 MB)  " << (pdfMb < 200 ? "met" : "MISSED") << "\n";
         std::cout << "single dnt median / min  " << fixed(median * 1000, 1) << " / " << fixed(best * 1000, 1)

@@ -119,6 +119,15 @@ TEST_F(ServerCli, FromAnEmptyServerToAPrintedQuarter) {
     EXPECT_EQ(slurp(journal), slurp(files.dir() + "/file.journal"));
     EXPECT_EQ(run("db export --db " + as(reader)).status, 3);  // no grant
     EXPECT_EQ(run("db export --db " + as(desk)).out, run("db export --db " + files.path()).out);
+    // A bare "postgresql:" takes the server from libpq's environment.
+    const std::string environment = "PGHOST=" DNT_TEST_CLUSTER "/run PGPORT=" DNT_TEST_CLUSTER_PORT " PGDATABASE=" +
+                                    db.name() + " PGUSER=" + desk;
+    EXPECT_EQ(run("db export --db postgresql:", environment).out, run("db export --db " + files.path()).out);
+    // The desktop opens on it, as the role.
+    Outcome gui = run("--db " + as(desk) + " --screenshot " + files.dir() + "/screen.png", "QT_QPA_PLATFORM=offscreen",
+                      "", "dnt-gui");
+    EXPECT_EQ(gui.status, 0) << gui.err;
+    EXPECT_TRUE(fs::exists(files.dir() + "/screen.png"));
     // And back to a file.
     const std::string back = files.dir() + "/back.db";
     EXPECT_EQ(run("db copy --from " + as(desk) + " --to " + back).status, 0);
