@@ -189,7 +189,10 @@ std::string Connection::identifier(const std::string& name) const {
     return out;
 }
 bool Connection::lost() const { return PQstatus(conn_) != CONNECTION_OK; }
-bool Connection::inTransaction() const { return PQtransactionStatus(conn_) != PQTRANS_IDLE; }
+bool Connection::inTransaction() const {
+    // Statements are sent ahead only inside a transaction, its BEGIN among them.
+    return pending_ > 0 || PQtransactionStatus(conn_) != PQTRANS_IDLE;
+}
 
 Result Connection::check(pg_result* r, std::string_view what) {
     ExecStatusType status = r ? PQresultStatus(r) : PGRES_FATAL_ERROR;
@@ -209,6 +212,7 @@ Result Connection::check(pg_result* r, std::string_view what) {
 
 Result Connection::exec(const std::string& sql) {
     drain();
+    ++statements_;
     return check(PQexec(conn_, sql.c_str()), "statement");
 }
 
@@ -246,6 +250,7 @@ struct Bound {
 
 Result Connection::run(const Query& q, std::initializer_list<Param> params) {
     prepare(q);
+    ++statements_;
     Bound b(params);
     if (pending_ > 0) {
         // After the statements sent, in the same round trip.
@@ -261,6 +266,7 @@ Result Connection::run(const Query& q, std::initializer_list<Param> params) {
 }
 
 Result Connection::runOnce(const std::string& sql, std::initializer_list<Param> params) {
+    ++statements_;
     Bound b(params);
     if (pending_ > 0) {
         ++pending_;
@@ -279,6 +285,7 @@ void Connection::enterPipeline() {
 }
 
 void Connection::sent(int accepted) {
+    ++statements_;
     // Results are read back every so many statements: the server's answers must never
     // fill the socket while this side is still sending.
     constexpr int kMostPending = 500;

@@ -89,8 +89,11 @@ public:
 
     // Whether the last failure left the connection unusable (the server went away).
     bool lost() const;
-    // Whether a transaction (or a failed one) is open on the connection.
+    // Whether a transaction (or a failed one) is open on the connection, or about to be.
     bool inTransaction() const;
+    // Counts the statements run or sent: what a statement read is known to be the latest
+    // read while the count has not moved.
+    unsigned long statements() const { return statements_; }
 
 private:
     Result check(pg_result* r, std::string_view what);
@@ -103,6 +106,7 @@ private:
     pg_conn* conn_ = nullptr;
     std::string where_;
     int pending_ = 0;
+    unsigned long statements_ = 0;
     std::unordered_set<std::string> prepared_;
 };
 

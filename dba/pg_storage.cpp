@@ -125,6 +125,7 @@ void PgStorage::forgetTransaction() {
     knownFiles_.clear();
     cache_.clear();
     lockRead_.reset();
+    dictVersion_.reset();
 }
 
 void PgStorage::forgetRecord(std::string_view file, std::string_view key) {
@@ -174,7 +175,7 @@ void PgStorage::endRead() {
 bool PgStorage::acquireLock(std::string_view file, std::string_view key) {
     requireWritable();
     pg::Result r = conn_.run(kLockAndGet, {Param{file}, Param{key}, Param::text(lockKey(file, key))});
-    LockRead read{std::string(file), std::string(key), {std::nullopt, {true, 0}}};
+    LockRead read{std::string(file), std::string(key), {std::nullopt, {true, 0}}, conn_.statements()};
     if (!r.isNull(0, 2)) read.entry = {std::string(r.bytes(0, 1)), {true, r.int64(0, 2)}};
     lockRead_ = std::move(read);
     return r.boolean(0, 0);
@@ -229,7 +230,7 @@ std::vector<std::string> PgStorage::fileNames() {
 
 std::optional<std::string> PgStorage::get(std::string_view file, std::string_view key, Version* version) {
     // The read that follows a lock (taken or refused) was made with it.
-    if (lockRead_ && lockRead_->file == file && lockRead_->key == key) {
+    if (lockRead_ && lockRead_->statement == conn_.statements() && lockRead_->file == file && lockRead_->key == key) {
         pg::ReadCache::Entry e = std::move(lockRead_->entry);
         lockRead_.reset();
         if (version) *version = e.version;
@@ -345,12 +346,17 @@ std::vector<DictItem> PgStorage::dictItems(std::string_view file) {
 
 void PgStorage::putDict(const DictItem& item) {
     requireWritable();
+    dictVersion_.reset();
     conn_.run(kPutDict, {Param{item.file}, Param{item.name}, Param{item.expr}});
 }
 
 long long PgStorage::dictVersion() {
+    // Within a transaction the dictionary is taken as first read, as the file gives it to a run.
+    if (dictVersion_ && conn_.inTransaction()) return *dictVersion_;
     pg::Result r = conn_.run(kDictVersion, {});
-    return r.rows() ? r.int64(0, 0) : 0;
+    const long long v = r.rows() ? r.int64(0, 0) : 0;
+    if (conn_.inTransaction()) dictVersion_ = v;
+    return v;
 }
 
 std::optional<std::string> PgStorage::meta(std::string_view name) {

@@ -74,12 +74,15 @@ private:
     // file again for every record.
     std::unordered_set<std::string> knownFiles_;
     pg::ReadCache cache_;
-    // The record read by the statement that took its lock, for the read that follows it.
+    // The record read by the statement that took its lock, for the read that follows it
+    // (and only if no other statement came between).
     struct LockRead {
         std::string file, key;
         pg::ReadCache::Entry entry;
+        unsigned long statement = 0;
     };
     std::optional<LockRead> lockRead_;
+    std::optional<long long> dictVersion_;  // as read in the transaction open
     // The lock that the last write freed itself, which write() then asks to free again.
     std::optional<long long> freedByWrite_;
 };

@@ -86,7 +86,9 @@ TEST_P(ConcurrentRuns, EachAideWholeFromOneRun) {
         EXPECT_EQ(status == 3, err.find(refused) != std::string::npos) << err;
         EXPECT_NE(err.find("declarations printed"), std::string::npos) << err;
     }
-    if (!server) EXPECT_TRUE(statusA == 0 && statusB == 0) << errA << errB;  // the runs took turns
+    if (!server) {
+        EXPECT_TRUE(statusA == 0 && statusB == 0) << errA << errB;  // the runs took turns
+    }
 
     const Declared now = declared(target);
     int changed = 0, kept = 0;
@@ -103,7 +105,9 @@ TEST_P(ConcurrentRuns, EachAideWholeFromOneRun) {
         }
     }
     EXPECT_GT(changed, 100);
-    if (!server) EXPECT_EQ(now, after);
+    if (!server) {
+        EXPECT_EQ(now, after);
+    }
 
     long versionsAdded = 0;
     if (server) {

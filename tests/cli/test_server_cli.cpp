@@ -177,7 +177,9 @@ TEST_F(ServerCli, RefusalsAndFaultsSayWhyAndWriteNothing) {
         Outcome r = run(c.args, "QT_QPA_PLATFORM=offscreen", "", c.program);
         EXPECT_EQ(r.status, c.status) << c.what << "\n" << r.err;
         EXPECT_TRUE(has(r.err, c.words)) << c.what << "\n" << r.err;
-        if (!c.hidden.empty()) EXPECT_FALSE(has(r.err, c.hidden)) << c.what << "\n" << r.err;
+        if (!c.hidden.empty()) {
+            EXPECT_FALSE(has(r.err, c.hidden)) << c.what << "\n" << r.err;
+        }
     }
     EXPECT_EQ(run("db export --db " + as(owner)).out, before);
     EXPECT_FALSE(fs::exists(files.dir() + "/o.pdf"));
