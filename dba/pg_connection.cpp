@@ -199,7 +199,7 @@ Result Connection::check(pg_result* r, std::string_view what) {
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return Result(r);
     Result owned(r);
     if (lost())
-        throw DbError(kErrStorage, "lost the connection to server " + where_ + ": " + oneLine(PQerrorMessage(conn_)));
+        lostConnection(r ? PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY) : nullptr);
     const char* state = r ? PQresultErrorField(r, PG_DIAG_SQLSTATE) : nullptr;
     const char* primary = r ? PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
     std::string message = primary ? primary : oneLine(PQerrorMessage(conn_));
@@ -307,10 +307,16 @@ void Connection::sendText(const std::string& sql) {
     sent(PQsendQueryParams(conn_, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 1));
 }
 
+void Connection::lostConnection(const char* cause) {
+    // The first cause is the one worth telling: later statements only find no connection.
+    if (lostBecause_.empty()) lostBecause_ = cause && *cause ? cause : oneLine(PQerrorMessage(conn_));
+    throw DbError(kErrStorage, "lost the connection to server " + where_ + ": " + lostBecause_);
+}
+
 Result Connection::failedSend(std::string_view what) {
     const std::string message = oneLine(PQerrorMessage(conn_));
     if (pending_ > 0) collect(false, what);
-    if (lost()) throw DbError(kErrStorage, "lost the connection to server " + where_ + ": " + message);
+    if (lost()) lostConnection(nullptr);
     throw DbError(kErrStorage, "server " + where_ + ": " + message);
 }
 

@@ -100,6 +100,7 @@ private:
     void enterPipeline();
     Result collect(bool raise, std::string_view what);
     [[noreturn]] Result failedSend(std::string_view what);
+    [[noreturn]] void lostConnection(const char* cause);
     void sent(int accepted);
     void prepare(const Query& q);
 
@@ -107,6 +108,7 @@ private:
     std::string where_;
     int pending_ = 0;
     unsigned long statements_ = 0;
+    std::string lostBecause_;
     std::unordered_set<std::string> prepared_;
 };
 
