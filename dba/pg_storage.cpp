@@ -18,9 +18,11 @@ using pg::Query;
 // Rows of a scan fetched at a time: few round trips, bounded memory.
 constexpr int kScanBatch = 4000;
 // A file that a transaction reads record by record is read whole once the records asked
-// for reach a fiftieth of it (checked at 100, 200, 400... records), up to this size.
+// for reach a two-hundredth of it (checked at 25, 50, 100... records), up to this size: a
+// few round trips then spare one for each record still to come.
 constexpr long long kMostWholeFile = 50000;
-constexpr long long kWholeFileRatio = 50;
+constexpr long long kWholeFileRatio = 200;
+constexpr long kFirstWholeFileCheck = 25;
 
 const Query kGet{"get", "SELECT data, version FROM dnt.records WHERE file = $1 AND key = $2"};
 // A record and those that follow it: a run reads a contract's months, an aidé's records,
@@ -258,8 +260,8 @@ std::optional<std::string> PgStorage::get(std::string_view file, std::string_vie
 
 void PgStorage::readFromServer(std::string_view file, std::string_view key) {
     const long misses = cache_.missed(file);
-    const long steps = misses / 100;
-    if (misses % 100 == 0 && (steps & (steps - 1)) == 0) {
+    const long steps = misses / kFirstWholeFileCheck;
+    if (misses % kFirstWholeFileCheck == 0 && (steps & (steps - 1)) == 0) {
         const long long most = std::min(kMostWholeFile, misses * kWholeFileRatio);
         const long long n =
             conn_.run(kCountUpTo, {Param{file}, Param::text(std::to_string(most + 1))}).int64(0, 0);
