@@ -99,7 +99,8 @@ void PgStorage::open(OpenMode mode) {
     // grants is told now, not after a run.
     pg::Result r = conn_.runOnce(
         "SELECT session_user::text, has_schema_privilege('dnt', 'USAGE'), "
-        "has_table_privilege('dnt.records', 'SELECT'), has_table_privilege('dnt.records', 'INSERT, UPDATE')",
+        "has_table_privilege('dnt.records', 'SELECT'), "
+        "has_table_privilege('dnt.records', 'INSERT') AND has_table_privilege('dnt.records', 'UPDATE')",
         {});
     sessionUser_ = text(r.bytes(0, 0));
     if (!r.boolean(0, 1) || !r.boolean(0, 2))
@@ -155,6 +156,7 @@ void PgStorage::rollbackTransaction() {
     conn_.drain(false);
     quietly("ROLLBACK");
 }
+
 // A savepoint's answer tells nothing that the next statement would not: it goes out with
 // that statement.
 void PgStorage::savepoint(int level) { conn_.sendText("SAVEPOINT s" + std::to_string(level)); }
