@@ -188,7 +188,9 @@ std::string Connection::identifier(const std::string& name) const {
     PQfreemem(quoted);
     return out;
 }
+
 bool Connection::lost() const { return PQstatus(conn_) != CONNECTION_OK; }
+
 bool Connection::inTransaction() const {
     // Statements are sent ahead only inside a transaction, its BEGIN among them.
     return pending_ > 0 || PQtransactionStatus(conn_) != PQTRANS_IDLE;
