@@ -21,7 +21,7 @@ demo: build
 	@bash scripts/demo.sh $(BUILD) $(DEMO_DIR)
 
 bench: build
-	@$(BUILD)/bench/dnt_bench
+	@sh bench/server_figures.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(DEMO_DIR)

@@ -1,10 +1,13 @@
 // Times the contract selection sentence and record reads of the multivalue database on
-// generated data, beside the same selection written in SQL on a normalised copy.
+// generated data, beside the same selection written in SQL on a normalised copy; with
+// --server, the same on a PostgreSQL server holding a copy of the same database.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "dba/copy.h"
+#include "dba/pg_storage.h"
 #include "dba/sqlite_storage.h"
 
 #include <algorithm>
@@ -13,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -220,6 +224,7 @@ bool compareResults(const std::vector<Row>& ours, const std::vector<Row>& sql) {
 
 struct Context {
     std::shared_ptr<dba::Database> db;
+    std::shared_ptr<dba::Database> server;  // the same data on a server, with --server
     sqlite3* sql = nullptr;
     std::string request;
     std::string sqlText;          // the alternatives as the sentence writes them
@@ -228,21 +233,43 @@ struct Context {
 
     ~Context() {
         db.reset();
+        server.reset();
         if (sql) sqlite3_close(sql);
     }
 };
 
-// Timings are CPU time (the default): the machine is shared, and SQLite's reads from the
-// system's file cache count as this process's system time anyway.
-void registerBenchmarks(Context& ctx) {
-    benchmark::RegisterBenchmark("ContractSelection/DBExecute", [&ctx](benchmark::State& state) {
+// The request on a database, and random reads of its contracts.
+void registerOn(const char* suffix, std::shared_ptr<dba::Database>& db, Context& ctx) {
+    // Wall time: a server's work is not this process's, and the two are compared.
+    benchmark::RegisterBenchmark((std::string("ContractSelection/DBExecute") + suffix).c_str(),
+                                 [&ctx, &db](benchmark::State& state) {
         std::string result;
         for (auto _ : state) {
-            result = ctx.db->DBExecute(ctx.request);
+            result = db->DBExecute(ctx.request);
             benchmark::DoNotOptimize(result.data());
         }
         state.counters["rows"] = dba::countSegments(result, dba::FM);
-    })->Unit(benchmark::kMillisecond)->MinTime(2.0);
+    })->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+    benchmark::RegisterBenchmark((std::string("PointRead/DBRead_CONTRAT") + suffix).c_str(),
+                                 [&ctx, &db](benchmark::State& state) {
+        std::shared_ptr<dba::File> file = db->DBOpenFile("CONTRAT");
+        const size_t mask = ctx.readKeys.size() - 1;
+        size_t i = 0;
+        for (auto _ : state) {
+            dba::Record r = file->DBRead(ctx.readKeys[i]);
+            benchmark::DoNotOptimize(r.text().data());
+            i = (i + 1) & mask;
+        }
+        state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+    })->Unit(benchmark::kMicrosecond)->MinTime(1.0)->UseRealTime();
+}
+
+// Timings of the SQL comparisons are CPU time (the default): the machine is shared, and
+// SQLite's reads from the system's file cache count as this process's system time anyway.
+void registerBenchmarks(Context& ctx) {
+    registerOn("", ctx.db, ctx);
+    if (ctx.server) registerOn("_server", ctx.server, ctx);
 
     for (auto [name, text] : {std::pair{"ContractSelection/SQLite", &ctx.sqlText},
                               std::pair{"ContractSelection/SQLite_factored", &ctx.sqlFactoredText}}) {
@@ -256,18 +283,6 @@ void registerBenchmarks(Context& ctx) {
             state.counters["rows"] = static_cast<double>(rows);
         })->Unit(benchmark::kMillisecond)->MinTime(2.0);
     }
-
-    benchmark::RegisterBenchmark("PointRead/DBRead_CONTRAT", [&ctx](benchmark::State& state) {
-        std::shared_ptr<dba::File> file = ctx.db->DBOpenFile("CONTRAT");
-        const size_t mask = ctx.readKeys.size() - 1;
-        size_t i = 0;
-        for (auto _ : state) {
-            dba::Record r = file->DBRead(ctx.readKeys[i]);
-            benchmark::DoNotOptimize(r.text().data());
-            i = (i + 1) & mask;
-        }
-        state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
-    })->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
     // For scale: the same random keys looked up in the normalised table, every column copied.
     benchmark::RegisterBenchmark("PointRead/SQLite_contrat", [&ctx](benchmark::State& state) {
@@ -294,21 +309,61 @@ void registerBenchmarks(Context& ctx) {
     })->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 }
 
+// The console's report, with the wall times kept for the goals.
+class GoalReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) seconds_[r.benchmark_name()] = r.GetAdjustedRealTime() / timeUnitPerSecond(r);
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double seconds(const std::string& name) const {
+        auto it = seconds_.find(name);
+        return it == seconds_.end() ? 0 : it->second;
+    }
+
+private:
+    static double timeUnitPerSecond(const Run& r) {
+        switch (r.time_unit) {
+        case benchmark::kNanosecond: return 1e9;
+        case benchmark::kMicrosecond: return 1e6;
+        case benchmark::kMillisecond: return 1e3;
+        default: return 1;
+        }
+    }
+    std::map<std::string, double> seconds_;
+};
+
+void printGoals(const GoalReporter& r) {
+    const double file = r.seconds("ContractSelection/DBExecute/min_time:2.000/real_time");
+    const double server = r.seconds("ContractSelection/DBExecute_server/min_time:2.000/real_time");
+    const double read = r.seconds("PointRead/DBRead_CONTRAT_server/min_time:1.000/real_time");
+    if (file <= 0 || server <= 0 || read <= 0) return;
+    const double ratio = server / file, perSecond = 1 / read;
+    std::printf("\nDBExecute, server / file     %.2f (%.0f ms / %.0f ms, wall)   (goal <= 2.0)  %s\n", ratio,
+                server * 1e3, file * 1e3, ratio <= 2.0 ? "met" : "MISSED");
+    std::printf("DBRead on the server         %.0f reads/s   (goal >= 20000)  %s\n", perSecond,
+                perSecond >= 20000 ? "met" : "MISSED");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     bench::GenerateOptions options;
     long cacheMb = 0;  // 0: SQLite's default page cache on both connections, as the database library leaves it
+    std::string serverUri;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg.rfind("--contracts=", 0) == 0) {
             options.contracts = std::stoul(arg.substr(12));
         } else if (arg.rfind("--cache-mb=", 0) == 0) {
             cacheMb = std::stol(arg.substr(11));
+        } else if (arg.rfind("--server=", 0) == 0) {
+            serverUri = arg.substr(9);
         } else {
             std::fprintf(stderr,
-                         "%s: unknown argument %s (besides the --benchmark_* flags: --contracts=N, --cache-mb=N)\n",
+                         "%s: unknown argument %s (besides the --benchmark_* flags: --contracts=N, --cache-mb=N, "
+                         "--server=URI)\n",
                          argv[0], argv[i]);
             return 1;
         }
@@ -351,6 +406,21 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "WARNING: the factored SQL query gives another result\n");
             same = false;
         }
+        if (!serverUri.empty()) {
+            // The same database on the server, vacuumed and analysed as its autovacuum would leave it.
+            ctx.server = dba::Database::Open(serverUri, dba::OpenMode::Create);
+            auto c0 = std::chrono::steady_clock::now();
+            dba::copyDatabase(ctx.db->storage(), ctx.server->storage(), true);
+            dynamic_cast<dba::PgStorage&>(ctx.server->storage()).connection().exec("VACUUM ANALYZE dnt.records");
+            std::printf("server: %s, copied in %.1f s\n", ctx.server->storage().where().c_str(),
+                        std::chrono::duration<double>(std::chrono::steady_clock::now() - c0).count());
+            if (parseResult(ctx.server->DBExecute(ctx.request)) != ours) {
+                std::fprintf(stderr, "WARNING: DBExecute gives another result on the server\n");
+                same = false;
+            } else {
+                std::printf("check: the server's DBExecute gives the same rows in the same order\n");
+            }
+        }
         printPlan(ctx.sql, ctx.sqlText);
         printPlan(ctx.sql, "SELECT * FROM contrat WHERE cle = ?1");
 
@@ -363,8 +433,10 @@ int main(int argc, char** argv) {
         }
 
         registerBenchmarks(ctx);
-        benchmark::RunSpecifiedBenchmarks();
+        GoalReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
         benchmark::Shutdown();
+        printGoals(reporter);
         if (!same) return 2;  // the timings are printed, but the answers disagreed
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", argv[0], e.what());

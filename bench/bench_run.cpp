@@ -1,6 +1,7 @@
 // dnt_bench_run: times whole unattended runs of the declaration print on a generated
 // database (computation only, journal, PDF, journal rendering, single-aidé host calls),
-// each in its own child process, and prints the figures as a table.
+// each in its own child process, and prints the figures as a table; with --server, the
+// journal run again on a copy of the database on a PostgreSQL server.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -9,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
@@ -17,6 +20,7 @@
 
 #include "bench/run_child.h"
 #include "bench/run_modes.h"
+#include "bench/run_server.h"
 
 namespace fs = std::filesystem;
 using benchrun::ChildOutcome;
@@ -28,7 +32,7 @@ namespace {
 const char* kUsage =
     "usage: dnt_bench_run --dnt PATH [--db PATH | --aides N --seed S] [--work DIR] [--keep]\n"
     "                     [--centre CODE] [--quarter LABEL|KEY] [--aide CODE] [--single N]\n"
-    "                     [--main-centre-only] [--no-what-if]\n"
+    "                     [--main-centre-only] [--no-what-if] [--server URI]\n"
     "  --dnt PATH          the dnt program, timed for the single-aidé host calls\n"
     "  --db PATH           a database to measure (copied, never written); without it a demo\n"
     "                      database of --aides aidés (default 5000) and --seed (default 1) is made\n"
@@ -40,10 +44,12 @@ const char* kUsage =
     "  --single N          single-aidé host calls timed (default 20)\n"
     "  --main-centre-only  do not compute the other centres\n"
     "  --no-what-if        leave out the compute and pdf runs made inside one database\n"
-    "                      transaction (a comparison: the program commits each record write)\n";
+    "                      transaction (a comparison: the program commits each record write)\n"
+    "  --server URI        also run the journal print on a copy on this PostgreSQL server (URI of\n"
+    "                      any database there, as a role that may create databases)\n";
 
 struct Options {
-    std::string dnt, db, work, centre = "75", quarter, aide = "01001";
+    std::string dnt, db, work, centre = "75", quarter, aide = "01001", server;
     int aides = 5000;
     unsigned seed = 1;
     int single = 20;
@@ -72,6 +78,7 @@ Options parse(int argc, char** argv) {
         else if (a == "--keep") o.keep = true;
         else if (a == "--main-centre-only") o.otherCentres = false;
         else if (a == "--no-what-if") o.whatIf = false;
+        else if (a == "--server") o.server = value();
         else if (a == "--help" || a == "-h") {
             std::cout << kUsage;
             std::exit(0);
@@ -229,14 +236,21 @@ int main(int argc, char** argv) {
                   << "); centres " << f.text("centres") << "\n";
 
         const std::string runDb = work + "/run.db";
+        std::unique_ptr<benchrun::ServerCopies> serverCopies;
+        if (!o.server.empty()) {
+            std::cerr << "copying the database to the server ...\n";
+            serverCopies = std::make_unique<benchrun::ServerCopies>(o.server, source);
+        }
         auto measure = [&](const std::string& name, const std::string& centre, Output output, const std::string& file,
-                           const std::string& aide = "", bool oneTransaction = false) {
-            freshCopy(source, runDb);
+                           const std::string& aide = "", bool oneTransaction = false, bool onServer = false) {
+            std::string target = runDb;
+            if (onServer) target = serverCopies->fresh();
+            else freshCopy(source, runDb);
             if (!file.empty()) fs::remove(file);
             std::cerr << name << " (centre " << centre << (aide.empty() ? "" : ", aidé " + aide) << ") ...\n";
             ChildOutcome c = benchrun::runInChild([&](Report& r) {
                 benchrun::RunOptions ro;
-                ro.db = runDb;
+                ro.db = target;
                 ro.quarterLabel = label;
                 ro.centre = centre;
                 ro.aide = aide;
@@ -275,6 +289,34 @@ int main(int argc, char** argv) {
         const std::string journal = work + "/run.journal";
         ChildOutcome jnl = measure("journal", o.centre, Output::Journal, journal);
         rows.push_back(rowOf("journal", o.centre, jnl, journal, "journal file"));
+        // The same journal run on the server, taking turns with the file's three times: the
+        // goal compares the medians, the machine being shared.
+        ChildOutcome jnlServer;
+        std::vector<double> fileTimes, serverTimes;
+        if (serverCopies) {
+            const std::string serverJournal = work + "/run-server.journal";
+            auto median = [](std::vector<double> v) {
+                std::sort(v.begin(), v.end());
+                return v[v.size() / 2];
+            };
+            for (int turn = 0; turn < 3; ++turn) {
+                if (turn > 0) fileTimes.push_back(measure("journal", o.centre, Output::Journal, journal).number("seconds"));
+                else fileTimes.push_back(jnl.number("seconds"));
+                jnlServer = measure("journal on the server", o.centre, Output::Journal, serverJournal, "", false, true);
+                serverTimes.push_back(jnlServer.number("seconds"));
+            }
+            Row r = rowOf("journal server", o.centre, jnlServer, serverJournal, "journal file, PostgreSQL");
+            r.seconds = fixed(median(serverTimes), 3);
+            r.note += ", median of 3";
+            rows.push_back(r);
+            fileTimes = {median(fileTimes)};
+            serverTimes = {median(serverTimes)};
+            auto bytes = [](const std::string& path) {
+                std::ifstream in(path, std::ios::binary);
+                return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            };
+            if (bytes(serverJournal) != bytes(journal)) std::cerr << "warning: the server's journal differs from the file's\n";
+        }
         // 4. The PDF printer.
         const std::string pdf = work + "/run.pdf";
         ChildOutcome pdfRun = measure("pdf", o.centre, Output::Pdf, pdf);
@@ -348,6 +390,12 @@ int main(int argc, char** argv) {
         if (o.whatIf && render.number("seconds") > 0)
             std::cout << "pdf 1 tx / render time   " << fixed(pdfTx.number("seconds") / render.number("seconds"), 2)
                       << "   (what if the run committed once)\n";
+        if (serverCopies && fileTimes.front() > 0) {
+            const double r = serverTimes.front() / fileTimes.front();
+            std::cout << "journal server / file    " << fixed(r, 2) << "   (" << fixed(serverTimes.front(), 3) << " s / "
+                      << fixed(fileTimes.front(), 3) << " s, medians of 3)   (goal <= 2.50)  "
+                      << (r <= 2.5 ? "met" : "MISSED") << "\n";
+        }
         std::cout << "pdf peak RSS             " << fixed(pdfMb, 1) << " MB   (goal < 200 MB)  " << (pdfMb < 200 ? "met" : "MISSED") << "\n";
         std::cout << "single dnt median / min  " << fixed(median * 1000, 1) << " / " << fixed(best * 1000, 1)
                   << " ms   (goal < 150 ms)  " << (median < 0.150 ? "met" : "MISSED") << "\n";

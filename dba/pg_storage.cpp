@@ -1,12 +1,392 @@
-// The server back-end of the store.
+// The PostgreSQL server back-end: opening (and creating) the schema, records with
+// versions, dictionary items, transactions, snapshots and advisory record locks.
 #include "dba/pg_storage.h"
 
+#include <algorithm>
+
 #include "dba/errors.h"
+#include "dba/pg_schema.h"
+#include "dba/record_locks.h"
 
 namespace dba {
 
-std::unique_ptr<Storage> openServerStorage(const std::string& uri, OpenMode) {
-    throw DbError(kErrStorage, "cannot open " + uri + ": this build has no PostgreSQL back-end yet");
+namespace {
+
+using pg::Param;
+using pg::Query;
+
+// Rows of a scan fetched at a time: few round trips, bounded memory.
+constexpr int kScanBatch = 4000;
+// A file that a transaction reads record by record is read whole once the records asked
+// for reach a two-hundredth of it (checked at 25, 50, 100... records), up to this size: a
+// few round trips then spare one for each record still to come.
+constexpr long long kMostWholeFile = 50000;
+constexpr long long kWholeFileRatio = 200;
+constexpr long kFirstWholeFileCheck = 25;
+
+const Query kGet{"get", "SELECT data, version FROM dnt.records WHERE file = $1 AND key = $2"};
+// A record and those that follow it: a run reads a contract's months, an aidé's records,
+// one after the other in key order.
+const Query kGetAhead{"get_ahead",
+                      "SELECT key, data, version FROM dnt.records WHERE file = $1 AND key >= $2 ORDER BY key LIMIT 4"};
+const Query kPut{"put",
+                 "INSERT INTO dnt.records(file, key, data) VALUES ($1, $2, $3) ON CONFLICT (file, key) "
+                 "DO UPDATE SET data = EXCLUDED.data, version = dnt.records.version + 1"};
+const Query kWrite{"write", "SELECT dnt.write_record($1::bytea, $2::bytea, $3::bytea, $4::int8, $5::int8, $6::bool)::int8"};
+const Query kCount{"count", "SELECT count(*) FROM dnt.records WHERE file = $1"};
+// Counts up to a limit: enough to decide, without reading a large file's index whole.
+const Query kCountUpTo{"count_up_to",
+                       "SELECT count(*) FROM (SELECT 1 FROM dnt.records WHERE file = $1 LIMIT $2::int8) AS counted"};
+const Query kFileExists{"file_exists", "SELECT 1 FROM dnt.files WHERE name = $1"};
+const Query kCreateFile{"create_file", "INSERT INTO dnt.files(name) VALUES ($1) ON CONFLICT DO NOTHING"};
+const Query kFileNames{"file_names", "SELECT name FROM dnt.files ORDER BY name"};
+const Query kDictAll{"dict_all", "SELECT file, name, expr FROM dnt.dict ORDER BY file, name"};
+const Query kDictOf{"dict_of", "SELECT file, name, expr FROM dnt.dict WHERE file = $1 ORDER BY name"};
+const Query kPutDict{"put_dict",
+                     "WITH item AS (INSERT INTO dnt.dict(file, name, expr) VALUES ($1, $2, $3) "
+                     "ON CONFLICT (file, name) DO UPDATE SET expr = EXCLUDED.expr RETURNING 1) "
+                     "UPDATE dnt.meta SET value = (value::int8 + 1)::text "
+                     "WHERE name = 'dict_version' AND EXISTS (SELECT 1 FROM item)"};
+const Query kDictVersion{"dict_version", "SELECT value::int8 FROM dnt.meta WHERE name = 'dict_version'"};
+const Query kMeta{"meta", "SELECT value FROM dnt.meta WHERE name = $1::text"};
+const Query kSetMeta{"set_meta",
+                     "INSERT INTO dnt.meta(name, value) VALUES ($1::text, $2::text) "
+                     "ON CONFLICT (name) DO UPDATE SET value = EXCLUDED.value"};
+// Takes a record's lock and reads it, in one round trip: a read follows every lock taken.
+const Query kLockAndGet{"lock_and_get",
+                        "SELECT pg_try_advisory_lock($3::int8), r.data, r.version FROM (SELECT 1) AS one "
+                        "LEFT JOIN dnt.records r ON r.file = $1 AND r.key = $2"};
+const Query kUnlock{"unlock", "SELECT pg_advisory_unlock($1::int8)"};
+
+std::string lockKey(std::string_view file, std::string_view key) {
+    return std::to_string(recordLockOffset(file, key));
+}
+
+std::string text(std::string_view v) { return std::string(v); }
+
+}  // namespace
+
+PgStorage::PgStorage(const std::string& uri, OpenMode mode) : conn_(uri, mode == OpenMode::ReadOnly) {
+    readOnly_ = mode == OpenMode::ReadOnly;
+    open(mode);
+}
+
+PgStorage::~PgStorage() {
+    // The server ends a closed session's transaction and frees its locks a moment after the
+    // close; done here, they are gone when the close returns.
+    try {
+        if (conn_.lost()) return;
+        conn_.drain(false);
+        if (conn_.inTransaction()) conn_.exec("ROLLBACK");
+        if (!readOnly_) conn_.exec("SELECT pg_advisory_unlock_all()");
+    } catch (...) {
+    }
+}
+
+void PgStorage::open(OpenMode mode) {
+    switch (pg::schemaState(conn_)) {
+    case pg::SchemaState::Foreign:
+        throw DbError(kErrStorage, "the schema dnt of server " + where() +
+                                       " is not a declaration database: it is left as it is");
+    case pg::SchemaState::Absent:
+        if (mode != OpenMode::Create)
+            throw DbError(kErrStorage, "server " + where() + " holds no declaration database (no schema dnt)");
+        pg::createSchema(conn_);
+        break;
+    case pg::SchemaState::Ours: break;
+    }
+    // What this role may do is known before anything runs: a printing role without its
+    // grants is told now, not after a run.
+    pg::Result r = conn_.runOnce(
+        "SELECT session_user::text, has_schema_privilege('dnt', 'USAGE'), "
+        "has_table_privilege('dnt.records', 'SELECT'), "
+        "has_table_privilege('dnt.records', 'INSERT') AND has_table_privilege('dnt.records', 'UPDATE')",
+        {});
+    sessionUser_ = text(r.bytes(0, 0));
+    if (!r.boolean(0, 1) || !r.boolean(0, 2))
+        throw DbError(kErrStorage, "role " + sessionUser_ + " may not read the declaration database of server " +
+                                       where() + " (its grants are given by dnt db init-server)");
+    if (mode != OpenMode::ReadOnly && !r.boolean(0, 3))
+        throw DbError(kErrStorage, "role " + sessionUser_ + " may not write to the declaration database of server " +
+                                       where() + " (a printing role is granted by dnt db init-server --printers)");
+}
+
+void PgStorage::quietly(const char* sql) {
+    // Ending a transaction on a connection that is gone: the server has ended it already.
+    try {
+        conn_.exec(sql);
+    } catch (const DbError&) {
+        if (!conn_.lost()) throw;
+    }
+}
+
+void PgStorage::requireWritable() const {
+    if (readOnly_) throw DbError(kErrStorage, "database " + where() + " is open for reading only");
+}
+
+void PgStorage::forgetTransaction() {
+    knownFiles_.clear();
+    cache_.clear();
+    lockRead_.reset();
+    dictVersion_.reset();
+}
+
+void PgStorage::forgetRecord(std::string_view file, std::string_view key) {
+    cache_.forget(file, key);
+    if (lockRead_ && lockRead_->file == file && lockRead_->key == key) lockRead_.reset();
+}
+
+void PgStorage::beginTransaction() {
+    requireWritable();
+    forgetTransaction();
+    conn_.sendText("BEGIN");  // with the transaction's first statement
+}
+
+void PgStorage::commitTransaction() {
+    forgetTransaction();
+    pg::Result r = conn_.exec("COMMIT");
+    // A transaction in which a statement failed ends in a rollback, which COMMIT reports
+    // only by its tag.
+    if (r.command() != "COMMIT")
+        throw DbError(kErrStorage, "server " + where() + " rolled the transaction back: a statement in it had failed");
+}
+
+void PgStorage::rollbackTransaction() {
+    forgetTransaction();
+    conn_.drain(false);
+    quietly("ROLLBACK");
+}
+
+// A savepoint's answer tells nothing that the next statement would not: it goes out with
+// that statement.
+void PgStorage::savepoint(int level) { conn_.sendText("SAVEPOINT s" + std::to_string(level)); }
+void PgStorage::releaseSavepoint(int level) { conn_.sendText("RELEASE SAVEPOINT s" + std::to_string(level)); }
+void PgStorage::rollbackToSavepoint(int level) {
+    forgetTransaction();
+    conn_.drain(false);
+    const std::string n = std::to_string(level);
+    conn_.exec("ROLLBACK TO SAVEPOINT s" + n + "; RELEASE SAVEPOINT s" + n);
+}
+void PgStorage::beginRead() {
+    forgetTransaction();
+    conn_.exec("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY");
+}
+void PgStorage::endRead() {
+    forgetTransaction();
+    quietly("COMMIT");
+}
+
+bool PgStorage::acquireLock(std::string_view file, std::string_view key) {
+    requireWritable();
+    pg::Result r = conn_.run(kLockAndGet, {Param{file}, Param{key}, Param::text(lockKey(file, key))});
+    LockRead read{std::string(file), std::string(key), {std::nullopt, {true, 0}}, conn_.statements()};
+    if (!r.isNull(0, 2)) read.entry = {std::string(r.bytes(0, 1)), {true, r.int64(0, 2)}};
+    lockRead_ = std::move(read);
+    return r.boolean(0, 0);
+}
+
+void PgStorage::releaseLock(std::string_view file, std::string_view key) {
+    const std::string k = lockKey(file, key);
+    if (freedByWrite_ && std::to_string(*freedByWrite_) == k) {
+        freedByWrite_.reset();
+        return;
+    }
+    try {
+        conn_.run(kUnlock, {Param::text(k)});
+    } catch (const DbError&) {
+        if (!conn_.lost()) throw;  // a session that is gone holds nothing
+    }
+}
+
+void PgStorage::writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version& read) {
+    const bool mine = holds(file, key);
+    const long long lock = recordLockOffset(file, key);
+    const std::string expected = read.known ? std::to_string(read.value) : "-1";
+    // The lock is tested, or freed (write() frees it right after), by the same statement.
+    pg::Result r = conn_.run(kWrite, {Param{file}, Param{key}, Param{data}, Param::text(expected),
+                                      Param::text(std::to_string(lock)), Param::text(mine ? "t" : "f")});
+    forgetRecord(file, key);
+    const std::string what = "record " + text(key) + " of " + text(file);
+    switch (r.int64(0, 0)) {
+    case 0: break;
+    case 1: throw DbError(kErrLockRefused, what + " is being written by another user");
+    case 2: throw DbError(kErrLockRefused, what + " was changed by another user since it was read");
+    case 4: throw DbError(kErrLockRefused, lockedMessage(file, key));
+    default: throw DbError(kErrStorage, "role " + sessionUser_ + " may not write " + what + " on server " + where());
+    }
+    if (mine) freedByWrite_ = lock;
+}
+
+bool PgStorage::fileExists(std::string_view file) { return conn_.run(kFileExists, {Param{file}}).rows() > 0; }
+
+void PgStorage::createFile(std::string_view file) {
+    requireWritable();
+    if (depth() > 0 && !knownFiles_.emplace(file).second) return;
+    conn_.run(kCreateFile, {Param{file}});
+}
+
+std::vector<std::string> PgStorage::fileNames() {
+    pg::Result r = conn_.run(kFileNames, {});
+    std::vector<std::string> names;
+    for (int i = 0; i < r.rows(); ++i) names.emplace_back(r.bytes(i, 0));
+    return names;
+}
+
+std::optional<std::string> PgStorage::get(std::string_view file, std::string_view key, Version* version) {
+    // The read that follows a lock (taken or refused) was made with it.
+    if (lockRead_ && lockRead_->statement == conn_.statements() && lockRead_->file == file && lockRead_->key == key) {
+        pg::ReadCache::Entry e = std::move(lockRead_->entry);
+        lockRead_.reset();
+        if (version) *version = e.version;
+        return std::move(e.data);
+    }
+    // Inside a transaction a record is read from the server once, unless this session
+    // holds its lock: a read for update sees the latest.
+    if (conn_.inTransaction() && !holds(file, key)) {
+        const pg::ReadCache::Entry* e = cache_.find(file, key);
+        if (!e) {
+            readFromServer(file, key);
+            e = cache_.find(file, key);
+        }
+        if (version) *version = e->version;
+        return e->data;
+    }
+    pg::Result r = conn_.run(kGet, {Param{file}, Param{key}});
+    if (r.rows() == 0) {
+        if (version) *version = {true, 0};
+        return std::nullopt;
+    }
+    if (version) *version = {true, r.int64(0, 1)};
+    return std::string(r.bytes(0, 0));
+}
+
+void PgStorage::readFromServer(std::string_view file, std::string_view key) {
+    const long misses = cache_.missed(file);
+    const long steps = misses / kFirstWholeFileCheck;
+    if (misses % kFirstWholeFileCheck == 0 && (steps & (steps - 1)) == 0) {
+        const long long most = std::min(kMostWholeFile, misses * kWholeFileRatio);
+        const long long n =
+            conn_.run(kCountUpTo, {Param{file}, Param::text(std::to_string(most + 1))}).int64(0, 0);
+        if (n <= most) {
+            readWhole(file);
+            return;
+        }
+    }
+    pg::Result r = conn_.run(kGetAhead, {Param{file}, Param{key}});
+    if (r.rows() == 0 || r.bytes(0, 0) != key) cache_.remember(file, key, {std::nullopt, {true, 0}});
+    for (int i = 0; i < r.rows(); ++i)
+        cache_.remember(file, r.bytes(i, 0), {std::string(r.bytes(i, 1)), {true, r.int64(i, 2)}});
+}
+
+void PgStorage::readWhole(std::string_view file) {
+    const std::string cursor = "whole" + std::to_string(++cursors_);
+    conn_.runOnce("DECLARE " + cursor + " NO SCROLL CURSOR FOR SELECT key, data, version FROM dnt.records "
+                                        "WHERE file = $1",
+                  {Param{file}});
+    const std::string fetch = "FETCH " + std::to_string(kScanBatch) + " FROM " + cursor;
+    // Complete from the start, so that its records do not count against the others'.
+    cache_.markComplete(file);
+    try {
+        for (;;) {
+            pg::Result r = conn_.runOnce(fetch, {});
+            for (int i = 0; i < r.rows(); ++i)
+                cache_.remember(file, r.bytes(i, 0), {std::string(r.bytes(i, 1)), {true, r.int64(i, 2)}});
+            if (r.rows() < kScanBatch) break;
+        }
+    } catch (...) {
+        cache_.clear();
+        throw;
+    }
+    conn_.sendText("CLOSE " + cursor);
+}
+
+void PgStorage::put(std::string_view file, std::string_view key, std::string_view data) {
+    requireWritable();
+    // Inside a transaction nobody needs the answer before the commit: the records go in a
+    // pipeline, without a round trip each.
+    forgetRecord(file, key);
+    if (depth() > 0) conn_.send(kPut, {Param{file}, Param{key}, Param{data}});
+    else conn_.run(kPut, {Param{file}, Param{key}, Param{data}});
+}
+
+void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
+    // A cursor lives in a transaction: outside one, the scan reads on a snapshot of its own.
+    if (!conn_.inTransaction()) {
+        snapshot([&] { scan(file, visit); });
+        return;
+    }
+    // A cursor of its own, so that a visitor may read other records, or scan, meanwhile.
+    const std::string cursor = "scan" + std::to_string(++cursors_);
+    conn_.runOnce("DECLARE " + cursor + " NO SCROLL CURSOR FOR SELECT key, data FROM dnt.records WHERE file = $1 "
+                                        "ORDER BY key",
+                  {Param{file}});
+    const std::string fetch = "FETCH " + std::to_string(kScanBatch) + " FROM " + cursor;
+    try {
+        for (;;) {
+            pg::Result r = conn_.runOnce(fetch, {});
+            const int n = r.rows();
+            for (int i = 0; i < n; ++i) visit(r.bytes(i, 0), r.bytes(i, 1));
+            if (n < kScanBatch) break;
+        }
+    } catch (...) {
+        try {
+            conn_.exec("CLOSE " + cursor);
+        } catch (...) {
+            // The transaction failed already; the cursor goes with it.
+        }
+        throw;
+    }
+    conn_.exec("CLOSE " + cursor);
+}
+
+long long PgStorage::count(std::string_view file) { return conn_.run(kCount, {Param{file}}).int64(0, 0); }
+
+std::vector<DictItem> PgStorage::dictItems(std::string_view file) {
+    pg::Result r = file.empty() ? conn_.run(kDictAll, {}) : conn_.run(kDictOf, {Param{file}});
+    std::vector<DictItem> items;
+    for (int i = 0; i < r.rows(); ++i) items.push_back({text(r.bytes(i, 0)), text(r.bytes(i, 1)), text(r.bytes(i, 2))});
+    return items;
+}
+
+void PgStorage::putDict(const DictItem& item) {
+    requireWritable();
+    dictVersion_.reset();
+    conn_.run(kPutDict, {Param{item.file}, Param{item.name}, Param{item.expr}});
+}
+
+long long PgStorage::dictVersion() {
+    // Within a transaction the dictionary is taken as first read, as the file gives it to a run.
+    if (dictVersion_ && conn_.inTransaction()) return *dictVersion_;
+    pg::Result r = conn_.run(kDictVersion, {});
+    const long long v = r.rows() ? r.int64(0, 0) : 0;
+    if (conn_.inTransaction()) dictVersion_ = v;
+    return v;
+}
+
+std::optional<std::string> PgStorage::meta(std::string_view name) {
+    pg::Result r = conn_.run(kMeta, {Param::text(name)});
+    if (r.rows() == 0 || r.isNull(0, 0)) return std::nullopt;
+    return text(r.bytes(0, 0));
+}
+
+void PgStorage::setMeta(std::string_view name, std::string_view value) {
+    requireWritable();
+    conn_.run(kSetMeta, {Param::text(name), Param::text(value)});
+}
+
+void PgStorage::clear() {
+    requireWritable();
+    forgetTransaction();
+    transaction([&] {
+        conn_.exec("DELETE FROM dnt.records; DELETE FROM dnt.dict; DELETE FROM dnt.files;"
+                   "DELETE FROM dnt.run_images; DELETE FROM dnt.runs;"
+                   "DELETE FROM dnt.meta WHERE name = 'demo_seed';"
+                   "UPDATE dnt.meta SET value = (value::int8 + 1)::text WHERE name = 'dict_version'");
+    });
+}
+
+std::unique_ptr<Storage> openServerStorage(const std::string& uri, OpenMode mode) {
+    return std::make_unique<PgStorage>(uri, mode);
 }
 
 }  // namespace dba

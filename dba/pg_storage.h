@@ -1,13 +1,101 @@
 // The server back-end of the store: the same files, records, dictionary items, locks and
-// transactions on a PostgreSQL server shared by several desks.
+// transactions on a PostgreSQL server shared by several desks. Records carry a version,
+// so that a write refuses a record another session changed since this one read it; update
+// locks are the server's session-level advisory locks, which it frees itself when a
+// session ends, however it ends.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_set>
 
+#include "dba/pg_connection.h"
+#include "dba/pg_read_cache.h"
 #include "dba/storage.h"
 
 namespace dba {
+
+class PgStorage : public Storage {
+public:
+    PgStorage(const std::string& uri, OpenMode mode);
+    ~PgStorage() override;
+
+    std::string where() const override { return conn_.where(); }
+    bool readOnly() const override { return readOnly_; }
+
+    bool fileExists(std::string_view file) override;
+    void createFile(std::string_view file) override;
+    std::vector<std::string> fileNames() override;
+
+    std::optional<std::string> get(std::string_view file, std::string_view key, Version* version) override;
+    void put(std::string_view file, std::string_view key, std::string_view data) override;
+    void scan(std::string_view file, const ScanVisitor& visit) override;
+    long long count(std::string_view file) override;
+
+    std::vector<DictItem> dictItems(std::string_view file) override;
+    void putDict(const DictItem& item) override;
+    long long dictVersion() override;
+
+    std::optional<std::string> meta(std::string_view name) override;
+    void setMeta(std::string_view name, std::string_view value) override;
+    void clear() override;
+    void remove(std::string_view file, std::string_view key) override;
+
+    long long addRun(const RunInfo& info) override;
+    void addImages(long long run, const std::vector<RecordImage>& images) override;
+    void setRunUnits(long long run, long units) override;
+    void removeRun(long long run) override;
+    void setUndoneBy(long long run, long long by) override;
+    std::vector<RunRow> runs() override;
+    std::optional<RunDetail> run(long long number) override;
+    std::vector<long long> laterRuns(long long run, std::string_view file, std::string_view key) override;
+    std::optional<std::string> authenticatedUser() override { return sessionUser_; }
+
+    pg::Connection& connection() { return conn_; }
+
+protected:
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+    void savepoint(int level) override;
+    void releaseSavepoint(int level) override;
+    void rollbackToSavepoint(int level) override;
+    void beginRead() override;
+    void endRead() override;
+    bool acquireLock(std::string_view file, std::string_view key) override;
+    void releaseLock(std::string_view file, std::string_view key) override;
+    void writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version& read) override;
+
+private:
+    void open(OpenMode mode);
+    void quietly(const char* sql);
+    void requireWritable() const;
+    void forgetTransaction();
+    void forgetRecord(std::string_view file, std::string_view key);
+    void readFromServer(std::string_view file, std::string_view key);
+    void readWhole(std::string_view file);
+
+    pg::Connection conn_;
+    bool readOnly_;
+    std::string sessionUser_;
+    int cursors_ = 0;
+    // Files known to exist in the transaction open, so that an import does not create its
+    // file again for every record.
+    std::unordered_set<std::string> knownFiles_;
+    pg::ReadCache cache_;
+    // The record read by the statement that took its lock, for the read that follows it
+    // (and only if no other statement came between).
+    struct LockRead {
+        std::string file, key;
+        pg::ReadCache::Entry entry;
+        unsigned long statement = 0;
+    };
+    std::optional<LockRead> lockRead_;
+    std::optional<long long> dictVersion_;  // as read in the transaction open
+    // The lock that the last write freed itself, which write() then asks to free again.
+    std::optional<long long> freedByWrite_;
+};
 
 // Connects to the server named by a "postgresql:" URI (see openStorage).
 std::unique_ptr<Storage> openServerStorage(const std::string& uri, OpenMode mode);

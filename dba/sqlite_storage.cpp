@@ -228,9 +228,6 @@ bool SqliteStorage::acquireLock(std::string_view file, std::string_view key) { r
 void SqliteStorage::releaseLock(std::string_view file, std::string_view key) {
     if (locks_) locks_->release(file, key);
 }
-bool SqliteStorage::lockedElsewhere(std::string_view file, std::string_view key) {
-    return locks().heldElsewhere(file, key);
-}
 
 bool SqliteStorage::fileExists(std::string_view file) {
     Resetter r{*fileExists_};
@@ -262,7 +259,9 @@ void SqliteStorage::put(std::string_view file, std::string_view key, std::string
 }
 
 void SqliteStorage::writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version&) {
-    // Writers take turns on the file, so what was read is still what is there.
+    // Writers take turns on the file, so what was read is still what is there; and no one
+    // takes a lock held meanwhile, since they may not write either.
+    if (!holds(file, key) && locks().heldElsewhere(file, key)) throw DbError(kErrLockRefused, lockedMessage(file, key));
     put(file, key, data);
 }
 
@@ -416,6 +415,14 @@ std::vector<long long> SqliteStorage::laterRuns(long long run, std::string_view 
     std::vector<long long> later;
     while (s.step()) later.push_back(s.columnInt(0));
     return later;
+}
+
+void SqliteStorage::clear() {
+    transaction([&] {
+        exec("DELETE FROM records; DELETE FROM dict; DELETE FROM files; DELETE FROM meta WHERE name='demo_seed';"
+             "DELETE FROM run_images; DELETE FROM runs;"
+             "UPDATE meta SET value = value + 1 WHERE name='dict_version'");
+    });
 }
 
 }  // namespace dba

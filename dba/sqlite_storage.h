@@ -39,6 +39,7 @@ public:
     std::optional<std::string> meta(std::string_view name) override;
     void setMeta(std::string_view name, std::string_view value) override;
     void remove(std::string_view file, std::string_view key) override;
+    void clear() override;
 
     long long addRun(const RunInfo& info) override;
     void addImages(long long run, const std::vector<RecordImage>& images) override;
@@ -68,7 +69,6 @@ protected:
     void endRead() override;
     bool acquireLock(std::string_view file, std::string_view key) override;
     void releaseLock(std::string_view file, std::string_view key) override;
-    bool lockedElsewhere(std::string_view file, std::string_view key) override;
     void writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version& read) override;
 
 private:

@@ -40,12 +40,13 @@ void Storage::unlockAll() {
     }
 }
 
+std::string Storage::lockedMessage(std::string_view file, std::string_view key) {
+    return "record " + std::string(key) + " of " + std::string(file) + " is locked by another user";
+}
+
 void Storage::write(std::string_view file, std::string_view key, std::string_view data, const Version& read) {
     if (readOnly()) throw DbError(kErrStorage, "database " + where() + " is open for reading only");
     const bool mine = holds(file, key);
-    if (!mine && lockedElsewhere(file, key))
-        throw DbError(kErrLockRefused,
-                      "record " + std::string(key) + " of " + std::string(file) + " is locked by another user");
     if (depth_ == 0) transaction([&] { writeRecord(file, key, data, read); });
     else writeRecord(file, key, data, read);
     if (mine) unlock(file, key);

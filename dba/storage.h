@@ -84,6 +84,14 @@ public:
     // The runs after `run` that wrote the record.
     virtual std::vector<long long> laterRuns(long long run, std::string_view file, std::string_view key) = 0;
 
+    // Empties the database: every file, record and dictionary item, and the demo mark. Done
+    // inside the transaction open, so that what replaces the data comes whole or not at all.
+    virtual void clear() = 0;
+
+    // The login the store itself authenticated, whose rights then apply: a server's role.
+    // None for a file, whose users say who they are.
+    virtual std::optional<std::string> authenticatedUser() { return std::nullopt; }
+
     // Update locks on records, held by this connection until the record is written or
     // released, or the connection ends (a crashed holder's locks go with it). tryLock
     // succeeds when the record is free or already ours.
@@ -125,11 +133,13 @@ protected:
     virtual void endRead() = 0;
     virtual bool acquireLock(std::string_view file, std::string_view key) = 0;
     virtual void releaseLock(std::string_view file, std::string_view key) = 0;
-    // Whether another connection holds the lock of the record (this one does not).
-    virtual bool lockedElsewhere(std::string_view file, std::string_view key) = 0;
-    // Stores a record for write(): `read` says what the writer saw of it.
+    // Stores a record for write(): `read` says what the writer saw of it. Refused with
+    // DbError(kErrLockRefused, lockedMessage()) when another connection holds the record's
+    // lock (holds() says whether this one does): checked with the write, so that no one
+    // takes the lock between the two.
     virtual void writeRecord(std::string_view file, std::string_view key, std::string_view data,
                              const Version& read) = 0;
+    static std::string lockedMessage(std::string_view file, std::string_view key);
 
 private:
     struct Held {

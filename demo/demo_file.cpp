@@ -1,4 +1,4 @@
-// Classifying, marking and replacing the demo database file.
+// Classifying, marking and replacing the demo database, a file or a server's schema.
 #include "demo/demo_file.h"
 
 #include <sqlite3.h>
@@ -63,8 +63,32 @@ void markDemoDatabase(dba::Database& db, unsigned seed) {
     db.storage().setMeta("demo_seed", std::to_string(seed));
 }
 
+namespace {
+
+// On a server the schema is ours or refused when opened; emptied and filled in one
+// transaction, it shows the old data to its readers until the new is whole.
+DemoSummary writeDemoServer(const std::string& uri, const DemoOptions& o, bool replaceOtherDatabase) {
+    auto db = dba::Database::Open(uri, dba::OpenMode::Create);
+    dba::Storage& st = db->storage();
+    const bool empty = st.fileNames().empty() && st.dictItems().empty();
+    if (!empty && !st.meta("demo_seed") && !replaceOtherDatabase)
+        throw dba::DbError(dba::kErrStorage, st.where() +
+                                                 " holds a declaration database that the demo generator did not make: "
+                                                 "it is replaced only when asked (--replace)");
+    DemoSummary summary;
+    st.transaction([&] {
+        st.clear();
+        summary = generateDemo(*db, o);
+        markDemoDatabase(*db, o.seed);
+    });
+    return summary;
+}
+
+}  // namespace
+
 DemoSummary writeDemoDatabase(const std::string& path, const DemoOptions& o, bool replaceOtherDatabase) {
     checkOptions(o);
+    if (dba::isServerTarget(path)) return writeDemoServer(path, o, replaceOtherDatabase);
     switch (classifyDemoTarget(path)) {
     case DemoTarget::NotDatabase:
         throw dba::DbError(dba::kErrStorage, path + " is not a declaration database: it is left as it is");

@@ -24,7 +24,8 @@ DemoTarget classifyDemoTarget(const std::string& path);
 void markDemoDatabase(dba::Database& db, unsigned seed);
 
 // Creates the demo database at `path`, or replaces what is there as said above. A refusal
-// raises dba::DbError(kErrStorage) and leaves the path untouched.
+// raises dba::DbError(kErrStorage) and leaves the path untouched. A server (a "postgresql:"
+// URI) follows the same rules: its schema is replaced whole, in one transaction.
 DemoSummary writeDemoDatabase(const std::string& path, const DemoOptions& o, bool replaceOtherDatabase = false);
 
 }  // namespace demo

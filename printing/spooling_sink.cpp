@@ -106,13 +106,13 @@ void SpoolingSink::text(double x, double y, const std::string& text) { push({Op:
 void SpoolingSink::line(double x1, double y1, double x2, double y2) { push({Op::Line, {}, x1, y1, x2, y2}); }
 
 void SpoolingSink::endDocument() {
-    push({Op::End});
+    push({Op::End, {}});
     handOver(true);
     rethrow();
 }
 
 void SpoolingSink::deliver() {
-    push({Op::Deliver});
+    push({Op::Deliver, {}});
     handOver(true);
     rethrow();
 }
@@ -124,7 +124,7 @@ void SpoolingSink::abandon() {
         dropping_ = false;
     }
     batch_.clear();
-    push({Op::Abandon});
+    push({Op::Abandon, {}});
     handOver(true);
     std::lock_guard<std::mutex> lock(mutex_);
     error_ = nullptr;  // what failed before is moot: the document is gone

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, when some are missing.
 set -euo pipefail
-packages=(g++ make cmake pkg-config libsqlite3-dev nlohmann-json3-dev libgtest-dev libbenchmark-dev
-          qt6-base-dev fonts-liberation poppler-utils)
+packages=(g++ make cmake pkg-config libsqlite3-dev libpq-dev postgresql nlohmann-json3-dev libgtest-dev
+          libbenchmark-dev qt6-base-dev fonts-liberation poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

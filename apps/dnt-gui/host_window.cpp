@@ -24,8 +24,8 @@ struct Client {
 };
 }  // namespace
 
-HostWindow::HostWindow(std::shared_ptr<dba::Database> db, const std::string& dbPath, const std::string& user,
-                       long today, const std::string& journal) {
+HostWindow::HostWindow(std::shared_ptr<dba::Database> db, const std::string& user, long today,
+                       const std::string& journal) {
     setObjectName(QStringLiteral("HostWindow"));
     ui::qt::DesktopSetup setup;
     setup.appPath = QCoreApplication::applicationDirPath().toStdString();
@@ -52,8 +52,10 @@ HostWindow::HostWindow(std::shared_ptr<dba::Database> db, const std::string& dbP
     auto* progress = new ui::qt::ProgressLabel(this);
     statusBar()->addWidget(progress, 1);
     desktop_->setProgressLabel(progress);
-    statusBar()->addPermanentWidget(new QLabel(
-        QStringLiteral("%1 — %2").arg(QFileInfo(ui::qt::toQ(dbPath)).fileName(), ui::qt::toQ(user)), this));
+    // A file by its name; a server as it names itself, without a password.
+    const std::string where = db->storage().where();
+    const QString base = dba::isServerTarget(where) ? ui::qt::toQ(where) : QFileInfo(ui::qt::toQ(where)).fileName();
+    statusBar()->addPermanentWidget(new QLabel(QStringLiteral("%1 — %2").arg(base, ui::qt::toQ(user)), this));
     setWindowTitle(QStringLiteral("Edition des Déclarations Nominatives Trimestrielles"));
 
     // The history of runs and their undo, for a user with full access only.

@@ -16,7 +16,7 @@ namespace gui {
 
 class HostWindow : public QMainWindow {
 public:
-    HostWindow(std::shared_ptr<dba::Database> db, const std::string& dbPath, const std::string& user, long today,
+    HostWindow(std::shared_ptr<dba::Database> db, const std::string& user, long today,
                const std::string& journal = {});
     ~HostWindow() override;
 

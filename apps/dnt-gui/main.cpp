@@ -11,6 +11,7 @@
 #include "apps/dnt-gui/options.h"
 #include "apps/dnt-gui/screenshot.h"
 #include "dba/database.h"
+#include "dba/pg_connection.h"
 #include "printing/qt/printer_fonts.h"
 #include "ui/driver.h"
 #include "ui/qt/guarded.h"
@@ -63,8 +64,19 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         if (picture) std::cerr << "dnt-gui: " << e.what() << "\n";
         else fail(QStringLiteral("La base « %1 » ne peut pas être ouverte.\n\n%2")
-                      .arg(ui::qt::toQ(o.db), ui::qt::toQ(ui::qt::errorText(e))));
+                      .arg(ui::qt::toQ(dba::pg::describeTarget(o.db)), ui::qt::toQ(ui::qt::errorText(e))));
         return 1;
+    }
+    // On a server the rights are those of the role it authenticated.
+    if (std::optional<std::string> role = db->storage().authenticatedUser()) {
+        if (o.userGiven && o.user != *role) {
+            const std::string text = "--user " + o.user + ": the server " + db->storage().where() +
+                                     " authenticated the role " + *role + ", whose rights apply";
+            if (picture) std::cerr << "dnt-gui: " << text << "\n";
+            else fail(ui::qt::toQ(text));
+            return 2;
+        }
+        o.user = *role;
     }
     try {
         printing::qt::registerPrinterFonts();  // the screen's "Courier New" too
@@ -72,7 +84,7 @@ int main(int argc, char** argv) {
         // Printing will say what is missing; the screen falls back to a fixed-pitch font.
     }
 
-    gui::HostWindow host(db, o.db, o.user, o.today, o.journal);
+    gui::HostWindow host(db, o.user, o.today, o.journal);
     if (!host.init()) return 1;
     if (!o.centre.empty() && host.desktop().control().Txt_CtrUrssaf->enabled()) {
         ui::qt::guarded([&] {

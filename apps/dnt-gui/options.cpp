@@ -9,7 +9,7 @@
 
 namespace gui {
 
-const char* const kUsage = "usage: dnt-gui [--db PATH] [--user LOGIN] [--today DD/MM/YYYY]\n";
+const char* const kUsage = "usage: dnt-gui [--db PATH|URI] [--user LOGIN] [--today DD/MM/YYYY]\n";
 
 namespace {
 
@@ -40,7 +40,7 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
         };
         bool ok = true;
         if (arg == "--db") ok = value(o.db);
-        else if (arg == "--user") ok = value(o.user);
+        else if (arg == "--user") ok = o.userGiven = value(o.user);
         else if (arg == "--today") ok = value(today);
         else if (arg == "--screenshot") ok = value(o.screenshot);
         else if (arg == "--dialog") o.dialog = true;

@@ -9,6 +9,7 @@ namespace gui {
 struct Options {
     std::string db;     // the database file; asked for when empty
     std::string user;   // the login whose rights apply
+    bool userGiven = false;  // by --user, rather than taken from the environment
     long today = 0;     // today's day number
     // Hidden options for the documentation's pictures: write the screen (or, with
     // `dialog`, the individual selection window) to a PNG file after Init and leave.

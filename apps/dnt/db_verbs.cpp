@@ -1,5 +1,6 @@
-// `dnt db ...`: import and export dumps, run a query sentence, show one record. The verbs
-// that only read open the database for reading only and never write to it.
+// `dnt db ...`: import and export dumps, run a query sentence, show one record (copy and
+// init-server have files of their own). The verbs that only read open the database for
+// reading only and never write to it.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -22,7 +23,9 @@ const char* kDbUsage =
     "       dnt db show --db PATH|URI FILE KEY\n"
     "       dnt db runs --db PATH|URI            the runs that wrote records\n"
     "       dnt db run --db PATH|URI N           one run and its aidés\n"
-    "       dnt db undo --db PATH|URI N [--user LOGIN]   take run N back\n";
+    "       dnt db undo --db PATH|URI N [--user LOGIN]   take run N back\n"
+    "       dnt db copy --from PATH|URI --to PATH|URI [--replace]\n"
+    "       dnt db init-server --db URI [--owner ROLE] [--printers ROLE,...]\n";
 
 // Shows mark characters readably: values separated by tabs, sub-values by " | ".
 std::string readable(std::string_view text) {
@@ -55,9 +58,10 @@ int import(const Args& a) {
     NewDatabaseGuard guard(target);
     auto db = dba::Database::Open(target, dba::OpenMode::Create);
     dba::ImportCounts n = dba::loadDump(*db, dump);
+    const std::string where = db->storage().where();  // a server without its password
     db.reset();
     guard.keep();
-    std::cerr << "imported " << n.records << " records and " << n.dictItems << " dictionary items into " << target
+    std::cerr << "imported " << n.records << " records and " << n.dictItems << " dictionary items into " << where
               << "\n";
     return kOk;
 }
@@ -90,6 +94,8 @@ int runDb(int argc, char** argv) {
         return flushed();
     }
     if (verb == "query") return query(parseArgs(argc, argv, 3, {"db", "fields"}));
+    if (verb == "copy") return runCopy(parseArgs(argc, argv, 3, {"from", "to", "replace"}, {"replace"}));
+    if (verb == "init-server") return runInitServer(parseArgs(argc, argv, 3, {"db", "owner", "printers"}));
     if (verb == "show") {
         Args a = parseArgs(argc, argv, 3, {"db"});
         if (a.positional.size() != 2) throw UsageError("dnt db show needs a file and a key\n" + std::string(kDbUsage));

@@ -1,6 +1,7 @@
 // `dnt demo`: writes a coherent demo database of any size, the same for the same seed.
 //
-// The database goes to --db PATH. Nothing there: it is created. A database made by
+// The database goes to --db PATH (or a server's URI, the same rules holding for its
+// schema). Nothing there: it is created. A database made by
 // `dnt demo` before: it is replaced. Another declaration database: replaced only with
 // --replace. Any other file: refused (exit 3), and left as it is. The new database is
 // built beside the target and moved into place, so a failure leaves the old file whole.
@@ -9,6 +10,7 @@
 
 #include "apps/dnt/cli.h"
 #include "demo/calendar.h"
+#include "dba/pg_connection.h"
 #include "demo/demo_file.h"
 
 namespace cli {
@@ -18,7 +20,7 @@ int runDemo(int argc, char** argv);
 namespace {
 
 const char* kDemoUsage =
-    "usage: dnt demo --db PATH [--aides N] [--seed S] [--quarter KEY|LABEL] [--replace]\n"
+    "usage: dnt demo --db PATH|URI [--aides N] [--seed S] [--quarter KEY|LABEL] [--replace]\n"
     "  --aides N        number of aidés, 1 to 90000 (default 30; the first 24 are fixed cases)\n"
     "  --seed S         seed of the random draws, 0 to 4294967295 (default 1)\n"
     "  --quarter Q      latest quarter, \"20254\" or \"4ème TRIMESTRE 2025\" (default), 2010 to 2099;\n"
@@ -48,7 +50,7 @@ int runDemo(int argc, char** argv) {
         o.trimestre = q.number;
     }
     demo::DemoSummary s = demo::writeDemoDatabase(path, o, a.has("replace"));
-    std::cerr << "dnt demo: " << path << ": " << demo::summaryLine(s) << "\n";
+    std::cerr << "dnt demo: " << dba::pg::describeTarget(path) << ": " << demo::summaryLine(s) << "\n";
     return kOk;
 }
 

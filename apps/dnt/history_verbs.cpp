@@ -82,6 +82,13 @@ int undoRun(const Args& a, const std::string& login) {
     dba::RunInfo undo;
     undo.time = dba::historyTime();
     undo.login = a.get("user", login);
+    // On a server, the role it authenticated undoes the run, as it would have printed it.
+    if (std::optional<std::string> role = db->storage().authenticatedUser()) {
+        if (a.has("user") && undo.login != *role)
+            throw UsageError("--user " + undo.login + ": the server " + db->storage().where() +
+                             " authenticated the role " + *role);
+        undo.login = *role;
+    }
     undo.options = "undo " + std::to_string(number);
     undo.output = "-";
     dba::UndoOutcome outcome = dba::undoRun(*db, number, undo);

@@ -7,9 +7,9 @@
 namespace {
 
 const char* kUsage =
-    "usage: dnt print --db PATH --quarter LABEL --centre CODE [options]   print the declarations\n"
-    "       dnt demo --db PATH [--aides N] [--seed S]   make a demo database\n"
-    "       dnt db import|export|query|show ...   manage a declaration database\n";
+    "usage: dnt print --db PATH|URI --quarter LABEL --centre CODE [options]   print the declarations\n"
+    "       dnt demo --db PATH|URI [--aides N] [--seed S]   make a demo database\n"
+    "       dnt db import|export|query|show|copy|init-server ...   manage a declaration database\n";
 
 }  // namespace
 

@@ -26,6 +26,7 @@ struct PrintOptions {
     std::string printer, output, journal;
     long today = 0;
     std::string user;
+    bool userGiven = false;  // by --user, rather than taken from the environment
     bool progress = false;
     bool dryRun = false;        // print, write nothing
     std::string exportPath;     // the structured export, .csv or .json

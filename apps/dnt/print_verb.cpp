@@ -24,17 +24,18 @@ namespace cli {
 namespace {
 
 const char* kPrintUsage =
-    "usage: dnt print --db PATH --quarter LABEL|KEY --centre CODE [options]\n"
+    "usage: dnt print --db PATH|URI --quarter LABEL|KEY --centre CODE [options]\n"
     "\n"
     "Always:\n"
-    "  --db PATH              the declaration database\n"
+    "  --db PATH|URI          the declaration database: a file, or a postgresql:// server\n"
     "  --quarter LABEL|KEY    a quarter of the list (\"1er  TRIMESTRE 2025\") or its key (20251)\n"
     "  --centre CODE          the URSSAF centre code, as typed in the centre entry\n"
     "  --printer NAME         a printer of the list: PDF (default), MATRICIELLE or a system printer\n"
     "  --output PATH          the file of the PDF and matrix printers (default DNT-<key>-<centre>.pdf or .txt)\n"
     "  --journal PATH         also write the print journal of everything sent to the printer\n"
     "  --today DD/MM/YYYY     the date taken as today (default: the system date)\n"
-    "  --user LOGIN           whose rights apply (default: the login of the environment)\n"
+    "  --user LOGIN           whose rights apply (default: the login of the environment; on a\n"
+    "                         server, the role it authenticated, which --user may only repeat)\n"
     "  --dry-run              print to the chosen output and write nothing to the database\n"
     "  --export FILE          also write what was declared, FILE.csv (semicolons, UTF-8) or FILE.json\n"
     "  --help                 this text\n"
@@ -169,6 +170,7 @@ int runPrint(int argc, char** argv) {
         if (!a.get(name).empty()) o.options += " " + a.get(name);
     }
     o.user = a.get("user", currentLogin());
+    o.userGiven = a.has("user");
     o.progress = isatty(STDERR_FILENO);
     return printDeclarations(o);
 }
@@ -241,6 +243,14 @@ int printDeclarations(const PrintOptions& given) {
     refuseDatabaseFile(o.db, o.journal, "journal");
     refuseDatabaseFile(o.db, o.exportPath, "export");
     auto db = dba::Database::Open(o.db);
+    // On a server the rights are those of the role it authenticated: a user cannot say
+    // they are someone else.
+    if (std::optional<std::string> role = db->storage().authenticatedUser()) {
+        if (o.userGiven && o.user != *role)
+            throw UsageError("--user " + o.user + ": the server " + db->storage().where() + " authenticated the role " +
+                             *role + ", whose rights apply; connect as " + o.user + " to print as that user");
+        o.user = *role;
+    }
     // Checked before anything runs, in both modes: the quarter must be one the list
     // offers, and only a user with full access prints.
     o.quarter = offeredQuarter(control::LibellesTrimestres(*db), o.quarter);

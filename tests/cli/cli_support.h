@@ -24,12 +24,13 @@ inline std::string slurp(const std::string& path) {
 }
 
 // `prefix` goes before the program (variables, "setpriv ..."); `stdoutTo` sends standard
-// output to that file instead of bringing it back.
-inline Outcome run(const std::string& args, const std::string& prefix = "", const std::string& stdoutTo = "") {
+// output to that file instead of bringing it back; `program` is one of apps/.
+inline Outcome run(const std::string& args, const std::string& prefix = "", const std::string& stdoutTo = "",
+                   const std::string& program = "dnt") {
     testsupport::TempDb scratch;
     std::string out = stdoutTo.empty() ? scratch.dir() + "/out" : stdoutTo, err = scratch.dir() + "/err";
-    std::string cmd = prefix + " " + std::string(DNT_BINARY_DIR) + "/apps/dnt " + args + " >" + out + " 2>" + err +
-                      " </dev/null";
+    std::string cmd = prefix + " " + std::string(DNT_BINARY_DIR) + "/apps/" + program + " " + args + " >" + out +
+                      " 2>" + err + " </dev/null";
     int raw = std::system(cmd.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, stdoutTo.empty() ? slurp(out) : "", slurp(err)};
 }

@@ -1,32 +1,44 @@
 // Looking before writing, and taking a run back, as a user does it from the command line:
 // a dry run writes nothing and prints the same journal as the real run; the history lists
 // the runs; an undo puts the records back, once, and only when nothing changed them since.
+// On both back-ends: the history lives in tables of the file or of the server.
 #include <gtest/gtest.h>
 
+#include "../dba/backends.h"
 #include "cli_support.h"
 
 using namespace clitest;
 
 namespace {
 
-class History : public ::testing::Test {
+class History : public testsupport::OnEachBackend {
 protected:
-    testsupport::TempDb tmp;
-    std::string db = tmp.path();
+    testsupport::TempDb tmp;  // the outputs
+    std::string db = "'" + target + "'";
+    // On a server the login is the role it authenticated, which the test cluster trusts.
+    const bool server = GetParam().name == "server";
+    std::string login = server ? "postgres" : "paie";
 
     void SetUp() override { ASSERT_EQ(run("db import --db " + db + " " + testsupport::sample("small.jsonl")).status, 0); }
     std::string written() { return run("db export --db " + db + " REGULDNT DETAILCHGPARTEMP").out; }
     Outcome print(const std::string& args = "") {
-        return run("print --db " + db + " --quarter 20132 --centre 75 --user paie --output " + tmp.dir() + "/o.pdf " +
+        return run("print --db " + db + " --quarter 20132 --centre 75 " + (server ? "" : "--user paie ") + "--output " +
+                   tmp.dir() + "/o.pdf " +
                    args);
     }
     Outcome dbVerb(const std::string& verb) { return run("db " + verb + " --db " + db); }
     static bool has(const std::string& text, const std::string& words) { return text.find(words) != std::string::npos; }
+    // The number a run says it was recorded under ("... (run 7)"); a server's numbers
+    // increase but may skip.
+    static std::string runOf(const std::string& err) {
+        const size_t at = err.find("(run ");
+        return at == std::string::npos ? "?" : err.substr(at + 5, err.find(')', at) - at - 5);
+    }
 };
 
 }  // namespace
 
-TEST_F(History, DryRunPrintListUndoAndPrintAgain) {
+TEST_P(History, DryRunPrintListUndoAndPrintAgain) {
     const std::string before = written();
     Outcome dry = print("--dry-run --journal " + tmp.dir() + "/dry.journal");
     ASSERT_EQ(dry.status, 0) << dry.err;
@@ -36,31 +48,36 @@ TEST_F(History, DryRunPrintListUndoAndPrintAgain) {
 
     Outcome real = print("--journal " + tmp.dir() + "/real.journal");
     ASSERT_EQ(real.status, 0) << real.err;
-    EXPECT_TRUE(has(real.err, "records of 21 written (run 1)")) << real.err;
+    EXPECT_TRUE(has(real.err, "records of 21 written (run ")) << real.err;
+    const std::string n = runOf(real.err);
     EXPECT_EQ(slurp(tmp.dir() + "/dry.journal"), slurp(tmp.dir() + "/real.journal"));
     const std::string printed = written();
     EXPECT_NE(printed, before);
 
     const std::string runs = dbVerb("runs").out;
-    EXPECT_TRUE(has(runs, "paie")) << runs;
+    EXPECT_TRUE(has(runs, login)) << runs;
     EXPECT_TRUE(has(runs, "20132    75          21")) << runs;
-    const std::string one = dbVerb("run 1").out;
-    for (const char* line : {"login paie", "quarter 20132", "centre 75", "aidés 21",
+    const std::string one = dbVerb("run " + n).out;
+    EXPECT_TRUE(has(one, "login " + login)) << one;
+    for (const char* line : {"quarter 20132", "centre 75", "aidés 21",
                              "aidé 04581: DETAILCHGPARTEMP 0458120132 (created), REGULDNT 04581 (unchanged)"})
         EXPECT_TRUE(has(one, line)) << line << "\n" << one;
 
-    Outcome undo = dbVerb("undo 1");
+    Outcome undo = dbVerb("undo " + n);
     EXPECT_EQ(undo.status, 0) << undo.err;
-    EXPECT_TRUE(has(undo.err, "run 1 undone by run 2: the records of 21 aidés put back")) << undo.err;
+    EXPECT_TRUE(has(undo.err, "run " + n + " undone by run ")) << undo.err;
+    EXPECT_TRUE(has(undo.err, ": the records of 21 aidés put back")) << undo.err;
     EXPECT_EQ(written(), before);
-    EXPECT_TRUE(has(dbVerb("runs").out, "undone by run 2")) << dbVerb("runs").out;
+    EXPECT_TRUE(has(dbVerb("runs").out, "undone by run ")) << dbVerb("runs").out;
 
     ASSERT_EQ(print().status, 0);
     EXPECT_EQ(written(), printed);
 }
 
-TEST_F(History, AnUndoThatCannotBeDoneChangesNothing) {
-    ASSERT_EQ(print().status, 0);
+TEST_P(History, AnUndoThatCannotBeDoneChangesNothing) {
+    Outcome first = print();
+    ASSERT_EQ(first.status, 0);
+    const std::string n = runOf(first.err);
     // Outside the runs: a record of run 1 changed by an import.
     std::ofstream(tmp.dir() + "/one.jsonl") << "{\"file\": \"DETAILCHGPARTEMP\", \"key\": \"0332620132\", \"fields\": [\"X\"]}\n";
     const std::string restore = tmp.dir() + "/restore.jsonl";
@@ -76,7 +93,7 @@ TEST_F(History, AnUndoThatCannotBeDoneChangesNothing) {
         {"undo x1", 2, "takes a run number"},
         {"undo", 2, "needs a run number"},
         {"run 99", 1, "there is no run 99"},
-        {"undo 1", 1, "DETAILCHGPARTEMP 0332620132: changed outside the runs"},
+        {"undo " + n, 1, "DETAILCHGPARTEMP 0332620132: changed outside the runs"},
     };
     std::string before = written();
     for (const Case& c : refusals) {
@@ -91,12 +108,15 @@ TEST_F(History, AnUndoThatCannotBeDoneChangesNothing) {
         << "{\"file\": \"CHGPARTEMP\", \"key\": \"06\", \"fields\": [\"LIGNE 6\", [\"9500\", \"7600\", \"7400\"], "
            "[\"99999\", \"16531\", \"13881\"]]}\n";
     ASSERT_EQ(run("db import --db " + db + " " + tmp.dir() + "/rate.jsonl").status, 0);
-    ASSERT_EQ(print().status, 0);
+    Outcome second = print();
+    ASSERT_EQ(second.status, 0);
     before = written();
-    Outcome r = dbVerb("undo 1");
+    Outcome r = dbVerb("undo " + n);
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(has(r.err, "DETAILCHGPARTEMP 0332620132: written by run 2")) << r.err;
+    EXPECT_TRUE(has(r.err, "DETAILCHGPARTEMP 0332620132: written by run " + runOf(second.err))) << r.err;
     EXPECT_TRUE(has(r.err, "nothing was changed")) << r.err;
     EXPECT_EQ(written(), before);
-    EXPECT_EQ(dbVerb("undo 2").status, 0);
+    EXPECT_EQ(dbVerb("undo " + runOf(second.err)).status, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Backends, History, ::testing::ValuesIn(testsupport::backends()), testsupport::backendName);

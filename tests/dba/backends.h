@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dba/database.h"
+#include "test_server.h"
 #include "test_support.h"
 
 namespace testsupport {
@@ -25,6 +26,10 @@ inline std::vector<Backend> backends() {
     all.push_back({"file", [] {
                        auto tmp = std::make_shared<TempDb>();
                        return std::shared_ptr<std::string>(tmp, const_cast<std::string*>(&tmp->path()));
+                   }});
+    all.push_back({"server", [] {
+                       auto db = std::make_shared<ServerDb>();
+                       return std::shared_ptr<std::string>(db, const_cast<std::string*>(&db->uri()));
                    }});
     return all;
 }

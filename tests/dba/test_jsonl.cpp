@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "backends.h"
 #include "dba/errors.h"
-#include "test_support.h"
 
 namespace {
 
@@ -20,16 +20,19 @@ std::string exported(dba::Database& db, const std::vector<std::string>& files = 
     return out.str();
 }
 
+class Dump : public testsupport::OnEachBackend {};
+
 }  // namespace
 
-TEST(Jsonl, SamplesRoundTripByteForByte) {
+TEST_P(Dump, SamplesRoundTripByteForByte) {
     for (const char* name : {"small.jsonl", "old.jsonl", "recent.jsonl"}) {
-        testsupport::TempDb tmp;
-        auto db = testsupport::loadSample(tmp, name);
+        auto second = GetParam().fresh();
+        auto db = testsupport::OnEachBackend::loaded(name);
         std::string once = exported(*db);
         EXPECT_EQ(once, readFile(testsupport::sample(name))) << name;
-        testsupport::TempDb tmp2;
-        auto db2 = dba::Database::Open(tmp2.path(), dba::OpenMode::Create);
+        db->storage().clear();
+        EXPECT_EQ(exported(*db), "") << "cleared";
+        auto db2 = dba::Database::Open(*second, dba::OpenMode::Create);
         std::istringstream in(once);
         dba::importJsonl(*db2, in);
         EXPECT_EQ(exported(*db2), once) << name;
@@ -84,9 +87,8 @@ TEST(Jsonl, ABadLineRejectsTheWholeImport) {
     }
 }
 
-TEST(Jsonl, FileLinesKeepEmptyFilesInNameOrder) {
-    testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
+TEST_P(Dump, FileLinesKeepEmptyFilesInNameOrder) {
+    auto db = open(dba::OpenMode::Create);
     const std::string dump =
         "{\"dict\": \"C\", \"name\": \"N\", \"expr\": \"F1\"}\n"
         "{\"file\": \"A\", \"key\": \"k\", \"fields\": [\"x\"]}\n"
@@ -102,10 +104,11 @@ TEST(Jsonl, FileLinesKeepEmptyFilesInNameOrder) {
     EXPECT_EQ(exported(*db, {"E", "B"}), "{\"file\": \"B\"}\n{\"file\": \"E\"}\n");
 }
 
-TEST(Jsonl, ImportReplacesExistingRecords) {
-    testsupport::TempDb tmp;
-    auto db = testsupport::loadSample(tmp);
+TEST_P(Dump, ImportReplacesExistingRecords) {
+    auto db = loaded();
     std::istringstream in("{\"file\": \"REGULDNT\", \"key\": \"04581\", \"fields\": [\"70\"]}\n");
     dba::importJsonl(*db, in);
     EXPECT_EQ(db->DBOpenFile("REGULDNT")->DBRead("04581").text(), "70");
 }
+
+INSTANTIATE_TEST_SUITE_P(Backends, Dump, ::testing::ValuesIn(testsupport::backends()), testsupport::backendName);

@@ -6,8 +6,8 @@
 #include <set>
 
 #include "dba/errors.h"
+#include "backends.h"
 #include "dba/sentence.h"
-#include "test_support.h"
 
 using testsupport::query;
 
@@ -27,15 +27,25 @@ std::set<std::string> keysOf(const std::vector<std::string>& rows) {
     return keys;
 }
 
-class SampleQuery : public ::testing::Test {
+class SampleQuery : public testsupport::OnEachBackend {
 protected:
-    testsupport::TempDb tmp;
-    std::shared_ptr<dba::Database> db = testsupport::loadSample(tmp);
+    std::shared_ptr<dba::Database> db = loaded();
+};
+
+// A database of one file T, for the rules of comparison and order.
+class QueryRules : public testsupport::OnEachBackend {
+protected:
+    std::shared_ptr<dba::Database> db = [this] {
+        auto made = open(dba::OpenMode::Create);
+        made->storage().createFile("T");
+        return made;
+    }();
+    std::shared_ptr<dba::File> t = db->DBOpenFile("T");
 };
 
 }  // namespace
 
-TEST_F(SampleQuery, BaseChainSelectsTheQuarterAndOpenEndedContracts) {
+TEST_P(SampleQuery, BaseChainSelectsTheQuarterAndOpenEndedContracts) {
     auto rows = query(*db, kBase + kDates + kSort, "0 3");
     EXPECT_EQ(rows.size(), 38u);
     // A contract with no end date that started before the quarter end is selected.
@@ -46,7 +56,7 @@ TEST_F(SampleQuery, BaseChainSelectsTheQuarterAndOpenEndedContracts) {
     EXPECT_EQ(rows[0].substr(rows[0].find('|') + 1).size(), 5u);
 }
 
-TEST_F(SampleQuery, PaymentModeChains) {
+TEST_P(SampleQuery, PaymentModeChains) {
     const std::string B = kBase.substr(std::string("SSELECT CONTRAT").size()) + kDates;
     const std::string S = "SSELECT CONTRAT";
     const std::string entite = " AND AVEC ChgURSSAFAideContrat = \"1\"";
@@ -66,7 +76,7 @@ TEST_F(SampleQuery, PaymentModeChains) {
     EXPECT_EQ(keysOf(all3), keysOf(query(*db, S + B + kSort)));
 }
 
-TEST_F(SampleQuery, PrefixRangeOnNames) {
+TEST_P(SampleQuery, PrefixRangeOnNames) {
     auto rows = query(*db, kBase + " AND AVEC NomAideContrat >= \"D]\" AND AVEC NomAideContrat <= \"F]\"" + kDates +
                                kSort,
                       "0 NomAideContrat");
@@ -84,7 +94,7 @@ TEST_F(SampleQuery, PrefixRangeOnNames) {
     for (const auto& n : du) EXPECT_EQ(n.substr(0, 2), "DU");
 }
 
-TEST_F(SampleQuery, ThreeAidesWithOrValues) {
+TEST_P(SampleQuery, ThreeAidesWithOrValues) {
     auto rows = query(*db, "SSELECT CONTRAT AVEC 1 = \"02\" AND AVEC CtrUrssafContrat = \"75\" AND AVEC 2 = \"E75\" "
                            "AND AVEC 3 = \"07022\" OR = \"11344\" OR = \"11945\" AND AVEC 65 # \"O\"" +
                                kDates + kSort,
@@ -102,14 +112,14 @@ TEST_F(SampleQuery, ThreeAidesWithOrValues) {
     EXPECT_EQ(aides.size(), 3u);
 }
 
-TEST_F(SampleQuery, SortedByNameThenFirstName) {
+TEST_P(SampleQuery, SortedByNameThenFirstName) {
     auto rows = query(*db, kBase + kDates + kSort, "NomAideContrat PrenomAideContrat");
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end()));
     auto byTown = query(*db, kBase + kDates + " PAR LibCommuneAide" + kSort, "LibCommuneAide");
     EXPECT_TRUE(std::is_sorted(byTown.begin(), byTown.end()));
 }
 
-TEST_F(SampleQuery, CentreQueryAndKeysSortedAsNumbers) {
+TEST_P(SampleQuery, CentreQueryAndKeysSortedAsNumbers) {
     auto centres = query(*db, "SSELECT CENTREURSSAF PAR 1", "0 1");
     ASSERT_EQ(centres.size(), 3u);
     EXPECT_EQ(centres[0], "75|URSSAF DE PARIS");
@@ -118,11 +128,7 @@ TEST_F(SampleQuery, CentreQueryAndKeysSortedAsNumbers) {
                                [](const std::string& a, const std::string& b) { return std::stod(a) < std::stod(b); }));
 }
 
-TEST(QueryRules, NumbersCompareAsNumbersAndSortBeforeTexts) {
-    testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
-    db->storage().createFile("T");
-    auto t = db->DBOpenFile("T");
+TEST_P(QueryRules, NumbersCompareAsNumbersAndSortBeforeTexts) {
     const std::vector<std::pair<std::string, std::string>> data = {
         {"k1", "9"}, {"k2", "10"}, {"k3", "-2.5"}, {"k4", "abc"}, {"k5", ""}, {"k6", "10.0"}, {"k7", "1a"}};
     for (const auto& [k, v] : data) t->write(k, v);
@@ -138,11 +144,7 @@ TEST(QueryRules, NumbersCompareAsNumbersAndSortBeforeTexts) {
               (std::vector<std::string>{"k3", "k1", "k2", "k6", "k5", "k7", "k4"}));
 }
 
-TEST(QueryRules, LongNumbersCompareOnEveryDigit) {
-    testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
-    db->storage().createFile("T");
-    auto t = db->DBOpenFile("T");
+TEST_P(QueryRules, LongNumbersCompareOnEveryDigit) {
     t->write("A", "12345678901234568");
     t->write("B", "12345678901234567");
     t->write("C", "-0.50");
@@ -152,18 +154,23 @@ TEST(QueryRules, LongNumbersCompareOnEveryDigit) {
     EXPECT_EQ(query(*db, "SSELECT T PAR 1"), (std::vector<std::string>{"C", "B", "A", "D"}));
 }
 
-TEST(QueryRules, MultiValuedFieldsMatchOnAnyValueAndSortOnTheFirst) {
-    testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
-    db->storage().createFile("T");
-    auto t = db->DBOpenFile("T");
+TEST_P(QueryRules, MultiValuedFieldsMatchOnAnyValueAndSortOnTheFirst) {
     t->write("a", std::string("5") + dba::VM + "1");
     t->write("b", "3");
     EXPECT_EQ(keysOf(query(*db, "SSELECT T AVEC 1 = \"1\"")), (std::set<std::string>{"a"}));
     EXPECT_EQ(query(*db, "SSELECT T PAR 1"), (std::vector<std::string>{"b", "a"}));
 }
 
-TEST_F(SampleQuery, MalformedSentencesSayWhatAndWhere) {
+// The store gives records in key byte order; a request, numbers first.
+TEST_P(QueryRules, KeysInByteOrderThenInRequestOrder) {
+    for (const char* k : {"b", "\xC3\xA9t\xC3\xA9", "a b", "Z", "B", "a", "10", "9"}) t->write(k, "x");
+    std::vector<std::string> scanned;
+    db->storage().scan("T", [&](std::string_view key, std::string_view) { scanned.emplace_back(key); });
+    EXPECT_EQ(scanned, (std::vector<std::string>{"10", "9", "B", "Z", "a", "a b", "b", "\xC3\xA9t\xC3\xA9"}));
+    EXPECT_EQ(query(*db, "SSELECT T"), (std::vector<std::string>{"9", "10", "B", "Z", "a", "a b", "b", "\xC3\xA9t\xC3\xA9"}));
+}
+
+TEST_P(SampleQuery, MalformedSentencesSayWhatAndWhere) {
     auto expectError = [&](const std::string& sentence, const std::string& part, int32_t number) {
         try {
             query(*db, sentence);
@@ -186,7 +193,7 @@ TEST_F(SampleQuery, MalformedSentencesSayWhatAndWhere) {
     expectError("SSELECT CONTRAT AVEC 1 = \"02\" AND 2 = \"x\"", "\"AVEC\" expected", dba::kErrBadSentence);
 }
 
-TEST(QueryRules, UserTextWithAQuoteIsRefusedNotMisparsed) {
+TEST(QuotedText, UserTextWithAQuoteIsRefusedNotMisparsed) {
     EXPECT_EQ(dba::quoted("DUPONT]"), "\"DUPONT]\"");
     EXPECT_EQ(dba::quoted(""), "\"\"");
     try {
@@ -197,7 +204,10 @@ TEST(QueryRules, UserTextWithAQuoteIsRefusedNotMisparsed) {
     }
 }
 
-TEST_F(SampleQuery, EmptyResultAndKeysOnly) {
+TEST_P(SampleQuery, EmptyResultAndKeysOnly) {
     EXPECT_TRUE(query(*db, "SSELECT CONTRAT AVEC 1 = \"99\"").empty());
     EXPECT_EQ(query(*db, "SSELECT CONTRAT").size(), 83u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Backends, SampleQuery, ::testing::ValuesIn(testsupport::backends()), testsupport::backendName);
+INSTANTIATE_TEST_SUITE_P(Backends, QueryRules, ::testing::ValuesIn(testsupport::backends()), testsupport::backendName);

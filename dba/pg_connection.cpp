@@ -1,0 +1,368 @@
+// The libpq connection of the server back-end.
+#include "dba/pg_connection.h"
+
+#include <endian.h>
+#include <libpq-fe.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "dba/errors.h"
+
+namespace dba::pg {
+
+namespace {
+
+// A bare "postgresql:" takes everything from libpq's environment (PGHOST, PGDATABASE...).
+std::string conninfoOf(const std::string& target) {
+    return target == "postgresql:" || target == "postgres:" ? std::string() : target;
+}
+
+std::string uriOf(std::string_view user, std::string_view host, std::string_view port, std::string_view db) {
+    // A socket folder cannot stand in the host part: it goes into the query, as libpq reads it back.
+    if (host.empty() || host.front() == '/') {
+        std::string q;
+        auto add = [&q](const char* k, std::string_view v) {
+            if (v.empty()) return;
+            q += q.empty() ? "?" : "&";
+            q += k;
+            q += "=";
+            q += v;
+        };
+        add("host", host);
+        add("port", port);
+        add("user", user);
+        return "postgresql:///" + std::string(db) + q;
+    }
+    std::string uri = "postgresql://";
+    if (!user.empty()) uri += std::string(user) + "@";
+    uri += host;
+    if (!port.empty()) uri += ":" + std::string(port);
+    return uri + "/" + std::string(db);
+}
+
+std::string env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+// The password a target carries, so that a message quoting libpq can blank it.
+std::string passwordOf(const std::string& target) {
+    std::string secret;
+    if (PQconninfoOption* opts = PQconninfoParse(conninfoOf(target).c_str(), nullptr)) {
+        for (PQconninfoOption* o = opts; o->keyword; ++o)
+            if (std::strcmp(o->keyword, "password") == 0 && o->val) secret = o->val;
+        PQconninfoFree(opts);
+        return secret;
+    }
+    // Unreadable: whatever stands between "user:" and "@" is taken for a password.
+    size_t scheme = target.find("://");
+    size_t at = target.rfind('@');
+    if (scheme == std::string::npos || at == std::string::npos || at < scheme) return {};
+    size_t colon = target.find(':', scheme + 3);
+    return colon != std::string::npos && colon < at ? target.substr(colon + 1, at - colon - 1) : std::string();
+}
+
+std::string scrub(std::string text, const std::string& secret) {
+    if (secret.empty()) return text;
+    for (size_t at = text.find(secret); at != std::string::npos; at = text.find(secret, at + 3))
+        text.replace(at, secret.size(), "***");
+    return text;
+}
+
+// libpq's messages end with a newline and may run over several lines.
+std::string oneLine(const char* message) {
+    std::string text = message ? message : "";
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            out += "; ";
+            while (i + 1 < text.size() && (text[i + 1] == '\t' || text[i + 1] == ' ')) ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+void ignoreNotice(void*, const char*) {}
+
+}  // namespace
+
+std::string describeTarget(const std::string& target) {
+    if (target.rfind("postgresql:", 0) != 0 && target.rfind("postgres:", 0) != 0) return target;
+    std::string host = env("PGHOST"), port = env("PGPORT"), db = env("PGDATABASE"), user = env("PGUSER");
+    PQconninfoOption* opts = PQconninfoParse(conninfoOf(target).c_str(), nullptr);
+    if (!opts) return "a malformed PostgreSQL URI";
+    for (PQconninfoOption* o = opts; o->keyword; ++o) {
+        if (!o->val || !*o->val) continue;
+        if (std::strcmp(o->keyword, "host") == 0) host = o->val;
+        else if (std::strcmp(o->keyword, "port") == 0) port = o->val;
+        else if (std::strcmp(o->keyword, "dbname") == 0) db = o->val;
+        else if (std::strcmp(o->keyword, "user") == 0) user = o->val;
+    }
+    PQconninfoFree(opts);
+    return uriOf(user, host, port, db);
+}
+
+Result::~Result() {
+    if (r_) PQclear(r_);
+}
+
+Result& Result::operator=(Result&& o) noexcept {
+    if (this != &o) {
+        if (r_) PQclear(r_);
+        r_ = o.r_;
+        o.r_ = nullptr;
+    }
+    return *this;
+}
+
+int Result::rows() const { return r_ ? PQntuples(r_) : 0; }
+bool Result::isNull(int row, int col) const { return PQgetisnull(r_, row, col) != 0; }
+
+std::string_view Result::bytes(int row, int col) const {
+    return {PQgetvalue(r_, row, col), static_cast<size_t>(PQgetlength(r_, row, col))};
+}
+
+long long Result::int64(int row, int col) const {
+    if (isNull(row, col)) return 0;
+    uint64_t v = 0;
+    std::memcpy(&v, PQgetvalue(r_, row, col), sizeof v);
+    return static_cast<long long>(be64toh(v));
+}
+
+bool Result::boolean(int row, int col) const { return !isNull(row, col) && PQgetvalue(r_, row, col)[0] != 0; }
+
+std::string_view Result::command() const { return r_ ? PQcmdStatus(r_) : ""; }
+
+Connection::Connection(const std::string& target, bool readOnly) {
+    const std::string conninfo = conninfoOf(target);
+    // Our defaults come first: what the URI says overrides them.
+    const char* keys[] = {"connect_timeout", "application_name", "keepalives", "keepalives_idle",
+                          "keepalives_interval", "keepalives_count", "dbname", nullptr};
+    const char* values[] = {"10", "dnt", "1", "30", "10", "3", conninfo.c_str(), nullptr};
+    conn_ = PQconnectdbParams(keys, values, 1);
+    if (!conn_) throw DbError(kErrStorage, "cannot connect to a PostgreSQL server: out of memory");
+    if (PQstatus(conn_) != CONNECTION_OK) {
+        const std::string secret = passwordOf(target);
+        std::string message = scrub(oneLine(PQerrorMessage(conn_)), secret);
+        std::string server = PQhost(conn_) ? uriOf(PQuser(conn_), PQhost(conn_), PQport(conn_), PQdb(conn_))
+                                           : describeTarget(target);
+        PQfinish(conn_);
+        conn_ = nullptr;
+        throw DbError(kErrStorage, "cannot connect to server " + scrub(server, secret) + ": " + message);
+    }
+    where_ = uriOf(PQuser(conn_), PQhost(conn_), PQport(conn_), PQdb(conn_));
+    PQsetNoticeProcessor(conn_, ignoreNotice, nullptr);
+    // Every commit is on the server's disk before it returns; no statement waits long for
+    // a lock, none runs forever; a client that vanished is noticed and its locks freed.
+    std::string settings =
+        "SET synchronous_commit = on; SET lock_timeout = '10s'; SET statement_timeout = '10min';"
+        "SET default_transaction_isolation = 'read committed'; SET client_min_messages = warning;"
+        "SET tcp_keepalives_idle = 30; SET tcp_keepalives_interval = 10; SET tcp_keepalives_count = 3";
+    if (PQserverVersion(conn_) >= 140000) settings += "; SET client_connection_check_interval = '10s'";
+    if (readOnly) settings += "; SET default_transaction_read_only = on";
+    try {
+        exec(settings);
+    } catch (...) {
+        PQfinish(conn_);
+        conn_ = nullptr;
+        throw;
+    }
+}
+
+Connection::~Connection() {
+    if (conn_) PQfinish(conn_);
+}
+
+std::string Connection::role() const { return PQuser(conn_); }
+std::string Connection::database() const { return PQdb(conn_); }
+
+std::string Connection::identifier(const std::string& name) const {
+    char* quoted = PQescapeIdentifier(conn_, name.c_str(), name.size());
+    if (!quoted) throw DbError(kErrStorage, "server " + where_ + ": cannot quote the name \"" + name + "\"");
+    std::string out = quoted;
+    PQfreemem(quoted);
+    return out;
+}
+
+bool Connection::lost() const { return PQstatus(conn_) != CONNECTION_OK; }
+
+bool Connection::inTransaction() const {
+    // Statements are sent ahead only inside a transaction, its BEGIN among them.
+    return pending_ > 0 || PQtransactionStatus(conn_) != PQTRANS_IDLE;
+}
+
+Result Connection::check(pg_result* r, std::string_view what) {
+    ExecStatusType status = r ? PQresultStatus(r) : PGRES_FATAL_ERROR;
+    if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return Result(r);
+    Result owned(r);
+    if (lost())
+        lostConnection(r ? PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY) : nullptr);
+    const char* state = r ? PQresultErrorField(r, PG_DIAG_SQLSTATE) : nullptr;
+    const char* primary = r ? PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    std::string message = primary ? primary : oneLine(PQerrorMessage(conn_));
+    std::string code = state ? state : "";
+    if (code == "55P03") throw DbError(kErrLockRefused, "server " + where_ + ": " + message + " (" + std::string(what) + ")");
+    if (code == "42501")
+        throw DbError(kErrStorage, "role " + role() + " may not do this on server " + where_ + ": " + message);
+    throw DbError(kErrStorage, "server " + where_ + ": " + message + (code.empty() ? "" : " (SQLSTATE " + code + ")"));
+}
+
+Result Connection::exec(const std::string& sql) {
+    drain();
+    ++statements_;
+    return check(PQexec(conn_, sql.c_str()), "statement");
+}
+
+void Connection::prepare(const Query& q) {
+    if (prepared_.count(q.name)) return;
+    drain();
+    check(PQprepare(conn_, q.name, q.sql, 0, nullptr), q.name);
+    prepared_.insert(q.name);
+}
+
+namespace {
+
+// libpq reads a null pointer as SQL NULL, so an empty value needs a real one, and a value
+// in text form up to its terminating zero, so such values are copied with one.
+struct Bound {
+    std::vector<const char*> values;
+    std::vector<int> lengths, formats;
+    std::vector<std::string> texts;
+    explicit Bound(std::initializer_list<Param> params) {
+        texts.reserve(params.size());
+        for (const Param& p : params) {
+            if (p.null) {
+                values.push_back(nullptr);
+            } else if (p.binary) {
+                values.push_back(p.value.data() ? p.value.data() : "");
+            } else {
+                texts.emplace_back(p.value);
+                values.push_back(texts.back().c_str());
+            }
+            lengths.push_back(static_cast<int>(p.value.size()));
+            formats.push_back(p.binary ? 1 : 0);
+        }
+    }
+};
+
+}  // namespace
+
+Result Connection::run(const Query& q, std::initializer_list<Param> params) {
+    prepare(q);
+    ++statements_;
+    Bound b(params);
+    if (pending_ > 0) {
+        // After the statements sent, in the same round trip.
+        ++pending_;
+        if (PQsendQueryPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
+                                b.formats.data(), 1) != 1)
+            return failedSend(q.name);
+        return collect(true, q.name);
+    }
+    return check(PQexecPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
+                                b.formats.data(), 1),
+                 q.name);
+}
+
+Result Connection::runOnce(const std::string& sql, std::initializer_list<Param> params) {
+    ++statements_;
+    Bound b(params);
+    if (pending_ > 0) {
+        ++pending_;
+        if (PQsendQueryParams(conn_, sql.c_str(), static_cast<int>(b.values.size()), nullptr, b.values.data(),
+                              b.lengths.data(), b.formats.data(), 1) != 1)
+            return failedSend("statement");
+        return collect(true, "statement");
+    }
+    return check(PQexecParams(conn_, sql.c_str(), static_cast<int>(b.values.size()), nullptr, b.values.data(),
+                              b.lengths.data(), b.formats.data(), 1),
+                 "statement");
+}
+
+void Connection::enterPipeline() {
+    if (pending_ == 0 && PQenterPipelineMode(conn_) != 1) failedSend("pipeline");
+}
+
+void Connection::sent(int accepted) {
+    ++statements_;
+    // Results are read back every so many statements: the server's answers must never
+    // fill the socket while this side is still sending.
+    constexpr int kMostPending = 500;
+    ++pending_;
+    if (accepted != 1) failedSend("statement");
+    if (pending_ >= kMostPending) drain();
+}
+
+void Connection::send(const Query& q, std::initializer_list<Param> params) {
+    prepare(q);
+    enterPipeline();
+    Bound b(params);
+    sent(PQsendQueryPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
+                             b.formats.data(), 1));
+}
+
+void Connection::sendText(const std::string& sql) {
+    enterPipeline();
+    sent(PQsendQueryParams(conn_, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 1));
+}
+
+void Connection::lostConnection(const char* cause) {
+    // The first cause is the one worth telling: later statements only find no connection.
+    if (lostBecause_.empty()) lostBecause_ = cause && *cause ? cause : oneLine(PQerrorMessage(conn_));
+    throw DbError(kErrStorage, "lost the connection to server " + where_ + ": " + lostBecause_);
+}
+
+Result Connection::failedSend(std::string_view what) {
+    const std::string message = oneLine(PQerrorMessage(conn_));
+    if (pending_ > 0) collect(false, what);
+    if (lost()) lostConnection(nullptr);
+    throw DbError(kErrStorage, "server " + where_ + ": " + message);
+}
+
+void Connection::drain(bool raise) {
+    if (pending_ > 0) collect(raise, "statement sent before");
+}
+
+Result Connection::collect(bool raise, std::string_view what) {
+    const int statements = pending_;
+    pending_ = 0;
+    // The first failure is kept (the statements after it were not run); the last
+    // statement's result is given back.
+    Result failure, last;
+    bool failed = PQpipelineSync(conn_) != 1;
+    int index = 0;
+    for (bool synced = failed; !synced;) {
+        PGresult* r = PQgetResult(conn_);
+        if (!r) {
+            if (lost()) break;
+            ++index;  // the end of one statement's results
+            continue;
+        }
+        switch (PQresultStatus(r)) {
+        case PGRES_PIPELINE_SYNC: synced = true; PQclear(r); break;
+        case PGRES_PIPELINE_ABORTED: PQclear(r); break;
+        case PGRES_COMMAND_OK:
+        case PGRES_TUPLES_OK:
+            if (index == statements - 1) last = Result(r);
+            else PQclear(r);
+            break;
+        default:
+            if (!failed) {
+                failure = Result(r);
+                failed = true;
+            } else {
+                PQclear(r);
+            }
+        }
+    }
+    PQexitPipelineMode(conn_);
+    if (raise && (failed || lost())) check(failure.release(), what);  // raised as its own failure would be
+    return last;
+}
+
+}  // namespace dba::pg

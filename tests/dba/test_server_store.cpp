@@ -1,0 +1,178 @@
+// What only a server does: writes that refuse, at once and without failing the writer's
+// transaction, a record another session has written, is writing, or holds; schemas that
+// are not ours; roles and their grants.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "dba/errors.h"
+#include "dba/pg_connection.h"
+#include "dba/pg_schema.h"
+#include "test_server.h"
+#include "test_support.h"
+
+namespace {
+
+struct Failure {
+    int number = 0;
+    std::string message;
+};
+
+Failure failureOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const dba::DbError& e) {
+        return {e.number(), e.what()};
+    }
+    return {};
+}
+
+class ServerStore : public ::testing::Test {
+protected:
+    testsupport::ServerDb server;
+    std::shared_ptr<dba::Database> a = [this] {
+        auto db = dba::Database::Open(server.uri(), dba::OpenMode::Create);
+        std::ifstream in(testsupport::sample("small.jsonl"), std::ios::binary);
+        dba::importJsonl(*db, in);
+        return db;
+    }();
+    std::shared_ptr<dba::Database> b = dba::Database::Open(server.uri());
+};
+
+}  // namespace
+
+// Each case: what another session (b) does first, then the record a writes, inside a run's
+// transaction. The refusal is a lock refusal that names its cause (never a lock timeout,
+// which would mean a wait), and a's transaction goes on.
+TEST_F(ServerStore, AWriteRefusesAtOnceWhatAnotherSessionHoldsWritesOrChanged) {
+    struct Case {
+        std::string name;
+        std::function<void(dba::Database& a, dba::Database& b, dba::Record& seen)> before;
+        std::string key;
+        std::string words;
+    };
+    const std::vector<Case> cases = {
+        {"changed and committed since a read it",
+         [](dba::Database& a, dba::Database& b, dba::Record& seen) {
+             seen = a.DBOpenFile("REGULDNT")->DBRead("04581");
+             b.DBOpenFile("REGULDNT")->write("04581", "9");
+         },
+         "04581", "was changed by another user since it was read"},
+        {"updated by a transaction still open",
+         [](dba::Database& a, dba::Database& b, dba::Record& seen) {
+             b.storage().begin();
+             b.DBOpenFile("REGULDNT")->write("04581", "9");
+             seen = a.DBOpenFile("REGULDNT")->DBRead("04581");
+         },
+         "04581", "is being written by another user"},
+        {"created by a transaction still open",
+         [](dba::Database& a, dba::Database& b, dba::Record& seen) {
+             b.storage().begin();
+             b.DBOpenFile("REGULDNT")->write("77777", "9");
+             seen = a.DBOpenFile("REGULDNT")->NewRecord("77777");
+         },
+         "77777", "is being written by another user"},
+        {"created and committed since a found it absent",
+         [](dba::Database& a, dba::Database& b, dba::Record& seen) {
+             EXPECT_EQ(failureOf([&] { a.DBOpenFile("REGULDNT")->DBRead("77777"); }).number, dba::kErrKeyAbsent);
+             b.DBOpenFile("REGULDNT")->write("77777", "9");
+             seen = dba::Record(a.DBOpenFile("REGULDNT"), "77777", "", dba::Version{true, 0});
+         },
+         "77777", "was changed by another user since it was read"},
+        {"locked by another session",
+         [](dba::Database& a, dba::Database& b, dba::Record& seen) {
+             b.DBOpenFile("REGULDNT")->DBReadLock("04581");
+             seen = a.DBOpenFile("REGULDNT")->DBRead("04581");
+         },
+         "04581", "is locked by another user"},
+    };
+    for (const Case& c : cases) {
+        auto first = dba::Database::Open(server.uri());
+        auto other = dba::Database::Open(server.uri());
+        first->storage().begin();
+        dba::Record seen;
+        c.before(*first, *other, seen);
+        seen.setElement(1, "1");
+        Failure f = failureOf([&] { seen.DBWrite(); });
+        EXPECT_EQ(f.number, dba::kErrLockRefused) << c.name << ": " << f.message;
+        EXPECT_NE(f.message.find(c.words), std::string::npos) << c.name << ": " << f.message;
+        EXPECT_NO_THROW(first->DBOpenFile("CONTRAT")->DBRead("A0048002")) << c.name;
+        EXPECT_NO_THROW(first->storage().commit()) << c.name;
+        if (other->storage().depth() > 0) other->storage().rollback();
+    }
+}
+
+// A unit whose write is refused leaves the run's transaction whole: what the run wrote
+// before is committed with it.
+TEST_F(ServerStore, ARefusedWriteInsideAUnitKeepsTheRunGoing) {
+    b->storage().begin();
+    b->DBOpenFile("DETAILCHGPARTEMP")->write("0458120132", "busy");
+    a->storage().begin();
+    a->DBOpenFile("REGULDNT")->write("11344", "before");
+    auto failure = a->unit([&] {
+        a->DBOpenFile("REGULDNT")->write("04581", "unit");
+        failureOf([&] { a->DBOpenFile("DETAILCHGPARTEMP")->write("0458120132", "unit"); });  // passed over
+        a->DBOpenFile("CONTRAT")->DBRead("A0048002");  // the unit reads on
+    });
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->number, dba::kErrLockRefused);
+    a->storage().commit();
+    b->storage().rollback();
+    auto c = dba::Database::Open(server.uri(), dba::OpenMode::ReadOnly);
+    EXPECT_EQ(c->DBOpenFile("REGULDNT")->DBRead("11344").text(), "before");
+    EXPECT_NE(c->DBOpenFile("REGULDNT")->DBRead("04581").text(), "unit");
+}
+
+TEST_F(ServerStore, SchemasThatAreNotOursOrAbsent) {
+    testsupport::ServerDb other;
+    EXPECT_NE(failureOf([&] { dba::Database::Open(other.uri()); }).message.find("holds no declaration database"),
+              std::string::npos);
+    other.sql("CREATE SCHEMA dnt; CREATE TABLE dnt.records(x int)");
+    for (dba::OpenMode mode : {dba::OpenMode::ReadOnly, dba::OpenMode::ReadWrite, dba::OpenMode::Create}) {
+        Failure f = failureOf([&] { dba::Database::Open(other.uri(), mode); });
+        EXPECT_EQ(f.number, dba::kErrStorage);
+        EXPECT_NE(f.message.find("is not a declaration database: it is left as it is"), std::string::npos) << f.message;
+    }
+    dba::pg::Connection c(other.uri(), true);
+    EXPECT_EQ(c.exec("SELECT count(*) FROM pg_tables WHERE schemaname = 'dnt'").bytes(0, 0), "1");
+}
+
+// The owner writes everything; a printing role reads everything and writes only what a
+// run writes.
+TEST_F(ServerStore, OwnerAndPrintingRoles) {
+    const std::string owner = server.name() + "_owner", printer = server.name() + "_desk";
+    for (const std::string& role : {owner, printer}) testsupport::serverSql("postgres", "CREATE ROLE " + role + " LOGIN");
+    testsupport::ServerDb fresh;
+    {
+        dba::pg::Connection admin(fresh.uri(), false);
+        dba::pg::initServer(admin, {owner, {printer}});
+    }
+    {
+        auto o = dba::Database::Open(fresh.uriAs(owner));
+        std::ifstream in(testsupport::sample("small.jsonl"), std::ios::binary);
+        dba::importJsonl(*o, in);
+    }
+    auto p = dba::Database::Open(fresh.uriAs(printer));
+    EXPECT_EQ(p->storage().authenticatedUser(), printer);
+    EXPECT_NO_THROW(p->DBOpenFile("REGULDNT")->write("04581", "1"));
+    EXPECT_NO_THROW(p->DBOpenFile("DETAILCHGPARTEMP")->write("0458199991", "1"));
+    struct Refused {
+        std::string what;
+        std::function<void()> act;
+    };
+    const std::vector<Refused> refused = {
+        {"a rights record", [&] { p->DBOpenFile("DROITS")->write(printer, "EDITIONDNTVARDEC\xFE" "2\xFE" "1"); }},
+        {"a new rights record", [&] { p->DBOpenFile("DROITS")->NewRecord("zz").DBWrite(); }},
+        {"a dictionary item", [&] { p->storage().putDict({"CONTRAT", "X", "F1"}); }},
+        {"a file", [&] { p->storage().createFile("NEWFILE"); }},
+    };
+    for (const Refused& r : refused) {
+        Failure f = failureOf(r.act);
+        EXPECT_EQ(f.number, dba::kErrStorage) << r.what << ": " << f.message;
+        EXPECT_NE(f.message.find(printer), std::string::npos) << r.what << ": " << f.message;
+    }
+    EXPECT_EQ(p->DBOpenFile("DROITS")->DBRead("*").element(1, 1), "EDITIONDNTVARDEC");
+    p.reset();
+    fresh.sql("DROP OWNED BY " + owner + ", " + printer + " CASCADE");
+    for (const std::string& role : {owner, printer}) testsupport::serverSql("postgres", "DROP ROLE " + role);
+}
