@@ -1,8 +1,7 @@
 // Parser and evaluator of dictionary expressions.
 #include "dba/expression.h"
 
-#include <cctype>
-
+#include "common/ascii.h"
 #include "dba/dynarray.h"
 #include "dba/errors.h"
 
@@ -68,7 +67,7 @@ private:
     long number() {
         skip();
         size_t from = pos_;
-        while (pos_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[pos_]))) ++pos_;
+        while (pos_ < s_.size() && dnt::isAsciiDigit(s_[pos_])) ++pos_;
         if (from == pos_) error("number expected");
         if (pos_ - from > 6) error("number too large");
         return std::stol(std::string(s_.substr(from, pos_ - from)));
@@ -76,7 +75,7 @@ private:
     std::string name() {
         skip();
         size_t from = pos_;
-        while (pos_ < s_.size() && (std::isalnum(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '_' ||
+        while (pos_ < s_.size() && (dnt::isAsciiAlnum(s_[pos_]) || s_[pos_] == '_' ||
                                     s_[pos_] == '.'))
             ++pos_;
         if (from == pos_) error("file name expected");
@@ -122,7 +121,7 @@ private:
         } else if (c == 'F') {
             ++pos_;
             t->kind = Expression::Term::Field;
-            if (pos_ >= s_.size() || !std::isdigit(static_cast<unsigned char>(s_[pos_])))
+            if (pos_ >= s_.size() || !dnt::isAsciiDigit(s_[pos_]))
                 error("field number expected after F");
             t->field = number();
             substring(*t);

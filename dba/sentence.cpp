@@ -1,8 +1,7 @@
 // Tokenizer and parser of query sentences, and the test of one comparison.
 #include "dba/sentence.h"
 
-#include <cctype>
-
+#include "common/ascii.h"
 #include "dba/compare.h"
 #include "dba/errors.h"
 #include "dba/expression.h"
@@ -102,13 +101,13 @@ private:
         f.column = t.column;
         if (t.quoted) error(t, "a field number or name expected");
         bool digits = !t.text.empty() && t.text.size() <= 6;
-        for (char c : t.text) digits = digits && std::isdigit(static_cast<unsigned char>(c));
+        for (char c : t.text) digits = digits && dnt::isAsciiDigit(c);
         if (digits) {
             f.isNumber = true;
             f.number = std::stoi(t.text);
         } else {
             for (char c : t.text)
-                if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.'))
+                if (!(dnt::isAsciiAlnum(c) || c == '_' || c == '.'))
                     error(t, "a field number or name expected, not \"" + t.text + "\"");
             if (t.text == "AVEC" || t.text == "AND" || t.text == "OR" || t.text == "PAR")
                 error(t, "a field expected, not \"" + t.text + "\"");

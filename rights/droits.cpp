@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/ascii.h"
 #include "dba/errors.h"
 
 namespace rights {
@@ -54,7 +55,7 @@ ModuleRights::Lecture ModuleRights::lire() const {
     auto it = std::find(modules.begin(), modules.end(), module_);
     if (it != modules.end()) {
         std::string level = rec.element(2, static_cast<int>(it - modules.begin()) + 1);
-        l.niveau = (!level.empty() && std::all_of(level.begin(), level.end(), ::isdigit) && level.size() < 4)
+        l.niveau = (!level.empty() && std::all_of(level.begin(), level.end(), dnt::isAsciiDigit) && level.size() < 4)
                        ? std::stoi(level) : 0;
     }
     l.tous = rec.element(3) == "1";
