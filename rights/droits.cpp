@@ -6,6 +6,7 @@
 
 #include "common/ascii.h"
 #include "dba/errors.h"
+#include "dba/expression.h"
 
 namespace rights {
 
@@ -60,13 +61,13 @@ ModuleRights::Lecture ModuleRights::lire() const {
     }
     l.tous = rec.element(3) == "1";
     for (std::string sector : valuesOf(rec, 4))
-        if (!sector.empty()) l.secteurs.push_back(sector.substr(0, 3));
+        if (!sector.empty()) l.secteurs.emplace_back(dba::substringChars(sector, 1, 3));
     return l;
 }
 
 bool ModuleRights::AccesSecteur(const std::string& secteur) const {
     if (tous_) return true;
-    std::string code = secteur.substr(0, 3);
+    std::string_view code = dba::substringChars(secteur, 1, 3);
     return std::find(secteurs_.begin(), secteurs_.end(), code) != secteurs_.end();
 }
 
