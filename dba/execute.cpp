@@ -160,9 +160,9 @@ std::string Database::DBExecute(std::string_view requestText, std::string_view) 
     {
         size_t i = 0;
         while (i < fieldList.size()) {
-            while (i < fieldList.size() && fieldList[i] == ' ') ++i;
-            size_t end = fieldList.find(' ', i);
-            if (end == std::string::npos) end = fieldList.size();
+            while (i < fieldList.size() && isBlank(fieldList[i])) ++i;
+            size_t end = i;
+            while (end < fieldList.size() && !isBlank(fieldList[end])) ++end;
             if (end > i) {
                 FieldRef ref;
                 std::string item = fieldList.substr(i, end - i);

@@ -4,6 +4,7 @@
 #include "common/ascii.h"
 #include "dba/dynarray.h"
 #include "dba/errors.h"
+#include "dba/sentence.h"
 
 namespace dba {
 
@@ -42,6 +43,12 @@ public:
     explicit ExpressionParser(std::string_view text) : s_(text) {}
 
     Expression parseAll() {
+        if (s_.size() > kMaxExpressionBytes) {
+            throw DbError(kErrBadExpression, "expression of " + std::to_string(s_.size()) +
+                                                 " bytes: longer than the limit of " +
+                                                 std::to_string(kMaxExpressionBytes) + " bytes at column " +
+                                                 std::to_string(kMaxExpressionBytes + 1));
+        }
         Expression e = parseExpr();
         skip();
         if (pos_ < s_.size()) error("unexpected '" + std::string(1, s_[pos_]) + "'");
@@ -54,7 +61,7 @@ private:
                                              std::to_string(pos_ + 1));
     }
     void skip() {
-        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
+        while (pos_ < s_.size() && isBlank(s_[pos_])) ++pos_;
     }
     bool accept(char c) {
         skip();
@@ -108,12 +115,16 @@ private:
             t->literal = std::string(s_.substr(pos_, end - pos_));
             pos_ = end + 1;
         } else if (s_.substr(pos_, 5) == "TRANS") {
+            // The parser and the evaluator recurse once per level: bound it.
+            if (++depth_ > kMaxExpressionDepth)
+                error("TRANS nested deeper than " + std::to_string(kMaxExpressionDepth) + " levels");
             pos_ += 5;
             t->kind = Expression::Term::Trans;
             expect('(');
             t->file = name();
             expect(',');
             t->keyExpr = parseExpr();
+            --depth_;
             expect(',');
             t->field = number();
             expect(')');
@@ -133,6 +144,7 @@ private:
 
     std::string_view s_;
     size_t pos_ = 0;
+    int depth_ = 0;
 };
 
 Expression Expression::parse(std::string_view text) { return ExpressionParser(text).parseAll(); }

@@ -18,7 +18,15 @@ struct Token {
 
 class SentenceParser {
 public:
-    explicit SentenceParser(std::string_view s) : s_(s) { tokenize(); }
+    explicit SentenceParser(std::string_view s) : s_(s) {
+        if (s_.size() > kMaxSentenceBytes) {
+            throw DbError(kErrBadSentence, "sentence of " + std::to_string(s_.size()) +
+                                               " bytes: longer than the limit of " +
+                                               std::to_string(kMaxSentenceBytes) + " bytes at column " +
+                                               std::to_string(kMaxSentenceBytes + 1));
+        }
+        tokenize();
+    }
 
     Sentence parse() {
         Sentence q;
@@ -58,7 +66,7 @@ private:
         size_t i = 0;
         while (i < s_.size()) {
             char c = s_[i];
-            if (c == ' ' || c == '\t') { ++i; continue; }
+            if (isBlank(c)) { ++i; continue; }
             Token t;
             t.column = i + 1;
             if (c == '"') {
@@ -68,11 +76,11 @@ private:
                 t.quoted = true;
                 i = end + 1;
                 // A quote ends a value: anything glued to it is a value holding a quote.
-                if (i < s_.size() && s_[i] != ' ' && s_[i] != '\t')
+                if (i < s_.size() && !isBlank(s_[i]))
                     errorAt(i + 1, "a value cannot contain a double quote");
             } else {
                 size_t end = i;
-                while (end < s_.size() && s_[end] != ' ' && s_[end] != '\t' && s_[end] != '"') ++end;
+                while (end < s_.size() && !isBlank(s_[end]) && s_[end] != '"') ++end;
                 if (end < s_.size() && s_[end] == '"') errorAt(end + 1, "blank expected before a quoted value");
                 t.text = std::string(s_.substr(i, end - i));
                 i = end;

@@ -6,6 +6,7 @@
 #include "dba/database.h"
 #include "dba/errors.h"
 #include "dba/jsonl.h"
+#include "dba/sentence.h"
 
 namespace cli {
 
@@ -58,15 +59,11 @@ int runDb(int argc, char** argv) {
         if (a.positional.size() != 1) throw UsageError("dnt db query needs one sentence\n" + std::string(kDbUsage));
         auto db = dba::Database::Open(a.require("db"));
         const std::string& sentence = a.positional[0];
-        // The file of the request is the one the sentence selects from.
-        std::string file;
-        {
-            size_t start = sentence.find_first_not_of(' ', sentence.find("SSELECT") == std::string::npos ? 0 : sentence.find("SSELECT") + 7);
-            if (start != std::string::npos) file = sentence.substr(start, sentence.find(' ', start) - start);
-        }
+        // The file of the request is the one the sentence selects from, as the parser
+        // reads it: the command line and the database agree on what a blank is.
         dba::DynArray request;
         request.Replace(1, 0, 0, sentence);
-        request.Replace(2, 0, 0, file);
+        request.Replace(2, 0, 0, dba::parseSentence(sentence).file);
         request.Replace(3, 0, 0, a.get("fields", "0"));
         std::string result = db->DBExecute(request.text());
         dba::DynArray rows(result);

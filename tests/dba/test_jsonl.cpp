@@ -54,6 +54,8 @@ TEST(Jsonl, ShortestFormWithValuesAndSubValues) {
 }
 
 TEST(Jsonl, ABadLineRejectsTheWholeImport) {
+    std::string deep;  // once a stack overflow: now refused by its size
+    for (int i = 0; i < 25000; ++i) deep += "TRANS(F,";
     const std::vector<std::pair<std::string, std::string>> bad = {
         {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [\"x\"]", "not valid JSON"},
         {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [\"x\"], \"extra\": 1}", "unknown key \"extra\""},
@@ -61,6 +63,7 @@ TEST(Jsonl, ABadLineRejectsTheWholeImport) {
         {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [1]}", "a field must be"},
         {"{\"dict\": \"T\", \"name\": \"N\", \"expr\": \"TRANS(X, F1\"}", "column"},
         {"[1, 2]", "JSON object"},
+        {"{\"dict\": \"T\", \"name\": \"N\", \"expr\": \"" + deep + "F1\"}", "longer than the limit of 4096 bytes"},
     };
     for (const auto& [line, message] : bad) {
         testsupport::TempDb tmp;

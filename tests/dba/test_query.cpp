@@ -184,6 +184,8 @@ TEST_F(SampleQuery, MalformedSentencesSayWhatAndWhere) {
     expectError("SSELECT CONTRAT AVEC 1 = \"02\" OR 2 = \"E\"", "operator", dba::kErrBadSentence);
     expectError("SSELECT CONTRAT PAR", "a field expected at column 20", dba::kErrBadSentence);
     expectError("SSELECT CONTRAT AVEC 1 = \"02\" AND 2 = \"x\"", "\"AVEC\" expected", dba::kErrBadSentence);
+    expectError("SSELECT CONTRAT" + std::string(dba::kMaxSentenceBytes, ' '), "longer than the limit of 65536 bytes",
+                dba::kErrBadSentence);
 }
 
 TEST(QueryRules, UserTextWithAQuoteIsRefusedNotMisparsed) {
