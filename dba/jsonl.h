@@ -10,13 +10,18 @@
 
 namespace dba {
 
+// A dump line holds at most 16 MiB: the largest record of a declaration database holds
+// a few kilobytes, and a longer line is refused before it is all held in memory.
+inline constexpr size_t kMaxDumpLineBytes = 16 * 1024 * 1024;
+
 struct ImportCounts {
     long records = 0;
     long dictItems = 0;
 };
 
-// Imports a whole dump; any bad line raises DbError(kErrBadDump) naming its line
-// number, and then nothing at all is written.
+// Imports a whole dump; any bad line (a key given twice in an object, a line longer
+// than the limit included) raises DbError(kErrBadDump) naming its line number, and
+// then nothing at all is written.
 ImportCounts importJsonl(Database& db, std::istream& in);
 
 // Writes the dictionary items, then the records, of the files named (all files when

@@ -63,6 +63,8 @@ TEST(Jsonl, ABadLineRejectsTheWholeImport) {
         {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [1]}", "a field must be"},
         {"{\"dict\": \"T\", \"name\": \"N\", \"expr\": \"TRANS(X, F1\"}", "column"},
         {"[1, 2]", "JSON object"},
+        {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [], \"file\": \"U\"}", "key \"file\" given twice"},
+        {std::string(dba::kMaxDumpLineBytes + 1, ' '), "longer than the limit of 16777216 bytes"},
         {"{\"dict\": \"T\", \"name\": \"N\", \"expr\": \"" + deep + "F1\"}", "longer than the limit of 4096 bytes"},
     };
     for (const auto& [line, message] : bad) {
