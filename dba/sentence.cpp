@@ -141,9 +141,8 @@ private:
             c.value.pop_back();
             for (unsigned char ch : c.value)
                 if ((ch & 0xC0) != 0x80) ++c.prefixChars;
-        } else if (isQueryNumber(c.value)) {
-            c.valueIsNumber = true;
-            c.number = queryNumber(c.value);
+        } else {
+            c.valueIsNumber = isQueryNumber(c.value);
         }
         return c;
     }

@@ -28,7 +28,6 @@ struct Comparison {
     bool prefix = false; // the value ended with "]": a starts-with comparison
     // Precomputed for the numeric rule.
     bool valueIsNumber = false;
-    double number = 0;
     size_t prefixChars = 0;  // length of the prefix in UTF-8 characters
 };
 
