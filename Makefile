@@ -2,12 +2,13 @@
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+SOAK_KILLS ?= 1000
 JOBS ?= $(shell nproc)
 DEMO_DIR ?= demo-out
 # ccache, when the machine has it, makes the build folders cheap to rebuild.
 LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: setup configure build test fuzz fuzz-build fuzz-ci demo bench clean
+.PHONY: setup configure build test fuzz fuzz-build fuzz-ci soak demo bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -30,6 +31,10 @@ fuzz: fuzz-build
 
 fuzz-ci:
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+
+# The crash test at length: SOAK_KILLS runs of dnt print killed at a random moment.
+soak: build
+	@$(BUILD)/tests/crash_test --dnt $(BUILD)/apps/dnt --kills $(SOAK_KILLS)
 
 demo: build
 	@bash scripts/demo.sh $(BUILD) $(DEMO_DIR)
