@@ -1,5 +1,6 @@
 // Server copies of the benchmark's database, from a template database.
 #include "bench/run_server.h"
+#include "common/ascii.h"
 
 #include <libpq-fe.h>
 #include <unistd.h>
@@ -21,7 +22,7 @@ std::string percentEncoded(const std::string& v) {
     static const char* hex = "0123456789ABCDEF";
     std::string out;
     for (unsigned char c : v) {
-        if (std::isalnum(c) || std::strchr("/-._~", c)) {
+        if (dnt::isAsciiAlnum(static_cast<char>(c)) || std::strchr("/-._~", c)) {
             out.push_back(static_cast<char>(c));
         } else {
             out.push_back('%');

@@ -1,6 +1,7 @@
 // The screen's event handlers: the centre entry and list, and the individual selection box.
 #include "control/ctr_controle.h"
 #include "dba/errors.h"
+#include "dba/expression.h"
 
 namespace control {
 
@@ -43,7 +44,7 @@ void Ctr_ControleEditVardec::Txt_CtrUrssaf_Change() {
     occupe();
     Cbo_CtrUrssaf->setText(s.RecCentre.element(1));
     Cmd_OK->setEnabled(true);
-    s.W_CodeEntite = s.RecCentre.element(25).substr(0, 3);
+    s.W_CodeEntite = dba::substringChars(s.RecCentre.element(25), 1, 3);
     s.DoEvents();
     disponible();
 }

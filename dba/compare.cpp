@@ -20,13 +20,6 @@ bool isQueryNumber(std::string_view t) {
     return i == n && i > decimals;
 }
 
-double queryNumber(std::string_view t) {
-    if (!t.empty() && t[0] == '+') t.remove_prefix(1);
-    double v = 0;
-    std::from_chars(t.data(), t.data() + t.size(), v);
-    return v;
-}
-
 // Compares two texts that isQueryNumber accepts, exactly, digit by digit: a double
 // would confuse numbers of more than fifteen digits.
 int compareNumbers(std::string_view a, std::string_view b) {
@@ -73,15 +66,18 @@ SortValue SortValue::of(std::string_view text) {
     SortValue v{text};
     if (isQueryNumber(text)) {
         v.number = true;
-        v.value = queryNumber(text);
+        std::string_view t = text[0] == '+' ? text.substr(1) : text;
+        // from_chars rounds correctly, and correct rounding keeps the order; beyond a
+        // double's range it gives no value at all.
+        v.hasDouble = std::from_chars(t.data(), t.data() + t.size(), v.value).ec == std::errc();
     }
     return v;
 }
 
 int sortCompare(const SortValue& a, const SortValue& b) {
     if (a.number && b.number) {
-        if (a.value != b.value) return a.value < b.value ? -1 : 1;
-        return compareNumbers(a.text, b.text);  // equal as doubles: settle on the digits
+        if (a.hasDouble && b.hasDouble && a.value != b.value) return a.value < b.value ? -1 : 1;
+        return compareNumbers(a.text, b.text);  // the doubles cannot tell: the digits do
     }
     if (a.number != b.number) return a.number ? -1 : 1;
     return byteCompare(a.text, b.text);

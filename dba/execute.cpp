@@ -1,10 +1,10 @@
 // Running a request: resolve the sentence's fields, scan the file, keep the records
 // that meet a chain, sort them on their keys and lay out the result.
 #include <algorithm>
-#include <cctype>
 #include <unordered_map>
 #include <unordered_set>
 
+#include "common/ascii.h"
 #include "dba/compare.h"
 #include "dba/database.h"
 #include "dba/errors.h"
@@ -166,14 +166,14 @@ std::string Database::execute(std::string_view requestText) {
     {
         size_t i = 0;
         while (i < fieldList.size()) {
-            while (i < fieldList.size() && fieldList[i] == ' ') ++i;
-            size_t end = fieldList.find(' ', i);
-            if (end == std::string::npos) end = fieldList.size();
+            while (i < fieldList.size() && isBlank(fieldList[i])) ++i;
+            size_t end = i;
+            while (end < fieldList.size() && !isBlank(fieldList[end])) ++end;
             if (end > i) {
                 FieldRef ref;
                 std::string item = fieldList.substr(i, end - i);
                 ref.column = i + 1;
-                if (std::all_of(item.begin(), item.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }) &&
+                if (std::all_of(item.begin(), item.end(), dnt::isAsciiDigit) &&
                     item.size() <= 6) {
                     ref.isNumber = true;
                     ref.number = std::stoi(item);

@@ -1,10 +1,10 @@
 // Parser and evaluator of dictionary expressions.
 #include "dba/expression.h"
 
-#include <cctype>
-
+#include "common/ascii.h"
 #include "dba/dynarray.h"
 #include "dba/errors.h"
+#include "dba/sentence.h"
 
 namespace dba {
 
@@ -43,6 +43,12 @@ public:
     explicit ExpressionParser(std::string_view text) : s_(text) {}
 
     Expression parseAll() {
+        if (s_.size() > kMaxExpressionBytes) {
+            throw DbError(kErrBadExpression, "expression of " + std::to_string(s_.size()) +
+                                                 " bytes: longer than the limit of " +
+                                                 std::to_string(kMaxExpressionBytes) + " bytes at column " +
+                                                 std::to_string(kMaxExpressionBytes + 1));
+        }
         Expression e = parseExpr();
         skip();
         if (pos_ < s_.size()) error("unexpected '" + std::string(1, s_[pos_]) + "'");
@@ -55,7 +61,7 @@ private:
                                              std::to_string(pos_ + 1));
     }
     void skip() {
-        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
+        while (pos_ < s_.size() && isBlank(s_[pos_])) ++pos_;
     }
     bool accept(char c) {
         skip();
@@ -68,7 +74,7 @@ private:
     long number() {
         skip();
         size_t from = pos_;
-        while (pos_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[pos_]))) ++pos_;
+        while (pos_ < s_.size() && dnt::isAsciiDigit(s_[pos_])) ++pos_;
         if (from == pos_) error("number expected");
         if (pos_ - from > 6) error("number too large");
         return std::stol(std::string(s_.substr(from, pos_ - from)));
@@ -76,7 +82,7 @@ private:
     std::string name() {
         skip();
         size_t from = pos_;
-        while (pos_ < s_.size() && (std::isalnum(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '_' ||
+        while (pos_ < s_.size() && (dnt::isAsciiAlnum(s_[pos_]) || s_[pos_] == '_' ||
                                     s_[pos_] == '.'))
             ++pos_;
         if (from == pos_) error("file name expected");
@@ -109,12 +115,16 @@ private:
             t->literal = std::string(s_.substr(pos_, end - pos_));
             pos_ = end + 1;
         } else if (s_.substr(pos_, 5) == "TRANS") {
+            // The parser and the evaluator recurse once per level: bound it.
+            if (++depth_ > kMaxExpressionDepth)
+                error("TRANS nested deeper than " + std::to_string(kMaxExpressionDepth) + " levels");
             pos_ += 5;
             t->kind = Expression::Term::Trans;
             expect('(');
             t->file = name();
             expect(',');
             t->keyExpr = parseExpr();
+            --depth_;
             expect(',');
             t->field = number();
             expect(')');
@@ -122,7 +132,7 @@ private:
         } else if (c == 'F') {
             ++pos_;
             t->kind = Expression::Term::Field;
-            if (pos_ >= s_.size() || !std::isdigit(static_cast<unsigned char>(s_[pos_])))
+            if (pos_ >= s_.size() || !dnt::isAsciiDigit(s_[pos_]))
                 error("field number expected after F");
             t->field = number();
             substring(*t);
@@ -134,6 +144,7 @@ private:
 
     std::string_view s_;
     size_t pos_ = 0;
+    int depth_ = 0;
 };
 
 Expression Expression::parse(std::string_view text) { return ExpressionParser(text).parseAll(); }

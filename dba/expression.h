@@ -9,6 +9,11 @@
 
 namespace dba {
 
+// Limits on a dictionary expression, so that a hostile item cannot exhaust the stack
+// or the memory: the standard items hold under a hundred bytes and nest two levels.
+inline constexpr size_t kMaxExpressionBytes = 4096;
+inline constexpr int kMaxExpressionDepth = 64;  // TRANS terms inside one another
+
 // Where an expression finds the records its TRANS terms name.
 class RecordLookup {
 public:
@@ -26,8 +31,8 @@ struct EvalContext {
 
 class Expression {
 public:
-    // Parses `text`; a text that does not parse raises DbError(kErrBadExpression)
-    // naming the column (1-based) where it went wrong.
+    // Parses `text`; a text that does not parse, or goes beyond the limits above,
+    // raises DbError(kErrBadExpression) naming the column (1-based) where it went wrong.
     static Expression parse(std::string_view text);
 
     // Every value the expression gives: a bare field or TRANS term gives each value

@@ -1,6 +1,7 @@
 // JSON Lines import and export of the database dump.
 #include "dba/jsonl.h"
 
+#include <algorithm>
 #include <istream>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -55,6 +56,44 @@ std::string fieldsToText(const json& fields, long line) {
         }
     }
     return trimTrailingFields(text);
+}
+
+// Reads one line, without its newline, into `line`; false at the end of the input. A
+// line longer than the limit is refused as soon as the limit is passed.
+bool readLine(std::streambuf& in, std::string& line, long number) {
+    line.clear();
+    int c = in.sbumpc();
+    if (c == std::char_traits<char>::eof()) return false;
+    for (; c != std::char_traits<char>::eof() && c != '\n'; c = in.sbumpc()) {
+        if (line.size() == kMaxDumpLineBytes)
+            bad(number, "longer than the limit of " + std::to_string(kMaxDumpLineBytes) + " bytes");
+        line.push_back(static_cast<char>(c));
+    }
+    return true;
+}
+
+// Parses a line, refusing a key given twice in one object: the JSON parser alone
+// would keep the last value silently.
+json parseLine(const std::string& line, long number) {
+    std::vector<std::vector<std::string>> keys;  // the keys of each object being read
+    auto check = [&](int, json::parse_event_t event, json& parsed) {
+        if (event == json::parse_event_t::object_start) {
+            keys.emplace_back();
+        } else if (event == json::parse_event_t::object_end) {
+            keys.pop_back();
+        } else if (event == json::parse_event_t::key) {
+            const std::string& key = parsed.get_ref<const std::string&>();
+            if (std::find(keys.back().begin(), keys.back().end(), key) != keys.back().end())
+                bad(number, "key \"" + key + "\" given twice");
+            keys.back().push_back(key);
+        }
+        return true;
+    };
+    try {
+        return json::parse(line, check);
+    } catch (const json::exception& e) {
+        bad(number, std::string("not valid JSON (") + e.what() + ")");
+    }
 }
 
 // JSON string as the dump writes it: UTF-8 kept, only the escapes JSON requires.
@@ -135,16 +174,12 @@ Dump readDump(std::istream& in) {
     std::vector<std::string>& declared = dump.files;
     std::string line;
     long number = 0;
-    while (std::getline(in, line)) {
+    std::streambuf* buffer = in.rdbuf();
+    while (buffer && readLine(*buffer, line, number + 1)) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.find_first_not_of(" \t") == std::string::npos) continue;
-        json j;
-        try {
-            j = json::parse(line);
-        } catch (const json::exception& e) {
-            bad(number, std::string("not valid JSON (") + e.what() + ")");
-        }
+        json j = parseLine(line, number);
         if (!j.is_object()) bad(number, "a line must be a JSON object");
         if (j.contains("dict")) {
             for (auto it = j.begin(); it != j.end(); ++it)

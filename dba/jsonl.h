@@ -10,6 +10,10 @@
 
 namespace dba {
 
+// A dump line holds at most 16 MiB: the largest record of a declaration database holds
+// a few kilobytes, and a longer line is refused before it is all held in memory.
+inline constexpr size_t kMaxDumpLineBytes = 16 * 1024 * 1024;
+
 struct ImportCounts {
     long records = 0;
     long dictItems = 0;
@@ -25,7 +29,8 @@ struct Dump {
     std::vector<Record> records;
 };
 
-// Reads a whole dump; any bad line raises DbError(kErrBadDump) naming its line number.
+// Reads a whole dump; any bad line (a key given twice in an object, a line longer than
+// the limit included) raises DbError(kErrBadDump) naming its line number.
 Dump readDump(std::istream& in);
 // Writes a dump read before into the database, in one transaction.
 ImportCounts loadDump(Database& db, const Dump& dump);

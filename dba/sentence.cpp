@@ -1,8 +1,7 @@
 // Tokenizer and parser of query sentences, and the test of one comparison.
 #include "dba/sentence.h"
 
-#include <cctype>
-
+#include "common/ascii.h"
 #include "dba/compare.h"
 #include "dba/errors.h"
 #include "dba/expression.h"
@@ -19,7 +18,15 @@ struct Token {
 
 class SentenceParser {
 public:
-    explicit SentenceParser(std::string_view s) : s_(s) { tokenize(); }
+    explicit SentenceParser(std::string_view s) : s_(s) {
+        if (s_.size() > kMaxSentenceBytes) {
+            throw DbError(kErrBadSentence, "sentence of " + std::to_string(s_.size()) +
+                                               " bytes: longer than the limit of " +
+                                               std::to_string(kMaxSentenceBytes) + " bytes at column " +
+                                               std::to_string(kMaxSentenceBytes + 1));
+        }
+        tokenize();
+    }
 
     Sentence parse() {
         Sentence q;
@@ -59,7 +66,7 @@ private:
         size_t i = 0;
         while (i < s_.size()) {
             char c = s_[i];
-            if (c == ' ' || c == '\t') { ++i; continue; }
+            if (isBlank(c)) { ++i; continue; }
             Token t;
             t.column = i + 1;
             if (c == '"') {
@@ -69,11 +76,11 @@ private:
                 t.quoted = true;
                 i = end + 1;
                 // A quote ends a value: anything glued to it is a value holding a quote.
-                if (i < s_.size() && s_[i] != ' ' && s_[i] != '\t')
+                if (i < s_.size() && !isBlank(s_[i]))
                     errorAt(i + 1, "a value cannot contain a double quote");
             } else {
                 size_t end = i;
-                while (end < s_.size() && s_[end] != ' ' && s_[end] != '\t' && s_[end] != '"') ++end;
+                while (end < s_.size() && !isBlank(s_[end]) && s_[end] != '"') ++end;
                 if (end < s_.size() && s_[end] == '"') errorAt(end + 1, "blank expected before a quoted value");
                 t.text = std::string(s_.substr(i, end - i));
                 i = end;
@@ -102,13 +109,13 @@ private:
         f.column = t.column;
         if (t.quoted) error(t, "a field number or name expected");
         bool digits = !t.text.empty() && t.text.size() <= 6;
-        for (char c : t.text) digits = digits && std::isdigit(static_cast<unsigned char>(c));
+        for (char c : t.text) digits = digits && dnt::isAsciiDigit(c);
         if (digits) {
             f.isNumber = true;
             f.number = std::stoi(t.text);
         } else {
             for (char c : t.text)
-                if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.'))
+                if (!(dnt::isAsciiAlnum(c) || c == '_' || c == '.'))
                     error(t, "a field number or name expected, not \"" + t.text + "\"");
             if (t.text == "AVEC" || t.text == "AND" || t.text == "OR" || t.text == "PAR")
                 error(t, "a field expected, not \"" + t.text + "\"");
@@ -134,9 +141,8 @@ private:
             c.value.pop_back();
             for (unsigned char ch : c.value)
                 if ((ch & 0xC0) != 0x80) ++c.prefixChars;
-        } else if (isQueryNumber(c.value)) {
-            c.valueIsNumber = true;
-            c.number = queryNumber(c.value);
+        } else {
+            c.valueIsNumber = isQueryNumber(c.value);
         }
         return c;
     }

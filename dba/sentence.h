@@ -8,6 +8,12 @@
 
 namespace dba {
 
+// A sentence is at most 64 KiB: the longest the control builds holds a few hundred bytes.
+inline constexpr size_t kMaxSentenceBytes = 64 * 1024;
+
+// The blanks of the grammars (sentences, field lists, dictionary expressions).
+inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
 // A field of a sentence: a number (0 = key) or a dictionary name of the file.
 struct FieldRef {
     bool isNumber = false;
@@ -22,7 +28,6 @@ struct Comparison {
     bool prefix = false; // the value ended with "]": a starts-with comparison
     // Precomputed for the numeric rule.
     bool valueIsNumber = false;
-    double number = 0;
     size_t prefixChars = 0;  // length of the prefix in UTF-8 characters
 };
 
@@ -42,8 +47,8 @@ struct Sentence {
     std::vector<FieldRef> sortKeys;
 };
 
-// Parses a sentence; a sentence that does not follow the grammar raises
-// DbError(kErrBadSentence) saying what was expected and at which column.
+// Parses a sentence; a sentence that does not follow the grammar, or is longer than
+// the limit, raises DbError(kErrBadSentence) saying what was expected and at which column.
 Sentence parseSentence(std::string_view text);
 
 // A value between double quotes, for a sentence built from a person's text. The

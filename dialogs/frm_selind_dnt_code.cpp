@@ -67,7 +67,7 @@ void Frm_SelindDnt::Txt_CodAide_Change() {
     if (s.RecEltsPartemp.element(1) != W_CentreUrssaf)
         return refuserCode("Cet aidé n'est pas reconnu comme Particulier-Employeur.");
     // 5. The user's rights on the aidé's sector (no rights component: every sector).
-    if (s.Droits && !s.Droits->AccesSecteur(s.RecAide.element(40).substr(0, 3)))
+    if (s.Droits && !s.Droits->AccesSecteur(s.RecAide.element(40)))
         return refuserCode("Vous n'avez pas les droits d'accès au secteur de cet aidé.");
     // 6. The aidé becomes the one possible aidé.
     occupe();

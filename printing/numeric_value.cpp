@@ -12,6 +12,11 @@ namespace {
 bool ignored(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 }  // namespace
 
+namespace {
+// Upper case of an ASCII letter, whatever the process's locale.
+char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+}  // namespace
+
 double Val(std::string_view text) {
     std::string chars;
     for (char c : text)
@@ -19,12 +24,12 @@ double Val(std::string_view text) {
 
     // Hexadecimal and octal forms.
     if (chars.size() >= 2 && chars[0] == '&') {
-        char base = static_cast<char>(std::toupper(static_cast<unsigned char>(chars[1])));
+        char base = asciiUpper(chars[1]);
         int radix = base == 'H' ? 16 : base == 'O' ? 8 : 0;
         if (radix == 0) return 0;
         double v = 0;
         for (size_t i = 2; i < chars.size(); ++i) {
-            char c = static_cast<char>(std::toupper(static_cast<unsigned char>(chars[i])));
+            char c = asciiUpper(chars[i]);
             int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : 99;
             if (d >= radix) break;
             v = v * radix + d;

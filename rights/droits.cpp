@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "common/ascii.h"
 #include "dba/errors.h"
+#include "dba/expression.h"
 
 namespace rights {
 
@@ -54,18 +56,18 @@ ModuleRights::Lecture ModuleRights::lire() const {
     auto it = std::find(modules.begin(), modules.end(), module_);
     if (it != modules.end()) {
         std::string level = rec.element(2, static_cast<int>(it - modules.begin()) + 1);
-        l.niveau = (!level.empty() && std::all_of(level.begin(), level.end(), ::isdigit) && level.size() < 4)
+        l.niveau = (!level.empty() && std::all_of(level.begin(), level.end(), dnt::isAsciiDigit) && level.size() < 4)
                        ? std::stoi(level) : 0;
     }
     l.tous = rec.element(3) == "1";
     for (std::string sector : valuesOf(rec, 4))
-        if (!sector.empty()) l.secteurs.push_back(sector.substr(0, 3));
+        if (!sector.empty()) l.secteurs.emplace_back(dba::substringChars(sector, 1, 3));
     return l;
 }
 
 bool ModuleRights::AccesSecteur(const std::string& secteur) const {
     if (tous_) return true;
-    std::string code = secteur.substr(0, 3);
+    std::string_view code = dba::substringChars(secteur, 1, 3);
     return std::find(secteurs_.begin(), secteurs_.end(), code) != secteurs_.end();
 }
 

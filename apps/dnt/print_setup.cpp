@@ -7,6 +7,7 @@
 
 #include "apps/dnt/cli.h"
 #include "apps/dnt/db_target.h"
+#include "common/ascii.h"
 #include "printing/output_file.h"
 #include "printing/matrix_rule.h"
 #include "printing/qt/gui_application.h"
@@ -19,7 +20,7 @@ namespace cli {
 
 namespace {
 bool isKey(const std::string& t) {
-    return t.size() == 5 && std::all_of(t.begin(), t.end(), ::isdigit) && t[4] >= '1' && t[4] <= '4';
+    return t.size() == 5 && std::all_of(t.begin(), t.end(), dnt::isAsciiDigit) && t[4] >= '1' && t[4] <= '4';
 }
 }  // namespace
 

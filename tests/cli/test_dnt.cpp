@@ -30,7 +30,8 @@ TEST_F(Cli, DbVerbs) {
     EXPECT_EQ(exported.out, std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
     Outcome one = run("db export --db " + tmp.path() + " PERIODESPAIE");
     EXPECT_EQ(one.out, "{\"file\": \"PERIODESPAIE\", \"key\": \"1\", \"fields\": [\"201305\"]}\n");
-    Outcome rows = run("db query --db " + tmp.path() + " " + q("SSELECT CENTREURSSAF PAR 1") + " --fields " + q("0 1"));
+    // A tab is a blank of the sentence and of the field list.
+    Outcome rows = run("db query --db " + tmp.path() + " " + q("SSELECT\tCENTREURSSAF PAR\t1") + " --fields " + q("0\t1"));
     EXPECT_EQ(rows.out, "75\tURSSAF DE PARIS\n93\tURSSAF DE SEINE-SAINT-DENIS\n92\tURSSAF DES HAUTS-DE-SEINE\n");
     Outcome show = run("db show --db " + tmp.path() + " PARAMPOLEEMPLOI 1");
     EXPECT_EQ(show.out, "{\"file\": \"PARAMPOLEEMPLOI\", \"key\": \"1\", \"fields\": [\"910\"]}\n");

@@ -86,7 +86,7 @@ TEST_F(ControlFixture, OneCentreIsPreselectedAndGreyed) {
 }
 
 TEST_F(ControlFixture, CentreEntryPadsDiscardsLettersAndLooksUp) {
-    db->DBOpenFile("CENTREURSSAF")->write("07", std::string("URSSAF DE L'ARDECHE") + std::string(24, '\xFE') + "E0701");
+    db->DBOpenFile("CENTREURSSAF")->write("07", std::string("URSSAF DE L'ARDECHE") + std::string(24, '\xFE') + "É0701");
     create();
     person->type("7");
     person->type("x");  // a letter has no effect
@@ -95,7 +95,7 @@ TEST_F(ControlFixture, CentreEntryPadsDiscardsLettersAndLooksUp) {
     person->tab();  // leaving the entry pads to two digits, which looks the centre up
     EXPECT_EQ(ctl->Txt_CtrUrssaf->text(), "07");
     EXPECT_EQ(ctl->Cbo_CtrUrssaf->text(), "URSSAF DE L'ARDECHE");
-    EXPECT_EQ(ctl->state().W_CodeEntite, "E07");
+    EXPECT_EQ(ctl->state().W_CodeEntite, "É07");  // characters, not bytes
     EXPECT_TRUE(ctl->Cmd_OK->enabled());
     // A third character cannot make the code valid.
     person->focus(*ctl->Txt_CtrUrssaf);

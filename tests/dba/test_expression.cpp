@@ -45,14 +45,31 @@ TEST(Expression, FieldsSubstringsAndConcatenation) {
     EXPECT_EQ(dba::substringChars("ABC", 4, 1), "");
 }
 
+// TRANS(F, ... F1 ..., 1) nested `depth` levels deep.
+std::string nested(int depth) {
+    std::string text;
+    for (int i = 0; i < depth; ++i) text += "TRANS(F,";
+    text += "F1";
+    for (int i = 0; i < depth; ++i) text += ",1)";
+    return text;
+}
+
 TEST(Expression, ParseErrorsNameTheColumn) {
-    for (const char* bad : {"", "F", "G1", "TRANS(X, F1)", "F1 :", "\"open", "F1[1,2", "F1 F2"}) {
+    const std::vector<std::pair<std::string, std::string>> bad = {
+        {"", "column 1"}, {"F", "column 2"}, {"G1", "column 1"}, {"TRANS(X, F1)", "column 12"},
+        {"F1 :", "column 5"}, {"\"open", "column 2"}, {"F1[1,2", "column 7"}, {"F1 F2", "column 4"},
+        {nested(65), "nested deeper than 64 levels at column 513"},
+        {nested(25000), "longer than the limit of 4096 bytes at column 4097"},
+    };
+    for (const auto& [text, where] : bad) {
         try {
-            dba::Expression::parse(bad);
-            ADD_FAILURE() << "parsed: " << bad;
+            dba::Expression::parse(text);
+            ADD_FAILURE() << "parsed: " << text.substr(0, 80);
         } catch (const dba::DbError& e) {
             EXPECT_EQ(e.number(), dba::kErrBadExpression);
-            EXPECT_NE(std::string(e.what()).find("column"), std::string::npos);
+            EXPECT_NE(std::string(e.what()).find(where), std::string::npos) << e.what();
         }
     }
+    MapLookup none;
+    EXPECT_EQ(dba::Expression::parse(nested(64)).first(dba::EvalContext{"k", "v", &none}), "");
 }

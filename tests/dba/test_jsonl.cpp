@@ -57,6 +57,8 @@ TEST(Jsonl, ShortestFormWithValuesAndSubValues) {
 }
 
 TEST(Jsonl, ABadLineRejectsTheWholeImport) {
+    std::string deep;  // once a stack overflow: now refused by its size
+    for (int i = 0; i < 25000; ++i) deep += "TRANS(F,";
     const std::vector<std::pair<std::string, std::string>> bad = {
         {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [\"x\"]", "not valid JSON"},
         {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [\"x\"], \"extra\": 1}", "unknown key \"extra\""},
@@ -67,6 +69,9 @@ TEST(Jsonl, ABadLineRejectsTheWholeImport) {
         {"{\"file\": \"EMPTY\", \"extra\": 1}", "unknown key \"extra\""},
         {"{\"file\": \"EMPTY\", \"key\": \"k\"}", "needs \"key\" and \"fields\""},
         {"{\"file\": \"\"}", "empty file name"},
+        {"{\"file\": \"T\", \"key\": \"k2\", \"fields\": [], \"file\": \"U\"}", "key \"file\" given twice"},
+        {std::string(dba::kMaxDumpLineBytes + 1, ' '), "longer than the limit of 16777216 bytes"},
+        {"{\"dict\": \"T\", \"name\": \"N\", \"expr\": \"" + deep + "F1\"}", "longer than the limit of 4096 bytes"},
     };
     for (const auto& [line, message] : bad) {
         testsupport::TempDb tmp;

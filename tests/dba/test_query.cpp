@@ -149,9 +149,14 @@ TEST_P(QueryRules, LongNumbersCompareOnEveryDigit) {
     t->write("B", "12345678901234567");
     t->write("C", "-0.50");
     t->write("D", "-.5x");
+    // Beyond a double's range, above and below.
+    t->write("E", "1" + std::string(400, '0'));
+    t->write("F", "-1" + std::string(400, '0'));
+    t->write("G", "9" + std::string(399, '0'));
+    t->write("H", "0." + std::string(400, '0') + "1");
     EXPECT_EQ(keysOf(query(*db, "SSELECT T AVEC 1 = \"12345678901234567\"")), (std::set<std::string>{"B"}));
     EXPECT_EQ(keysOf(query(*db, "SSELECT T AVEC 1 = \"-0.5\"")), (std::set<std::string>{"C"}));
-    EXPECT_EQ(query(*db, "SSELECT T PAR 1"), (std::vector<std::string>{"C", "B", "A", "D"}));
+    EXPECT_EQ(query(*db, "SSELECT T PAR 1"), (std::vector<std::string>{"F", "C", "H", "B", "A", "G", "E", "D"}));
 }
 
 TEST_P(QueryRules, MultiValuedFieldsMatchOnAnyValueAndSortOnTheFirst) {
@@ -191,6 +196,8 @@ TEST_P(SampleQuery, MalformedSentencesSayWhatAndWhere) {
     expectError("SSELECT CONTRAT AVEC 1 = \"02\" OR 2 = \"E\"", "operator", dba::kErrBadSentence);
     expectError("SSELECT CONTRAT PAR", "a field expected at column 20", dba::kErrBadSentence);
     expectError("SSELECT CONTRAT AVEC 1 = \"02\" AND 2 = \"x\"", "\"AVEC\" expected", dba::kErrBadSentence);
+    expectError("SSELECT CONTRAT" + std::string(dba::kMaxSentenceBytes, ' '), "longer than the limit of 65536 bytes",
+                dba::kErrBadSentence);
 }
 
 TEST(QuotedText, UserTextWithAQuoteIsRefusedNotMisparsed) {

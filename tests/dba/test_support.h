@@ -10,6 +10,7 @@
 
 #include "dba/database.h"
 #include "dba/jsonl.h"
+#include "dba/sentence.h"
 
 namespace testsupport {
 
@@ -45,8 +46,7 @@ inline std::shared_ptr<dba::Database> loadSample(const TempDb& tmp, const std::s
 inline std::vector<std::string> query(dba::Database& db, const std::string& sentence, const std::string& fields = "0") {
     dba::DynArray request;
     request.Replace(1, 0, 0, sentence);
-    size_t start = sentence.find(' ') + 1;
-    request.Replace(2, 0, 0, sentence.substr(start, sentence.find(' ', start) - start));
+    request.Replace(2, 0, 0, dba::parseSentence(sentence).file);
     request.Replace(3, 0, 0, fields);
     dba::DynArray result(db.DBExecute(request.text()));
     std::vector<std::string> rows;

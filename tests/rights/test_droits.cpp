@@ -56,8 +56,11 @@ TEST_F(Droits, NoRecordAtAllMeansNoRight) {
 
 TEST_F(Droits, InitialiserListeReadsTheRightsAgain) {
     auto d = of("secteurs");
-    db->DBOpenFile("DROITS")->write("secteurs", std::string("EDITIONDNTVARDEC\xFE") + "2\xFE\xFES05");
+    db->DBOpenFile("DROITS")->write("secteurs", std::string("EDITIONDNTVARDEC\xFE") + "2\xFE\xFES05\xFDÉTÉ-NORD");
     d->listeSecteurs().InitialiserListe();
-    EXPECT_EQ(d->listeSecteurs().W_Liste(), (std::vector<std::string>{"S05"}));
+    // Codes are cut to three characters, not three bytes.
+    EXPECT_EQ(d->listeSecteurs().W_Liste(), (std::vector<std::string>{"S05", "ÉTÉ"}));
     EXPECT_TRUE(d->AccesSecteur("S05-X"));
+    EXPECT_TRUE(d->AccesSecteur("ÉTÉ-SUD"));
+    EXPECT_FALSE(d->AccesSecteur("ÉTA-SUD"));
 }

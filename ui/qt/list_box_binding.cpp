@@ -16,7 +16,7 @@
 namespace ui::qt {
 
 ListBoxBinding::ListBoxBinding(ui::ListBox& model, QListWidget& view, FormBinding& form)
-    : WidgetBinding(model, view, form), list_(model), widget_(view) {
+    : WidgetBinding(model, view, form), list_(model), widget_(view), viewport_(view.viewport()) {
     widget_.setSelectionMode(model.multiSelect() == ui::MultiSelect::Simple ? QAbstractItemView::MultiSelection
                                                                           : QAbstractItemView::SingleSelection);
     widget_.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -25,7 +25,7 @@ ListBoxBinding::ListBoxBinding(ui::ListBox& model, QListWidget& view, FormBindin
     widget_.setTextElideMode(Qt::ElideRight);
     widget_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     widget_.setFocusPolicy(Qt::StrongFocus);
-    widget_.viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     connect(widget_.verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int top) {
         if (updating_) return;
         guarded([&] { list_.scroll(top); });
@@ -134,7 +134,7 @@ bool ListBoxBinding::key(QKeyEvent* event) {
 }
 
 bool ListBoxBinding::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != widget_.viewport()) return WidgetBinding::eventFilter(watched, event);
+    if (watched != viewport_) return WidgetBinding::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);

@@ -35,6 +35,9 @@ private:
 
     ui::ListBox& list_;
     QListWidget& widget_;
+    // Kept from the start: the filter still sees the viewport's events while the list is
+    // being destroyed, when the list's own functions may no longer be called.
+    QObject* viewport_;
 };
 
 }  // namespace ui::qt
