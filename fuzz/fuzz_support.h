@@ -27,6 +27,6 @@ inline std::string_view takeLine(std::string_view& rest) {
 }
 
 // A fresh, empty database: SQLite in memory behaves as a file does, without the disk.
-inline std::shared_ptr<dba::Database> freshDatabase() { return dba::Database::Open(":memory:", true); }
+inline std::shared_ptr<dba::Database> freshDatabase() { return dba::Database::Open(":memory:", dba::OpenMode::Create); }
 
 }  // namespace fuzz
