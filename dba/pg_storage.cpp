@@ -248,8 +248,12 @@ std::optional<std::string> PgStorage::get(std::string_view file, std::string_vie
             readFromServer(file, key);
             e = cache_.find(file, key);
         }
-        if (version) *version = e->version;
-        return e->data;
+        // The cache may have made room, dropping what it had just been given: then the
+        // record is asked for alone.
+        if (e) {
+            if (version) *version = e->version;
+            return e->data;
+        }
     }
     pg::Result r = conn_.run(kGet, {Param{file}, Param{key}});
     if (r.rows() == 0) {
