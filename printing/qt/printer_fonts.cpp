@@ -33,6 +33,11 @@ QString resolvedFamily(const QString& family) { return QFontInfo(QFont(family)).
 
 }  // namespace
 
+void checkPrinterFontFiles(const std::filesystem::path& dir) {
+    requireFile(dir / "LiberationMono-Regular.ttf");
+    requireFile(dir / "LiberationMono-Bold.ttf");
+}
+
 void registerPrinterFonts(const std::filesystem::path& dir) {
     const std::filesystem::path regular = dir / "LiberationMono-Regular.ttf";
     const std::filesystem::path bold = dir / "LiberationMono-Bold.ttf";
@@ -55,6 +60,7 @@ void registerPrinterFonts(const std::filesystem::path& dir) {
 }
 
 QRawFont printerFont(const std::string& name, double points, bool bold) {
+    registerPrinterFonts();
     QFont font(QString::fromStdString(name));
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * kTwipsPerPoint))));
     font.setBold(bold);

@@ -30,7 +30,7 @@ const char* const kDocumentName = "DECLARATION NOMINATIVE TRIMESTRIELLE";
 
 void prepareQt() {
     ensureGuiApplication();
-    registerPrinterFonts();
+    checkPrinterFontFiles();
 }
 
 }  // namespace
