@@ -56,7 +56,7 @@ demo: build
 	@bash scripts/demo.sh $(BUILD) $(DEMO_DIR)
 
 bench: build
-	@sh bench/server_figures.sh $(BUILD)
+	@sh bench/figures.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEMO_DIR)

@@ -139,8 +139,7 @@ RunFigures runUnattended(const RunOptions& o) {
         ctl.W_Trimestre = o.quarterLabel;
         ctl.W_CodeCentreUrssaf = o.centre;
         ctl.W_CodeAideOmr = o.aide;
-        if (o.oneTransaction) db->storage().transaction([&] { ctl.Init(); });
-        else ctl.Init();
+        ctl.Init();
     }
     printers.reset();  // closes the journal or the PDF file
     f.seconds = std::chrono::duration<double>(Clock::now() - start).count();

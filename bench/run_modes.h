@@ -20,9 +20,6 @@ struct RunOptions {
     std::string aide;          // empty: every aidé of the centre
     Output output = Output::Null;
     std::string file;          // the journal or the PDF written
-    // Runs the whole print inside one database transaction: not what the program does,
-    // a comparison showing what the commit of each record write costs.
-    bool oneTransaction = false;
 };
 
 struct RunFigures {
