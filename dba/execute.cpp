@@ -20,20 +20,6 @@ struct BoundField {
     int number = 0;
     std::shared_ptr<const Expression> expr;
 
-    void values(const EvalContext& ctx, std::vector<std::string>& out) const {
-        if (expr) {
-            expr->values(ctx, out);
-            return;
-        }
-        std::string_view field = number == 0 ? ctx.key : fieldView(ctx.data, number);
-        size_t start = 0;
-        while (true) {
-            size_t end = field.find(VM, start);
-            out.emplace_back(field.substr(start, end == std::string_view::npos ? end : end - start));
-            if (end == std::string_view::npos) return;
-            start = end + 1;
-        }
-    }
     std::string first(const EvalContext& ctx) const {
         if (expr) return expr->first(ctx);
         std::string_view field = number == 0 ? ctx.key : fieldView(ctx.data, number);
@@ -49,21 +35,63 @@ struct BoundField {
     }
 };
 
-struct BoundCondition {
-    BoundField field;
-    const std::vector<Comparison>* accepted;
+// What a record gives for each distinct field the request reads, read at most once per
+// record: a sentence tests one looked-up field against several bounds, repeats its base
+// conditions in every alternative and sorts on fields it has already tested.
+class RecordFields {
+public:
+    explicit RecordFields(const std::vector<BoundField>& fields) : fields_(fields), state_(fields.size()) {
+        views_.resize(fields.size());
+    }
+    void next(const EvalContext& ctx) {
+        ctx_ = &ctx;
+        std::fill(state_.begin(), state_.end(), kUnread);
+    }
+    // The whole field as a view into its record, or false when the field is an expression
+    // that has no such view (a concatenation, a sub-string).
+    bool view(size_t i, std::string_view& out) {
+        if (state_[i] == kUnread) {
+            const BoundField& f = fields_[i];
+            if (!f.expr) {
+                views_[i] = f.number == 0 ? ctx_->key : fieldView(ctx_->data, f.number);
+                state_[i] = kView;
+            } else {
+                state_[i] = f.expr->fieldView(*ctx_, views_[i]) ? kView : kNoView;
+            }
+        }
+        out = views_[i];
+        return state_[i] == kView;
+    }
+    std::string first(size_t i) {
+        std::string_view v;
+        if (view(i, v)) return std::string(v.substr(0, v.find(VM)));
+        return fields_[i].first(*ctx_);
+    }
+    const EvalContext& context() const { return *ctx_; }
 
-    // Whether some value of the field meets one of the comparisons. A plain field is read
-    // in place; an expression is evaluated into `scratch`.
-    bool holds(const EvalContext& ctx, std::vector<std::string>& scratch) const {
+private:
+    enum : signed char { kUnread, kView, kNoView };
+    const std::vector<BoundField>& fields_;
+    std::vector<signed char> state_;
+    std::vector<std::string_view> views_;
+    const EvalContext* ctx_ = nullptr;
+};
+
+struct BoundCondition {
+    size_t field;  // into the request's distinct fields
+    const std::vector<Comparison>* accepted;
+    int cost = 0;
+
+    // Whether some value of the field meets one of the comparisons. A field with a view is
+    // read in place; any other expression is evaluated into `scratch`.
+    bool holds(RecordFields& record, const std::vector<BoundField>& fields, std::vector<std::string>& scratch) const {
         auto accepts = [&](std::string_view v) {
             for (const Comparison& c : *accepted)
                 if (meets(v, c)) return true;
             return false;
         };
         std::string_view f;
-        if (!field.expr || field.expr->fieldView(ctx, f)) {
-            if (!field.expr) f = field.number == 0 ? ctx.key : fieldView(ctx.data, field.number);
+        if (record.view(field, f)) {
             size_t start = 0;
             while (true) {
                 size_t end = f.find(VM, start);
@@ -73,19 +101,13 @@ struct BoundCondition {
             }
         }
         scratch.clear();
-        field.expr->values(ctx, scratch);
+        fields[field].expr->values(record.context(), scratch);
         for (const std::string& v : scratch)
             if (accepts(v)) return true;
         return false;
     }
-    // Conditions on the record's own fields cost nothing next to those that look another
-    // record up.
-    int cost() const {
-        if (!field.expr) return 0;
-        return field.expr->transFiles().empty() ? 1 : 2;
-    }
-    bool sameAs(const Condition& c, const BoundField& f) const {
-        if (f.number != field.number || f.expr != field.expr || c.accepted.size() != accepted->size()) return false;
+    bool sameAs(const Condition& c, size_t f) const {
+        if (f != field || c.accepted.size() != accepted->size()) return false;
         for (size_t i = 0; i < accepted->size(); ++i) {
             const Comparison& a = c.accepted[i];
             const Comparison& b = (*accepted)[i];
@@ -139,6 +161,23 @@ std::string Database::execute(std::string_view requestText) {
         return b;
     };
 
+    // Every field the request reads, each once.
+    std::vector<BoundField> fields;
+    auto slot = [&](const BoundField& f) {
+        size_t i = 0;
+        while (i < fields.size() && (fields[i].number != f.number || fields[i].expr != f.expr)) ++i;
+        if (i == fields.size()) fields.push_back(f);
+        return i;
+    };
+    // Conditions on the record's own fields cost nothing next to those that look another
+    // record up.
+    auto cost = [&](size_t f) {
+        if (!fields[f].expr) return 0;
+        std::vector<std::pair<std::string, long>> reads;
+        fields[f].expr->transReads(reads);
+        return reads.empty() ? 1 : 2;
+    };
+
     // The conditions, each once however many chains repeat it (the alternatives of a
     // sentence repeat their base conditions), and each chain as the indices of its
     // conditions, the cheap ones first: a record is tested against a look-up into another
@@ -149,18 +188,18 @@ std::string Database::execute(std::string_view requestText) {
     for (const Chain& chain : sentence.chains) {
         std::vector<size_t> indices;
         for (const Condition& c : chain) {
-            BoundField f = bind(c.field);
+            size_t f = slot(bind(c.field));
             size_t i = 0;
             while (i < conditions.size() && !conditions[i].sameAs(c, f)) ++i;
-            if (i == conditions.size()) conditions.push_back({f, &c.accepted});
+            if (i == conditions.size()) conditions.push_back({f, &c.accepted, cost(f)});
             indices.push_back(i);
         }
         std::stable_sort(indices.begin(), indices.end(),
-                         [&](size_t a, size_t b) { return conditions[a].cost() < conditions[b].cost(); });
+                         [&](size_t a, size_t b) { return conditions[a].cost < conditions[b].cost; });
         chains.push_back(std::move(indices));
     }
-    std::vector<BoundField> sortKeys;
-    for (const FieldRef& k : sentence.sortKeys) sortKeys.push_back(bind(k));
+    std::vector<size_t> sortKeys;
+    for (const FieldRef& k : sentence.sortKeys) sortKeys.push_back(slot(bind(k)));
 
     std::vector<BoundField> outputs;
     {
@@ -187,19 +226,26 @@ std::string Database::execute(std::string_view requestText) {
         if (outputs.empty()) outputs.push_back(BoundField{});  // the keys
     }
 
-    TransCache cache(*storage_);
+    std::vector<std::pair<std::string, long>> transReads;
+    for (const BoundField& f : fields)
+        if (f.expr) f.expr->transReads(transReads);
+    for (const BoundField& f : outputs)
+        if (f.expr) f.expr->transReads(transReads);
+    TransCache cache(*storage_, transReads);
+    RecordFields record(fields);
     std::vector<Row> rows;
     std::vector<std::string> values;
     // Per record: each condition's result once known (-1 unknown, 0 false, 1 true).
     std::vector<signed char> known(conditions.size());
     storage_->scan(sentence.file, [&](std::string_view key, std::string_view data) {
         EvalContext ctx{key, data, &cache};
+        record.next(ctx);
         std::fill(known.begin(), known.end(), static_cast<signed char>(-1));
         bool selected = chains.empty();
         for (const auto& chain : chains) {
             bool all = true;
             for (size_t i : chain) {
-                if (known[i] < 0) known[i] = conditions[i].holds(ctx, values) ? 1 : 0;
+                if (known[i] < 0) known[i] = conditions[i].holds(record, fields, values) ? 1 : 0;
                 if (!known[i]) {
                     all = false;
                     break;
@@ -214,7 +260,7 @@ std::string Database::execute(std::string_view requestText) {
         Row row;
         row.key = std::string(key);
         row.sortTexts.reserve(sortKeys.size());
-        for (const BoundField& k : sortKeys) row.sortTexts.push_back(k.first(ctx));
+        for (size_t k : sortKeys) row.sortTexts.push_back(record.first(k));
         for (size_t j = 0; j < outputs.size(); ++j) {
             if (j) row.out.push_back(VM);
             row.out += outputs[j].whole(ctx);

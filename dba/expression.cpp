@@ -223,14 +223,12 @@ std::string Expression::first(const EvalContext& ctx) const {
     return text;
 }
 
-std::vector<std::string> Expression::transFiles() const {
-    std::vector<std::string> files;
+void Expression::transReads(std::vector<std::pair<std::string, long>>& out) const {
     for (const auto& t : terms_) {
         if (t->kind != Term::Trans) continue;
-        files.push_back(t->file);
-        for (auto& f : t->keyExpr.transFiles()) files.push_back(f);
+        out.emplace_back(t->file, t->field);
+        t->keyExpr.transReads(out);
     }
-    return files;
 }
 
 }  // namespace dba

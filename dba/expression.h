@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace dba {
@@ -43,8 +44,9 @@ public:
     // For an expression that is one bare field or TRANS term: the whole field it reads, as a
     // view into its record (its values are those of values()); false for any other.
     bool fieldView(const EvalContext& ctx, std::string_view& field) const;
-    // Files named by TRANS terms, at any depth.
-    std::vector<std::string> transFiles() const;
+    // What TRANS terms read, at any depth: each file with the field read from it (0 when a
+    // term only asks whether the record exists).
+    void transReads(std::vector<std::pair<std::string, long>>& out) const;
 
     struct Term;
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -17,32 +18,41 @@ namespace dba {
 
 class TransCache : public RecordLookup {
 public:
-    explicit TransCache(Storage& storage) : storage_(storage) {}
+    // `reads`: every (file, field) the request's TRANS terms read. A file read whole keeps
+    // only those fields of each record, in their places, which makes the table several
+    // times smaller than the file and its look-ups that much likelier to hit the cache.
+    TransCache(Storage& storage, const std::vector<std::pair<std::string, long>>& reads);
 
     const std::string_view* find(const std::string& file, std::string_view key) override;
 
 private:
     static constexpr int kReadsBeforeWholeFile = 200;
 
-    // A whole file: each record's key then its text, one after the other in `text`, and an
-    // open-addressing index whose slots hold the upper half of the key's hash beside the
-    // record's number, so that a probe touches a record only when its hash matches.
+    // A whole file: each record as its key's length, its text's length, its key and its
+    // text, one after the other in `text`; and an open-addressing index of eight-byte slots,
+    // each the upper half of a key's hash beside where its record starts, so that a probe
+    // touches a record only when its hash matches and a look-up costs two reads from
+    // memory, the slot and the record.
     struct Table {
-        struct Entry {
-            uint64_t at;           // where the key starts in `text`
-            uint32_t keyLength, dataLength;
+        struct Slot {
+            uint32_t hash = 0;
+            uint32_t at = 0;  // where the record starts in `text`, plus one; 0 empty
         };
+        static constexpr size_t kHeader = 6;  // the key's length (2 bytes), the text's (4)
+        static constexpr size_t kMaxKey = 0xFFFF, kMaxText = 0xFFFFFFFE;
+        bool fits = true;  // false once the file is beyond what the slots can address
         std::string text;
-        std::vector<Entry> entries;
-        std::vector<uint64_t> slots;  // (hash >> 32) << 32 | (entry number + 1); 0 empty
-        std::vector<uint64_t> hashes;  // while filling
+        std::vector<Slot> slots;
+        std::vector<Slot> pending;  // while filling
         void add(std::string_view key, std::string_view record);
         void index();
         bool find(std::string_view key, std::string_view& record) const;
     };
 
     struct FileCache {
-        bool checked = false;
+        std::string name;
+        std::vector<long> kept;  // the fields kept when read whole, ascending
+        bool projected = false;  // false: whole records kept
         bool complete = false;
         int reads = 0;
         Table whole;
@@ -60,10 +70,13 @@ private:
 
     const std::string_view* lookUp(FileCache& cache, const std::string& file, std::string_view key);
 
+    static constexpr long kMaxProjectedField = 512;
+
     Storage& storage_;
-    std::unordered_map<std::string, FileCache> files_;
+    const std::vector<std::pair<std::string, long>>& reads_;
+    std::string projection_;
+    std::vector<std::unique_ptr<FileCache>> files_;
     FileCache* last_ = nullptr;
-    std::string lastName_;
 };
 
 }  // namespace dba

@@ -48,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     e.values(ctx, values);
     fuzz::require(!values.empty(), "an expression gives at least one value");
     fuzz::require(e.first(ctx) == values.front(), "the first value is the first of the values");
-    e.transFiles();
+    std::vector<std::pair<std::string, long>> reads;
+    e.transReads(reads);
     return 0;
 }

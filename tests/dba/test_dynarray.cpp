@@ -107,3 +107,25 @@ TEST(DynArray, LargeArraysReadTheSameThroughTheirIndex) {
     EXPECT_EQ(a.DCount(), 3001);
     EXPECT_EQ(a.element(3001), "last");
 }
+
+// Fields are found eight bytes at a time: every field of arrays whose marks fall at every
+// place of a word, and beyond its end, reads as a plain split reads it.
+TEST(DynArray, FieldsReadAlikeWhereverTheirMarksFall) {
+    for (unsigned pattern = 0; pattern < 4096; ++pattern) {
+        std::string text;
+        std::vector<std::string> split(1);
+        for (int bit = 0; bit < 12 + static_cast<int>(pattern % 7); ++bit) {
+            if (pattern >> (bit % 12) & 1) {
+                text.push_back(dba::FM);
+                split.emplace_back();
+            } else {
+                const char c = bit % 3 ? static_cast<char>('a' + bit) : dba::VM;
+                text.push_back(c);
+                split.back().push_back(c);
+            }
+        }
+        for (size_t f = 1; f <= split.size() + 1; ++f)
+            ASSERT_EQ(dba::fieldView(text, static_cast<int>(f)), f <= split.size() ? split[f - 1] : "")
+                << "pattern " << pattern << " field " << f;
+    }
+}
