@@ -355,16 +355,54 @@ private:
     std::map<std::string, double> seconds_;
 };
 
-void printGoals(const GoalReporter& r) {
+// The request and the hand-factored SQL timed in turns, each round running both, the
+// first of the two changing every round: a noisy host slows both of a round alike, so the
+// median of the rounds' ratios holds where two separate timings a few seconds apart do not.
+struct Paired {
+    double ratio = 0, ours = 0, sql = 0;  // the median ratio; each side's fastest round
+};
+
+Paired timeInTurns(Context& ctx, int rounds) {
+    using Clock = std::chrono::steady_clock;
+    auto time = [](auto&& work) {
+        auto t0 = Clock::now();
+        work();
+        return std::chrono::duration<double>(Clock::now() - t0).count();
+    };
+    std::vector<double> ratios;
+    Paired p{0, 1e9, 1e9};
+    for (int i = 0; i < rounds; ++i) {
+        double ours = 0, sql = 0;
+        auto runOurs = [&] { ours = time([&] { benchmark::DoNotOptimize(ctx.db->DBExecute(ctx.request).size()); }); };
+        auto runSqlSide = [&] { sql = time([&] { benchmark::DoNotOptimize(runSql(ctx.sql, ctx.sqlFactoredText).size()); }); };
+        if (i % 2) {
+            runSqlSide();
+            runOurs();
+        } else {
+            runOurs();
+            runSqlSide();
+        }
+        ratios.push_back(ours / sql);
+        p.ours = std::min(p.ours, ours);
+        p.sql = std::min(p.sql, sql);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    p.ratio = ratios[ratios.size() / 2];
+    return p;
+}
+
+void printGoals(const GoalReporter& r, Context& ctx) {
     using bench::figure;
     using bench::printGoal;
     const double file = r.seconds("ContractSelection/DBExecute/min_time:2.000/real_time");
     const double sql = r.seconds("ContractSelection/SQLite_factored/min_time:2.000/real_time");
     const double steps = r.seconds("PointRead/DBRead_CONTRAT_in_steps/min_time:1.000/real_time");
     std::printf("\n");
-    if (file > 0 && sql > 0)
-        printGoal("DBExecute / hand-factored SQL, file", figure(file / sql, 2) + " (" + figure(file * 1e3, 0) + " / " +
-                      figure(sql * 1e3, 0) + " ms)", "<= 1.0", file / sql <= 1.0);
+    if (file > 0 && sql > 0) {
+        const Paired p = timeInTurns(ctx, 21);
+        printGoal("DBExecute / hand-factored SQL, file", figure(p.ratio, 2) + " (median of 21 rounds in turns; best " +
+                      figure(p.ours * 1e3, 0) + " / " + figure(p.sql * 1e3, 0) + " ms)", "<= 1.0", p.ratio <= 1.0);
+    }
     if (steps > 0) {
         const double perSecond = kReadsPerStep / steps;
         printGoal("DBRead of random keys in steps, file", figure(perSecond, 0) + " reads/s", ">= 400000",
@@ -475,7 +513,7 @@ int main(int argc, char** argv) {
         GoalReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
         benchmark::Shutdown();
-        printGoals(reporter);
+        printGoals(reporter, ctx);
         if (!same) return 2;  // the timings are printed, but the answers disagreed
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", argv[0], e.what());

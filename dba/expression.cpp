@@ -172,7 +172,8 @@ void splitValues(std::string_view field, std::vector<std::string>& out) {
 // The field a Field or Trans term reads, as a view into the record it comes from.
 std::string_view termField(const Expression::Term& t, const EvalContext& ctx) {
     if (t.kind == Expression::Term::Field) return fieldOf(ctx.key, ctx.data, t.field);
-    std::string key = t.keyExpr.first(ctx);
+    std::string scratch;
+    const std::string_view key = t.keyExpr.firstView(ctx, scratch);
     if (!ctx.lookup) return {};
     const std::string_view* rec = ctx.lookup->find(t.file, key);
     if (!rec) return {};
@@ -214,6 +215,17 @@ void Expression::values(const EvalContext& ctx, std::vector<std::string>& out) c
         return;
     }
     out.push_back(first(ctx));
+}
+
+std::string_view Expression::firstView(const EvalContext& ctx, std::string& scratch) const {
+    if (terms_.size() == 1 && terms_[0]->kind == Term::Field) {
+        const Term& t = *terms_[0];
+        std::string_view field = fieldOf(ctx.key, ctx.data, t.field);
+        field = field.substr(0, field.find(VM));
+        return t.sub ? substringChars(field, t.start, t.length) : field;
+    }
+    scratch = first(ctx);
+    return scratch;
 }
 
 std::string Expression::first(const EvalContext& ctx) const {

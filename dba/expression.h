@@ -41,6 +41,9 @@ public:
     void values(const EvalContext& ctx, std::vector<std::string>& out) const;
     // The first value: what sorting, concatenation and sub-strings use.
     std::string first(const EvalContext& ctx) const;
+    // The same, as a view into the record when the expression is one field of it (a TRANS
+    // key, mostly), else into `scratch`.
+    std::string_view firstView(const EvalContext& ctx, std::string& scratch) const;
     // For an expression that is one bare field or TRANS term: the whole field it reads, as a
     // view into its record (its values are those of values()); false for any other.
     bool fieldView(const EvalContext& ctx, std::string_view& field) const;
