@@ -2,13 +2,13 @@
 #include "dba/pg_connection.h"
 
 #include <endian.h>
-#include <libpq-fe.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "dba/errors.h"
+#include "dba/pg_library.h"
 
 namespace dba::pg {
 
@@ -50,10 +50,10 @@ std::string env(const char* name) {
 // The password a target carries, so that a message quoting libpq can blank it.
 std::string passwordOf(const std::string& target) {
     std::string secret;
-    if (PQconninfoOption* opts = PQconninfoParse(conninfoOf(target).c_str(), nullptr)) {
+    if (PQconninfoOption* opts = libpq().PQconninfoParse(conninfoOf(target).c_str(), nullptr)) {
         for (PQconninfoOption* o = opts; o->keyword; ++o)
             if (std::strcmp(o->keyword, "password") == 0 && o->val) secret = o->val;
-        PQconninfoFree(opts);
+        libpq().PQconninfoFree(opts);
         return secret;
     }
     // Unreadable: whatever stands between "user:" and "@" is taken for a password.
@@ -94,7 +94,7 @@ void ignoreNotice(void*, const char*) {}
 std::string describeTarget(const std::string& target) {
     if (target.rfind("postgresql:", 0) != 0 && target.rfind("postgres:", 0) != 0) return target;
     std::string host = env("PGHOST"), port = env("PGPORT"), db = env("PGDATABASE"), user = env("PGUSER");
-    PQconninfoOption* opts = PQconninfoParse(conninfoOf(target).c_str(), nullptr);
+    PQconninfoOption* opts = libpq().PQconninfoParse(conninfoOf(target).c_str(), nullptr);
     if (!opts) return "a malformed PostgreSQL URI";
     for (PQconninfoOption* o = opts; o->keyword; ++o) {
         if (!o->val || !*o->val) continue;
@@ -103,40 +103,40 @@ std::string describeTarget(const std::string& target) {
         else if (std::strcmp(o->keyword, "dbname") == 0) db = o->val;
         else if (std::strcmp(o->keyword, "user") == 0) user = o->val;
     }
-    PQconninfoFree(opts);
+    libpq().PQconninfoFree(opts);
     return uriOf(user, host, port, db);
 }
 
 Result::~Result() {
-    if (r_) PQclear(r_);
+    if (r_) libpq().PQclear(r_);
 }
 
 Result& Result::operator=(Result&& o) noexcept {
     if (this != &o) {
-        if (r_) PQclear(r_);
+        if (r_) libpq().PQclear(r_);
         r_ = o.r_;
         o.r_ = nullptr;
     }
     return *this;
 }
 
-int Result::rows() const { return r_ ? PQntuples(r_) : 0; }
-bool Result::isNull(int row, int col) const { return PQgetisnull(r_, row, col) != 0; }
+int Result::rows() const { return r_ ? libpq().PQntuples(r_) : 0; }
+bool Result::isNull(int row, int col) const { return libpq().PQgetisnull(r_, row, col) != 0; }
 
 std::string_view Result::bytes(int row, int col) const {
-    return {PQgetvalue(r_, row, col), static_cast<size_t>(PQgetlength(r_, row, col))};
+    return {libpq().PQgetvalue(r_, row, col), static_cast<size_t>(libpq().PQgetlength(r_, row, col))};
 }
 
 long long Result::int64(int row, int col) const {
     if (isNull(row, col)) return 0;
     uint64_t v = 0;
-    std::memcpy(&v, PQgetvalue(r_, row, col), sizeof v);
+    std::memcpy(&v, libpq().PQgetvalue(r_, row, col), sizeof v);
     return static_cast<long long>(be64toh(v));
 }
 
-bool Result::boolean(int row, int col) const { return !isNull(row, col) && PQgetvalue(r_, row, col)[0] != 0; }
+bool Result::boolean(int row, int col) const { return !isNull(row, col) && libpq().PQgetvalue(r_, row, col)[0] != 0; }
 
-std::string_view Result::command() const { return r_ ? PQcmdStatus(r_) : ""; }
+std::string_view Result::command() const { return r_ ? libpq().PQcmdStatus(r_) : ""; }
 
 Connection::Connection(const std::string& target, bool readOnly) {
     const std::string conninfo = conninfoOf(target);
@@ -144,67 +144,67 @@ Connection::Connection(const std::string& target, bool readOnly) {
     const char* keys[] = {"connect_timeout", "application_name", "keepalives", "keepalives_idle",
                           "keepalives_interval", "keepalives_count", "dbname", nullptr};
     const char* values[] = {"10", "dnt", "1", "30", "10", "3", conninfo.c_str(), nullptr};
-    conn_ = PQconnectdbParams(keys, values, 1);
+    conn_ = libpq().PQconnectdbParams(keys, values, 1);
     if (!conn_) throw DbError(kErrStorage, "cannot connect to a PostgreSQL server: out of memory");
-    if (PQstatus(conn_) != CONNECTION_OK) {
+    if (libpq().PQstatus(conn_) != CONNECTION_OK) {
         const std::string secret = passwordOf(target);
-        std::string message = scrub(oneLine(PQerrorMessage(conn_)), secret);
-        std::string server = PQhost(conn_) ? uriOf(PQuser(conn_), PQhost(conn_), PQport(conn_), PQdb(conn_))
+        std::string message = scrub(oneLine(libpq().PQerrorMessage(conn_)), secret);
+        std::string server = libpq().PQhost(conn_) ? uriOf(libpq().PQuser(conn_), libpq().PQhost(conn_), libpq().PQport(conn_), libpq().PQdb(conn_))
                                            : describeTarget(target);
-        PQfinish(conn_);
+        libpq().PQfinish(conn_);
         conn_ = nullptr;
         throw DbError(kErrStorage, "cannot connect to server " + scrub(server, secret) + ": " + message);
     }
-    where_ = uriOf(PQuser(conn_), PQhost(conn_), PQport(conn_), PQdb(conn_));
-    PQsetNoticeProcessor(conn_, ignoreNotice, nullptr);
+    where_ = uriOf(libpq().PQuser(conn_), libpq().PQhost(conn_), libpq().PQport(conn_), libpq().PQdb(conn_));
+    libpq().PQsetNoticeProcessor(conn_, ignoreNotice, nullptr);
     // Every commit is on the server's disk before it returns; no statement waits long for
     // a lock, none runs forever; a client that vanished is noticed and its locks freed.
     std::string settings =
         "SET synchronous_commit = on; SET lock_timeout = '10s'; SET statement_timeout = '10min';"
         "SET default_transaction_isolation = 'read committed'; SET client_min_messages = warning;"
         "SET tcp_keepalives_idle = 30; SET tcp_keepalives_interval = 10; SET tcp_keepalives_count = 3";
-    if (PQserverVersion(conn_) >= 140000) settings += "; SET client_connection_check_interval = '10s'";
+    if (libpq().PQserverVersion(conn_) >= 140000) settings += "; SET client_connection_check_interval = '10s'";
     if (readOnly) settings += "; SET default_transaction_read_only = on";
     try {
         exec(settings);
     } catch (...) {
-        PQfinish(conn_);
+        libpq().PQfinish(conn_);
         conn_ = nullptr;
         throw;
     }
 }
 
 Connection::~Connection() {
-    if (conn_) PQfinish(conn_);
+    if (conn_) libpq().PQfinish(conn_);
 }
 
-std::string Connection::role() const { return PQuser(conn_); }
-std::string Connection::database() const { return PQdb(conn_); }
+std::string Connection::role() const { return libpq().PQuser(conn_); }
+std::string Connection::database() const { return libpq().PQdb(conn_); }
 
 std::string Connection::identifier(const std::string& name) const {
-    char* quoted = PQescapeIdentifier(conn_, name.c_str(), name.size());
+    char* quoted = libpq().PQescapeIdentifier(conn_, name.c_str(), name.size());
     if (!quoted) throw DbError(kErrStorage, "server " + where_ + ": cannot quote the name \"" + name + "\"");
     std::string out = quoted;
-    PQfreemem(quoted);
+    libpq().PQfreemem(quoted);
     return out;
 }
 
-bool Connection::lost() const { return PQstatus(conn_) != CONNECTION_OK; }
+bool Connection::lost() const { return libpq().PQstatus(conn_) != CONNECTION_OK; }
 
 bool Connection::inTransaction() const {
     // Statements are sent ahead only inside a transaction, its BEGIN among them.
-    return pending_ > 0 || PQtransactionStatus(conn_) != PQTRANS_IDLE;
+    return pending_ > 0 || libpq().PQtransactionStatus(conn_) != PQTRANS_IDLE;
 }
 
 Result Connection::check(pg_result* r, std::string_view what) {
-    ExecStatusType status = r ? PQresultStatus(r) : PGRES_FATAL_ERROR;
+    ExecStatusType status = r ? libpq().PQresultStatus(r) : PGRES_FATAL_ERROR;
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return Result(r);
     Result owned(r);
     if (lost())
-        lostConnection(r ? PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY) : nullptr);
-    const char* state = r ? PQresultErrorField(r, PG_DIAG_SQLSTATE) : nullptr;
-    const char* primary = r ? PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
-    std::string message = primary ? primary : oneLine(PQerrorMessage(conn_));
+        lostConnection(r ? libpq().PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY) : nullptr);
+    const char* state = r ? libpq().PQresultErrorField(r, PG_DIAG_SQLSTATE) : nullptr;
+    const char* primary = r ? libpq().PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    std::string message = primary ? primary : oneLine(libpq().PQerrorMessage(conn_));
     std::string code = state ? state : "";
     if (code == "55P03") throw DbError(kErrLockRefused, "server " + where_ + ": " + message + " (" + std::string(what) + ")");
     if (code == "42501")
@@ -215,13 +215,13 @@ Result Connection::check(pg_result* r, std::string_view what) {
 Result Connection::exec(const std::string& sql) {
     drain();
     ++statements_;
-    return check(PQexec(conn_, sql.c_str()), "statement");
+    return check(libpq().PQexec(conn_, sql.c_str()), "statement");
 }
 
 void Connection::prepare(const Query& q) {
     if (prepared_.count(q.name)) return;
     drain();
-    check(PQprepare(conn_, q.name, q.sql, 0, nullptr), q.name);
+    check(libpq().PQprepare(conn_, q.name, q.sql, 0, nullptr), q.name);
     prepared_.insert(q.name);
 }
 
@@ -259,12 +259,12 @@ Result Connection::run(const Query& q, std::initializer_list<Param> params) {
     if (pending_ > 0) {
         // After the statements sent, in the same round trip.
         ++pending_;
-        if (PQsendQueryPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
+        if (libpq().PQsendQueryPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
                                 b.formats.data(), 1) != 1)
             return failedSend(q.name);
         return collect(true, q.name);
     }
-    return check(PQexecPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
+    return check(libpq().PQexecPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
                                 b.formats.data(), 1),
                  q.name);
 }
@@ -274,18 +274,18 @@ Result Connection::runOnce(const std::string& sql, std::initializer_list<Param> 
     Bound b(params);
     if (pending_ > 0) {
         ++pending_;
-        if (PQsendQueryParams(conn_, sql.c_str(), static_cast<int>(b.values.size()), nullptr, b.values.data(),
+        if (libpq().PQsendQueryParams(conn_, sql.c_str(), static_cast<int>(b.values.size()), nullptr, b.values.data(),
                               b.lengths.data(), b.formats.data(), 1) != 1)
             return failedSend("statement");
         return collect(true, "statement");
     }
-    return check(PQexecParams(conn_, sql.c_str(), static_cast<int>(b.values.size()), nullptr, b.values.data(),
+    return check(libpq().PQexecParams(conn_, sql.c_str(), static_cast<int>(b.values.size()), nullptr, b.values.data(),
                               b.lengths.data(), b.formats.data(), 1),
                  "statement");
 }
 
 void Connection::enterPipeline() {
-    if (pending_ == 0 && PQenterPipelineMode(conn_) != 1) failedSend("pipeline");
+    if (pending_ == 0 && libpq().PQenterPipelineMode(conn_) != 1) failedSend("pipeline");
 }
 
 void Connection::sent(int accepted) {
@@ -302,23 +302,23 @@ void Connection::send(const Query& q, std::initializer_list<Param> params) {
     prepare(q);
     enterPipeline();
     Bound b(params);
-    sent(PQsendQueryPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
+    sent(libpq().PQsendQueryPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
                              b.formats.data(), 1));
 }
 
 void Connection::sendText(const std::string& sql) {
     enterPipeline();
-    sent(PQsendQueryParams(conn_, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 1));
+    sent(libpq().PQsendQueryParams(conn_, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 1));
 }
 
 void Connection::lostConnection(const char* cause) {
     // The first cause is the one worth telling: later statements only find no connection.
-    if (lostBecause_.empty()) lostBecause_ = cause && *cause ? cause : oneLine(PQerrorMessage(conn_));
+    if (lostBecause_.empty()) lostBecause_ = cause && *cause ? cause : oneLine(libpq().PQerrorMessage(conn_));
     throw DbError(kErrStorage, "lost the connection to server " + where_ + ": " + lostBecause_);
 }
 
 Result Connection::failedSend(std::string_view what) {
-    const std::string message = oneLine(PQerrorMessage(conn_));
+    const std::string message = oneLine(libpq().PQerrorMessage(conn_));
     if (pending_ > 0) collect(false, what);
     if (lost()) lostConnection(nullptr);
     throw DbError(kErrStorage, "server " + where_ + ": " + message);
@@ -334,33 +334,33 @@ Result Connection::collect(bool raise, std::string_view what) {
     // The first failure is kept (the statements after it were not run); the last
     // statement's result is given back.
     Result failure, last;
-    bool failed = PQpipelineSync(conn_) != 1;
+    bool failed = libpq().PQpipelineSync(conn_) != 1;
     int index = 0;
     for (bool synced = failed; !synced;) {
-        PGresult* r = PQgetResult(conn_);
+        PGresult* r = libpq().PQgetResult(conn_);
         if (!r) {
             if (lost()) break;
             ++index;  // the end of one statement's results
             continue;
         }
-        switch (PQresultStatus(r)) {
-        case PGRES_PIPELINE_SYNC: synced = true; PQclear(r); break;
-        case PGRES_PIPELINE_ABORTED: PQclear(r); break;
+        switch (libpq().PQresultStatus(r)) {
+        case PGRES_PIPELINE_SYNC: synced = true; libpq().PQclear(r); break;
+        case PGRES_PIPELINE_ABORTED: libpq().PQclear(r); break;
         case PGRES_COMMAND_OK:
         case PGRES_TUPLES_OK:
             if (index == statements - 1) last = Result(r);
-            else PQclear(r);
+            else libpq().PQclear(r);
             break;
         default:
             if (!failed) {
                 failure = Result(r);
                 failed = true;
             } else {
-                PQclear(r);
+                libpq().PQclear(r);
             }
         }
     }
-    PQexitPipelineMode(conn_);
+    libpq().PQexitPipelineMode(conn_);
     if (raise && (failed || lost())) check(failure.release(), what);  // raised as its own failure would be
     return last;
 }

@@ -31,7 +31,10 @@ std::string quarterKeyOf(const std::string& q) {
 
 PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db) : o_(o), services_(nullptr) {
     printing::qt::ensureGuiApplication();
-    std::vector<std::string> names = printing::qt::printerNames();
+    // The print system is asked for its printers only when one of them is named.
+    std::vector<std::string> names = printing::qt::builtInPrinterNames();
+    if (!o.printer.empty() && std::find(names.begin(), names.end(), o.printer) == names.end())
+        names = printing::qt::printerNames();
     if (!o.printer.empty()) {
         auto it = std::find(names.begin(), names.end(), o.printer);
         if (it == names.end()) {

@@ -35,9 +35,11 @@ void prepareQt() {
 
 }  // namespace
 
+std::vector<std::string> builtInPrinterNames() { return {kPdfPrinterName, TextPrinter::kDefaultDeviceName}; }
+
 std::vector<std::string> printerNames() {
     ensureGuiApplication();
-    std::vector<std::string> names{kPdfPrinterName, TextPrinter::kDefaultDeviceName};
+    std::vector<std::string> names = builtInPrinterNames();
     for (const QString& name : QPrinterInfo::availablePrinterNames()) names.push_back(name.toStdString());
     return names;
 }

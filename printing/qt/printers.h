@@ -16,6 +16,9 @@ inline constexpr const char* kPdfPrinterName = "PDF";
 
 // "PDF", "MATRICIELLE", then the system's printers (QPrinterInfo::availablePrinterNames).
 std::vector<std::string> printerNames();
+// The first two only, which asking the print system for its printers (tens of
+// milliseconds, a connection to the spooler) would not change.
+std::vector<std::string> builtInPrinterNames();
 
 // A4 portrait PDF file at 1440 dots to the inch, margins 0, fonts embedded.
 std::unique_ptr<PageSink> openPdfSink(const std::filesystem::path& file);

@@ -17,7 +17,8 @@ std::vector<std::string> QtPrinterSystem::printerNames() {
 }
 
 Printer& QtPrinterSystem::select(long index) {
-    const auto names = printerNames();
+    const auto builtIn = builtInPrinterNames();
+    const auto names = index >= 0 && static_cast<std::size_t>(index) < builtIn.size() ? builtIn : printerNames();
     if (index < 0 || static_cast<std::size_t>(index) >= names.size())
         throw PrinterError("there is no printer number " + std::to_string(index) + " in the list of " +
                            std::to_string(names.size()));
