@@ -1,6 +1,6 @@
 // Server copies of the benchmark's database, from a template database.
 #include "bench/run_server.h"
-#include "common/ascii.h"
+#include "numbers/ascii.h"
 
 #include <libpq-fe.h>
 #include <unistd.h>

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "common/currency.h"
-#include "common/integers.h"
+#include "numbers/currency.h"
+#include "numbers/integers.h"
 #include "common/state_payroll.h"
 #include "common/state_printing.h"
 #include "dba/database.h"

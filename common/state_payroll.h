@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "common/currency.h"
-#include "common/integers.h"
+#include "numbers/currency.h"
+#include "numbers/integers.h"
 #include "dba/database.h"
 #include "dba/dynarray.h"
 

@@ -1,5 +1,5 @@
 // The run behind the OK button, and the exit button.
-#include "common/numtext.h"
+#include "numbers/numtext.h"
 #include "control/ctr_controle.h"
 #include "dba/errors.h"
 #include "payroll/payroll.h"

@@ -1,6 +1,6 @@
 // Init: opens the files, applies the rights gate, fills the screen and, unattended,
 // runs the print at once.
-#include "common/numtext.h"
+#include "numbers/numtext.h"
 #include "control/ctr_controle.h"
 #include "dba/errors.h"
 #include "payroll/payroll.h"

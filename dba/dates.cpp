@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "common/decimaltext.h"
+#include "numbers/decimaltext.h"
 #include "dba/errors.h"
 
 namespace dba {

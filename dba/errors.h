@@ -2,7 +2,7 @@
 // trapped read; the ones above 0x80040100 are our own.
 #pragma once
 
-#include "common/error.h"
+#include "numbers/error.h"
 
 namespace dba {
 

@@ -4,7 +4,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "common/ascii.h"
+#include "numbers/ascii.h"
 #include "dba/compare.h"
 #include "dba/database.h"
 #include "dba/errors.h"

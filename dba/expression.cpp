@@ -1,7 +1,7 @@
 // Parser and evaluator of dictionary expressions.
 #include "dba/expression.h"
 
-#include "common/ascii.h"
+#include "numbers/ascii.h"
 #include "dba/dynarray.h"
 #include "dba/errors.h"
 #include "dba/sentence.h"

@@ -1,7 +1,7 @@
 // Tokenizer and parser of query sentences, and the test of one comparison.
 #include "dba/sentence.h"
 
-#include "common/ascii.h"
+#include "numbers/ascii.h"
 #include "dba/compare.h"
 #include "dba/errors.h"
 #include "dba/expression.h"

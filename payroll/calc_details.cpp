@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "common/numtext.h"
+#include "numbers/numtext.h"
 #include "dba/dates.h"
 #include "dba/errors.h"
 #include "payroll/payroll.h"

@@ -2,9 +2,9 @@
 // amounts added into the aidant line and into the month totals of the aidé.
 #include <optional>
 
-#include "common/error.h"
-#include "common/numtext.h"
-#include "common/rounding.h"
+#include "numbers/error.h"
+#include "numbers/numtext.h"
+#include "numbers/rounding.h"
 #include "dba/errors.h"
 #include "payroll/calc_details.h"
 #include "payroll/overtime.h"

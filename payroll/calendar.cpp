@@ -1,7 +1,7 @@
 // Quarter calendar: the first and last day of the chosen quarter, its three months, and
 // whether a day falls inside it.
-#include "common/numtext.h"
-#include "common/rounding.h"
+#include "numbers/numtext.h"
+#include "numbers/rounding.h"
 #include "dba/dates.h"
 #include "payroll/payroll.h"
 #include "payroll/text_parts.h"

@@ -1,6 +1,6 @@
 // The URSSAF centre's rate over the quarter and the reduced hourly values derived from it.
-#include "common/numtext.h"
-#include "common/rounding.h"
+#include "numbers/numtext.h"
+#include "numbers/rounding.h"
 #include "payroll/history.h"
 #include "payroll/payroll.h"
 

@@ -1,8 +1,8 @@
 // The rates of the eight contribution lines (CHGPARTEMP "01" to "08") in force at the
 // quarter's last day.
-#include "common/error.h"
-#include "common/numtext.h"
-#include "common/rounding.h"
+#include "numbers/error.h"
+#include "numbers/numtext.h"
+#include "numbers/rounding.h"
 #include "payroll/history.h"
 #include "payroll/payroll.h"
 

@@ -1,8 +1,8 @@
 // Dated histories of constants and rates, resolved month by month.
 #include "payroll/history.h"
 
-#include "common/numtext.h"
-#include "common/rounding.h"
+#include "numbers/numtext.h"
+#include "numbers/rounding.h"
 #include "payroll/text_parts.h"
 
 namespace payroll {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "common/integers.h"
+#include "numbers/integers.h"
 #include "common/state.h"
 #include "dba/dynarray.h"
 

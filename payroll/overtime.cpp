@@ -2,8 +2,8 @@
 // rate; every statement is passed over when it fails.
 #include "payroll/overtime.h"
 
-#include "common/numtext.h"
-#include "common/rounding.h"
+#include "numbers/numtext.h"
+#include "numbers/rounding.h"
 #include "payroll/trap.h"
 
 namespace payroll {

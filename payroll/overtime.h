@@ -1,7 +1,7 @@
 // The overtime of one month of calculation details, recognised by the overtime rubrics.
 #pragma once
 
-#include "common/integers.h"
+#include "numbers/integers.h"
 #include "common/state.h"
 
 namespace payroll {

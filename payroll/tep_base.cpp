@@ -1,8 +1,8 @@
 // The aidé's base contributions: above and below a monthly or quarterly ceiling for basis
 // "02", else one rate, lowered by 15 points for real-wage contracts up to the end of 2010,
 // with an hourly deduction from 2013 on for basis "00".
-#include "common/numtext.h"
-#include "common/rounding.h"
+#include "numbers/numtext.h"
+#include "numbers/rounding.h"
 #include "payroll/tep_steps.h"
 #include "payroll/text_parts.h"
 

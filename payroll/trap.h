@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "common/error.h"
+#include "numbers/error.h"
 
 namespace payroll {
 

@@ -1,6 +1,6 @@
 // One aidé of the print loop: the sector check, the regularisation, the charge detail and
 // remaining exemption, the printed declaration, and the records written back.
-#include "common/numtext.h"
+#include "numbers/numtext.h"
 #include "payroll/payroll.h"
 #include "printing/declaration.h"
 #include "printing/layout_text.h"

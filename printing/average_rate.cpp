@@ -2,7 +2,7 @@
 // CHGPARTEMP rate of the period that the month's first day falls in, averaged over three.
 #include "printing/average_rate.h"
 
-#include "common/numtext.h"
+#include "numbers/numtext.h"
 #include "payroll/payroll.h"
 #include "printing/declaration.h"
 #include "printing/utility_object.h"

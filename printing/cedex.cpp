@@ -1,7 +1,7 @@
 // The Cedex mention of a town line.
 #include "printing/cedex.h"
 
-#include "common/numtext.h"
+#include "numbers/numtext.h"
 
 namespace printing {
 

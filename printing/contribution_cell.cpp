@@ -1,8 +1,8 @@
 // Contribution amounts and their cells.
 #include "printing/contribution_cell.h"
 
-#include "common/numtext.h"
-#include "common/rounding.h"
+#include "numbers/numtext.h"
+#include "numbers/rounding.h"
 #include "printing/layout_text.h"
 
 namespace printing {

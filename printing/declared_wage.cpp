@@ -2,8 +2,8 @@
 // divided by the hours, held at least at the minimum wage, recomputed above the threshold.
 #include "printing/declared_wage.h"
 
-#include "common/numtext.h"
-#include "common/rounding.h"
+#include "numbers/numtext.h"
+#include "numbers/rounding.h"
 
 namespace printing {
 

@@ -2,9 +2,9 @@
 // wage and the eight contribution amounts under their column titles, the aidant's name,
 // address and basis; the amounts go into the column totals and the aidant into the aidé's
 // charge-detail record.
-#include "common/numtext.h"
+#include "numbers/numtext.h"
 #include "common/procs.h"
-#include "common/rounding.h"
+#include "numbers/rounding.h"
 #include "payroll/payroll.h"
 #include "printing/average_rate.h"
 #include "printing/contribution_cell.h"

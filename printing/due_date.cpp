@@ -1,7 +1,7 @@
 // The due date of the quarter's contributions.
 #include "printing/due_date.h"
 
-#include "common/numtext.h"
+#include "numbers/numtext.h"
 #include "printing/utility_object.h"
 
 namespace printing {

@@ -3,7 +3,7 @@
 // aidé is exempted from the employer's social-security share.
 #include <chrono>
 
-#include "common/numtext.h"
+#include "numbers/numtext.h"
 #include "common/procs.h"
 #include "dba/dates.h"
 #include "printing/cedex.h"

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "common/error.h"
+#include "numbers/error.h"
 
 namespace printing {
 

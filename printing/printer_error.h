@@ -1,7 +1,7 @@
 // The error a printer operation raises when the printer or its output file fails.
 #pragma once
 
-#include "common/error.h"
+#include "numbers/error.h"
 
 #include <string>
 

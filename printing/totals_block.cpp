@@ -1,7 +1,7 @@
 // The foot of a detailed declaration, below the closed employee frame: the column totals,
 // the adjustment, the amounts due and the net amount to pay in their ruled boxes, then the
 // payment paragraph.
-#include "common/numtext.h"
+#include "numbers/numtext.h"
 #include "payroll/payroll.h"
 #include "printing/declaration.h"
 #include "printing/layout_text.h"

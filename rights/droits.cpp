@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "common/ascii.h"
+#include "numbers/ascii.h"
 #include "dba/errors.h"
 #include "dba/expression.h"
 

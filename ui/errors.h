@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/error.h"
+#include "numbers/error.h"
 
 namespace ui {
 

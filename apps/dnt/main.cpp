@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "apps/dnt/cli.h"
-#include "common/error.h"
+#include "numbers/error.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "apps/dnt/cli.h"
 #include "apps/dnt/db_target.h"
-#include "common/ascii.h"
+#include "numbers/ascii.h"
 #include "printing/output_file.h"
 #include "printing/matrix_rule.h"
 #include "printing/qt/gui_application.h"

@@ -1,5 +1,5 @@
 // The selection screen as a person uses it: quarter list, centre entry, rights gate.
-#include "common/error.h"
+#include "numbers/error.h"
 #include "control_fixture.h"
 
 using testsupport::ControlFixture;

@@ -21,6 +21,7 @@ public:
         static int serial = 0;
         dir_ = std::filesystem::temp_directory_path() /
                ("dnt-test-" + std::to_string(getpid()) + "-" + std::to_string(++serial));
+        std::filesystem::remove_all(dir_);  // left by a killed run whose pid came back
         std::filesystem::create_directories(dir_);
         path_ = (dir_ / "test.db").string();
     }

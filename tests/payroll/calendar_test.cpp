@@ -1,7 +1,7 @@
 // The quarter calendar: first and last days, the quarter's months, and the inside test.
 #include <gtest/gtest.h>
 
-#include "common/error.h"
+#include "numbers/error.h"
 #include "payroll_db.h"
 
 using paytest::day;

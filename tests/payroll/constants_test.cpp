@@ -2,7 +2,7 @@
 // the centre's rate with the reduced hourly values.
 #include <gtest/gtest.h>
 
-#include "common/error.h"
+#include "numbers/error.h"
 #include "payroll_db.h"
 
 using paytest::day;

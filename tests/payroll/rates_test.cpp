@@ -2,7 +2,7 @@
 // and the opening of the aidé's charge-detail record.
 #include <gtest/gtest.h>
 
-#include "common/error.h"
+#include "numbers/error.h"
 #include "payroll_db.h"
 
 using paytest::day;

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "common/numtext.h"
+#include "numbers/numtext.h"
 #include "payroll_db.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // 8, the capped "922" amounts, the overtime amount and the regularisation left.
 #include <gtest/gtest.h>
 
-#include "common/error.h"
-#include "common/numtext.h"
+#include "numbers/error.h"
+#include "numbers/numtext.h"
 #include "payroll_db.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <fstream>
 
-#include "common/error.h"
+#include "numbers/error.h"
 #include "dba/dates.h"
 #include "dba/jsonl.h"
 #include "payroll/payroll.h"

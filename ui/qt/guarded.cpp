@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 
-#include "common/error.h"
+#include "numbers/error.h"
 #include "ui/qt/presenter.h"
 #include "ui/qt/text.h"
 

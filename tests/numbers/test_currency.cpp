@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "common/currency.h"
-#include "common/error.h"
-#include "common/integers.h"
+#include "numbers/currency.h"
+#include "numbers/error.h"
+#include "numbers/integers.h"
 
 namespace dnt {
 namespace {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "common/error.h"
-#include "common/integers.h"
+#include "numbers/error.h"
+#include "numbers/integers.h"
 
 namespace dnt {
 namespace {

@@ -5,8 +5,8 @@
 #include <compare>
 #include <cstdint>
 
-#include "common/currency.h"
-#include "common/rounding.h"
+#include "numbers/currency.h"
+#include "numbers/rounding.h"
 
 namespace dnt {
 

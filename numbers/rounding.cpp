@@ -1,5 +1,5 @@
 // Rounding of doubles to whole numbers.
-#include "common/rounding.h"
+#include "numbers/rounding.h"
 
 #include <cmath>
 

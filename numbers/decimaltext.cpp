@@ -1,5 +1,5 @@
 // Reading of a number written as text into its exact decimal digits.
-#include "common/decimaltext.h"
+#include "numbers/decimaltext.h"
 
 namespace dnt {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "common/error.h"
-#include "common/numtext.h"
+#include "numbers/error.h"
+#include "numbers/numtext.h"
 
 namespace dnt {
 

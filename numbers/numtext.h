@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/currency.h"
-#include "common/integers.h"
+#include "numbers/currency.h"
+#include "numbers/integers.h"
 
 namespace dnt {
 

@@ -5,9 +5,9 @@
 #include <limits>
 #include <string>
 
-#include "common/currency.h"
-#include "common/error.h"
-#include "common/numtext.h"
+#include "numbers/currency.h"
+#include "numbers/error.h"
+#include "numbers/numtext.h"
 
 namespace dnt {
 namespace {

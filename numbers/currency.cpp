@@ -1,12 +1,12 @@
 // Arithmetic and conversions of the four-decimal currency type.
-#include "common/currency.h"
+#include "numbers/currency.h"
 
 #include <limits>
 #include <string>
 
-#include "common/error.h"
-#include "common/numtext.h"
-#include "common/rounding.h"
+#include "numbers/error.h"
+#include "numbers/numtext.h"
+#include "numbers/rounding.h"
 
 namespace dnt {
 

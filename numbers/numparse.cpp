@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "common/decimaltext.h"
-#include "common/error.h"
-#include "common/numtext.h"
+#include "numbers/decimaltext.h"
+#include "numbers/error.h"
+#include "numbers/numtext.h"
 
 namespace dnt {
 

@@ -1,11 +1,11 @@
 // Checked arithmetic of the 16-bit and 32-bit whole numbers and the conversions from double.
-#include "common/integers.h"
+#include "numbers/integers.h"
 
 #include <cstdint>
 #include <limits>
 #include <string>
 
-#include "common/error.h"
+#include "numbers/error.h"
 
 namespace dnt {
 
