@@ -3,15 +3,6 @@
 
 #include "demo/calendar.h"
 
-TEST(DemoCalendar, LabelsAndKeys) {
-    EXPECT_EQ(demo::Quarter({2025, 4}).label(), "4ème TRIMESTRE 2025");
-    EXPECT_EQ(demo::Quarter({2025, 1}).label(), "1er  TRIMESTRE 2025");
-    EXPECT_EQ(demo::Quarter({2025, 4}).key(), "20254");
-    EXPECT_EQ(demo::Quarter({2025, 1}).plus(-1).key(), "20244");
-    EXPECT_EQ(demo::Quarter({2025, 4}).plus(1).key(), "20261");
-    EXPECT_EQ(demo::Quarter({2025, 4}).month(3).key(), "202512");
-}
-
 TEST(DemoCalendar, DaysOfMonthsAndQuarters) {
     EXPECT_EQ(demo::Quarter({2010, 1}).lastDay(), 15431);  // 31/03/2010
     EXPECT_EQ(demo::Month({2024, 2}).days(), 29);

@@ -16,62 +16,6 @@ std::string libelle(ui::Form& form, const std::string& nom) {
     return "<" + nom + " absent>";
 }
 
-TEST_F(FenetreSelection, CaptionsAsTheUserReadsThem) {
-    ui::Form& form = f.form();
-    EXPECT_EQ(form.name(), "Frm_SelindDnt");
-    EXPECT_EQ(form.caption(), "Edition des Déclarations Nominatives Trimestrielles  : sélection individuelle");
-    EXPECT_EQ(libelle(form, "Etq_Aide"), "Aidé");
-    EXPECT_EQ(libelle(form, "Cmd_Recherche"), "Recherche");
-    EXPECT_EQ(libelle(form, "Fra_Pos"), "Possibles ");
-    EXPECT_EQ(libelle(form, "Etq_CodPos"), "Code");
-    EXPECT_EQ(libelle(form, "Etq_NomPrenomPos"), "Nom Prénom ");
-    EXPECT_EQ(libelle(form, "Etq_AdressePos"), "Adresse");
-    EXPECT_EQ(libelle(form, "Fra_Selec"), "Sélectionnés ");
-    EXPECT_EQ(libelle(form, "Etq_CodSel"), "Code");
-    EXPECT_EQ(libelle(form, "Etq_NomPrenomSel"), "Nom Prénom ");
-    EXPECT_EQ(libelle(form, "Etq_AdresseSel"), "Adresse");
-    EXPECT_EQ(libelle(form, "Cmd_Imprimer"), "Imprimer");
-    EXPECT_EQ(libelle(form, "Cmd_Retour"), "Retour");
-    ASSERT_NE(form.findMenu("Mnu_Aide"), nullptr);
-    EXPECT_EQ(form.findMenu("Mnu_Aide")->caption(), "Aide");
-    ASSERT_EQ(form.findMenu("Mnu_Aide")->items().size(), 1u);
-    EXPECT_EQ(form.findMenu("Mnu_Aide")->items()[0]->name(), "Mnu_Sommaire");
-}
-
-TEST_F(FenetreSelection, ListsInTheirFramesWithMultipleSelection) {
-    for (ui::ListBox* l : {f.Lst_CodPos, f.Lst_NomPrenomPos, f.Lst_AdressePos}) {
-        EXPECT_EQ(l->multiSelect(), ui::MultiSelect::Simple) << l->name();
-        EXPECT_EQ(l->container(), f.Fra_Pos) << l->name();
-    }
-    for (ui::ListBox* l : {f.Lst_CodSel, f.Lst_NomPrenomSel, f.Lst_AdresseSel}) {
-        EXPECT_EQ(l->multiSelect(), ui::MultiSelect::Simple) << l->name();
-        EXPECT_EQ(l->container(), f.Fra_Selec) << l->name();
-    }
-    EXPECT_EQ(f.Bdv_Pos->container(), f.Fra_Pos);
-    EXPECT_EQ(f.Bdv_Sel->container(), f.Fra_Selec);
-}
-
-TEST_F(FenetreSelection, StartsWithNothingToMovePrintOrSearch) {
-    EXPECT_FALSE(f.Fra_Pos->enabled());
-    EXPECT_FALSE(f.Cmd_SelectAides->enabled());
-    EXPECT_FALSE(f.Cmd_SuppAides->enabled());
-    EXPECT_FALSE(f.Cmd_Imprimer->enabled());
-    EXPECT_FALSE(f.Cmd_Recherche->enabled());
-    EXPECT_TRUE(f.Cmd_Retour->enabled());
-    EXPECT_FALSE(f.Bdv_Pos->enabled());
-    EXPECT_FALSE(f.Bdv_Sel->enabled());
-    EXPECT_EQ(f.form().activeControl(), f.Txt_CodAide);
-    EXPECT_EQ(f.W_CentreUrssaf, "75");
-}
-
-TEST_F(FenetreSelection, InitLowersBothFlags) {
-    f.W_SortirSelindDnt = true;
-    s.SelectionAnnulee = true;
-    f.Init();
-    EXPECT_FALSE(f.W_SortirSelindDnt);
-    EXPECT_FALSE(s.SelectionAnnulee);
-}
-
 TEST_F(FenetreSelection, TitleBarCloseDoesNothing) {
     ajouterCode("04449");
     EXPECT_FALSE(d.closeWindow());

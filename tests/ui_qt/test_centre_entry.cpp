@@ -30,16 +30,6 @@ TEST_F(CentreEntry, SingleDigitAndTabGivesTwoDigitsAndTheCentreName) {
     EXPECT_TRUE(person.messages.empty());
 }
 
-TEST_F(CentreEntry, ALetterIsIgnored) {
-    open();
-    auto* code = w<QLineEdit>("Txt_CtrUrssaf");
-    QTest::keyClicks(code, "a");
-    EXPECT_EQ(code->text(), "");
-    QTest::keyClicks(code, "7x5");
-    EXPECT_EQ(code->text(), "75");
-    EXPECT_EQ(w<QComboBox>("Cbo_CtrUrssaf")->currentText(), "URSSAF DE PARIS");
-}
-
 TEST_F(CentreEntry, EnterPadsWithoutReachingTheBox) {
     open();
     auto* code = w<QLineEdit>("Txt_CtrUrssaf");
@@ -69,31 +59,6 @@ TEST_F(CentreEntry, PastingIsRefusedLikeAnyKeyThatIsNotADigit) {
     QApplication::clipboard()->setText("75");
     QTest::keyClick(code, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(code->text(), "");
-}
-
-TEST_F(CentreEntry, BackspaceAndTheCaretWorkThroughTheModel) {
-    open();
-    auto* code = w<QLineEdit>("Txt_CtrUrssaf");
-    QTest::keyClicks(code, "9");
-    QTest::keyClick(code, Qt::Key_Backspace);
-    EXPECT_EQ(code->text(), "");
-    QTest::keyClicks(code, "5");
-    QTest::keyClick(code, Qt::Key_Home);
-    EXPECT_EQ(ctl().Txt_CtrUrssaf->selStart(), 0);
-    QTest::keyClicks(code, "7");  // typed before the 5
-    EXPECT_EQ(code->text(), "75");
-    EXPECT_EQ(w<QComboBox>("Cbo_CtrUrssaf")->currentText(), "URSSAF DE PARIS");
-}
-
-TEST_F(CentreEntry, ChoosingACentreInTheListFillsTheCode) {
-    open();
-    auto* name = w<QComboBox>("Cbo_CtrUrssaf");
-    int row = name->findText("URSSAF DES HAUTS-DE-SEINE");
-    ASSERT_GE(row, 0);
-    name->activated(row);  // as the drop-down reports a choice
-    settle();
-    EXPECT_EQ(w<QLineEdit>("Txt_CtrUrssaf")->text(), "92");
-    EXPECT_TRUE(w<QPushButton>("Cmd_OK")->isEnabled());
 }
 
 }  // namespace

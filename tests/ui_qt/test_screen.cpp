@@ -18,38 +18,6 @@ void clickBox(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButto
 
 using Screen = ScreenFixture;
 
-TEST_F(Screen, CaptionsAndFirstState) {
-    open();
-    EXPECT_EQ(w<QLabel>("Etq_Trimestre")->text(), "Trimestre concerné");
-    EXPECT_EQ(w<QLabel>("Etq_CtrUrssaf")->text(), "Centre URSSAF");
-    EXPECT_EQ(w<QGroupBox>("Cdr_Selection")->title(), "Sélection de l'aidé");
-    EXPECT_EQ(w<QLabel>("Etq_De")->text(), "de");
-    EXPECT_EQ(w<QLabel>("Etq_A")->text(), "à");
-    EXPECT_EQ(w<QCheckBox>("Cac_SelecInd")->text(), "Sélection individuelle");
-    EXPECT_FALSE(w<QCheckBox>("Cac_SelecInd")->isChecked());
-    EXPECT_EQ(w<QGroupBox>("Cdr_Tri")->title(), "Tri");
-    EXPECT_TRUE(w<QRadioButton>("Opt_Alpha")->isChecked());
-    EXPECT_EQ(w<QRadioButton>("Opt_Resp")->text(), "Responsable");
-    EXPECT_EQ(w<QGroupBox>("Cdr_PiedDnt")->title(), "Pied D.N.T.");
-    EXPECT_TRUE(w<QCheckBox>("Cac_RegltParAide")->isChecked());
-    EXPECT_EQ(w<QCheckBox>("Cac_PrelevCpteAide")->text(), "Prélèvement sur le compte bancaire de l'aidé");
-    EXPECT_EQ(w<QLabel>("Etq_DateRetour")->text(), "Date de retour");
-    EXPECT_EQ(w<QPushButton>("Cmd_OK")->text(), "OK");
-    EXPECT_EQ(w<QPushButton>("Cmd_Sortir")->text(), "Sortir");
-    auto* quarter = w<QComboBox>("Cbo_Trimestre");
-    EXPECT_EQ(quarter->count(), 9);
-    EXPECT_EQ(quarter->currentIndex(), 0);
-    EXPECT_EQ(ui::qt::fromQ(quarter->currentText()), ctl().Cbo_Trimestre->list(0));
-    EXPECT_EQ(ui::qt::fromQ(w<QLineEdit>("Txt_DateRetour")->text()), ctl().Txt_DateRetour->text());
-    // Top to bottom as the screen reads.
-    EXPECT_LT(w<QLabel>("Etq_Trimestre")->mapTo(window.get(), QPoint()).y(),
-              w<QLabel>("Etq_CtrUrssaf")->mapTo(window.get(), QPoint()).y());
-    EXPECT_LT(w<QGroupBox>("Cdr_Selection")->mapTo(window.get(), QPoint()).y(),
-              w<QCheckBox>("Cac_SelecInd")->mapTo(window.get(), QPoint()).y());
-    EXPECT_LT(w<QCheckBox>("Cac_SelecInd")->mapTo(window.get(), QPoint()).y(),
-              w<QGroupBox>("Cdr_Tri")->mapTo(window.get(), QPoint()).y());
-}
-
 TEST_F(Screen, IndividualSelectionDisablesTheNameRange) {
     open();
     auto* from = w<QLineEdit>("Txt_De");
@@ -79,29 +47,6 @@ TEST_F(Screen, SpaceOnTheFocusedBoxClicksIt) {
     EXPECT_FALSE(ctl().Cac_SelecInd->checked());
 }
 
-TEST_F(Screen, SortOptionsStayExclusive) {
-    open();
-    clickBox(w<QRadioButton>("Opt_Sect"));
-    EXPECT_TRUE(ctl().Opt_Sect->value());
-    EXPECT_FALSE(ctl().Opt_Alpha->value());
-    EXPECT_TRUE(w<QRadioButton>("Opt_Sect")->isChecked());
-    EXPECT_FALSE(w<QRadioButton>("Opt_Alpha")->isChecked());
-    QTest::keyClick(w<QRadioButton>("Opt_Sect"), Qt::Key_Down);
-    EXPECT_TRUE(w<QRadioButton>("Opt_Resp")->isChecked());
-    EXPECT_FALSE(w<QRadioButton>("Opt_Sect")->isChecked());
-}
-
-TEST_F(Screen, OkIsHiddenWithoutFullRights) {
-    open("lecteur");
-    EXPECT_TRUE(w<QPushButton>("Cmd_OK")->isHidden());
-    EXPECT_FALSE(w<QPushButton>("Cmd_Sortir")->isHidden());
-}
-
-TEST_F(Screen, OkIsShownWithFullRights) {
-    open("*");
-    EXPECT_FALSE(w<QPushButton>("Cmd_OK")->isHidden());
-}
-
 TEST_F(Screen, SortirClosesTheHostOnceItsHandlerHasReturned) {
     open();
     QTest::mouseClick(w<QPushButton>("Cmd_Sortir"), Qt::LeftButton);
@@ -109,38 +54,6 @@ TEST_F(Screen, SortirClosesTheHostOnceItsHandlerHasReturned) {
     EXPECT_EQ(hostUnloads, 0);
     settle();
     EXPECT_EQ(hostUnloads, 1);
-}
-
-TEST_F(Screen, IncoherentRangeIsAWarning) {
-    open();
-    typeCentre("75");
-    QTest::mouseClick(w<QLineEdit>("Txt_De"), Qt::LeftButton);
-    QTest::keyClicks(w<QLineEdit>("Txt_De"), "MARTIN");
-    QTest::mouseClick(w<QLineEdit>("Txt_A"), Qt::LeftButton);
-    QTest::keyClicks(w<QLineEdit>("Txt_A"), "BERNARD");
-    QTest::mouseClick(w<QPushButton>("Cmd_OK"), Qt::LeftButton);
-    ASSERT_EQ(person.messages.size(), 1u);
-    EXPECT_EQ(person.messages[0].text, "Incohérence dans la sélection de l'aidé.");
-    EXPECT_EQ(person.messages[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(person.messages[0].title, "Message TALMIRAN");
-    EXPECT_EQ(hostUnloads, 0);
-}
-
-TEST_F(Screen, EmptySelectionIsAnInformation) {
-    open();
-    typeCentre("75");
-    QTest::mouseClick(w<QLineEdit>("Txt_De"), Qt::LeftButton);
-    QTest::keyClicks(w<QLineEdit>("Txt_De"), "ZZZ");
-    QTest::mouseClick(w<QLineEdit>("Txt_A"), Qt::LeftButton);
-    QTest::keyClicks(w<QLineEdit>("Txt_A"), "ZZZZ");
-    QTest::mouseClick(w<QPushButton>("Cmd_OK"), Qt::LeftButton);
-    ASSERT_EQ(person.messages.size(), 1u);
-    EXPECT_EQ(person.messages[0].text, "Aucune sélection correspondant aux critères demandés.");
-    EXPECT_EQ(person.messages[0].icon, QMessageBox::Information);
-    EXPECT_EQ(person.messages[0].title, "Message TALMIRAN");
-    // The screen is given back for another try.
-    EXPECT_TRUE(view().isEnabled());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(Screen, TheHourglassAndTheDisabledScreenFollowTheControl) {

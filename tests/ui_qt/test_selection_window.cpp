@@ -12,72 +12,6 @@ namespace {
 
 using SelectionWindow = SelectionFixture;
 
-TEST_F(SelectionWindow, CaptionsAndFirstState) {
-    open();
-    EXPECT_EQ(ui::qt::fromQ(shown->windowTitle()),
-              "Edition des Déclarations Nominatives Trimestrielles  : sélection individuelle");
-    EXPECT_EQ(w<QGroupBox>("Fra_Pos")->title(), "Possibles ");
-    EXPECT_EQ(w<QGroupBox>("Fra_Selec")->title(), "Sélectionnés ");
-    EXPECT_EQ(w<QLabel>("Etq_NomPrenomSel")->text(), "Nom Prénom ");
-    EXPECT_EQ(w<QPushButton>("Cmd_Imprimer")->text(), "Imprimer");
-    EXPECT_FALSE(w<QPushButton>("Cmd_Imprimer")->isEnabled());
-    EXPECT_FALSE(w<QPushButton>("Cmd_Recherche")->isEnabled());
-    EXPECT_FALSE(w<QGroupBox>("Fra_Pos")->isEnabled());
-    EXPECT_FALSE(w<QPushButton>("Cmd_SelectAides")->icon().isNull());  // a picture, no caption
-    // The three lists of a block read as one table: side by side, the bar at the right.
-    auto x = [&](const char* n) { return w<QWidget>(n)->mapTo(shown.get(), QPoint()).x(); };
-    EXPECT_LT(x("Lst_CodPos"), x("Lst_NomPrenomPos"));
-    EXPECT_LT(x("Lst_NomPrenomPos"), x("Lst_AdressePos"));
-    EXPECT_LT(x("Lst_AdressePos"), x("Bdv_Pos"));
-    EXPECT_GE(w<QListWidget>("Lst_CodPos")->height(), 7 * w<QListWidget>("Lst_CodPos")->fontMetrics().height());
-}
-
-TEST_F(SelectionWindow, ATypedCodeListsItsAide) {
-    open();
-    auto* code = w<QLineEdit>("Txt_CodAide");
-    QTest::mouseClick(code, Qt::LeftButton);
-    QTest::keyClicks(code, "5x8569");
-    EXPECT_EQ(code->text(), "58569");
-    EXPECT_EQ(rows("Lst_CodPos"), std::vector<std::string>{"58569"});
-    EXPECT_EQ(rows("Lst_NomPrenomPos"), std::vector<std::string>{"DUBOIS JEAN-CHRISTOPHE"});
-    EXPECT_EQ(w<QLineEdit>("Txt_NomPrenomAide")->text(), "DUBOIS JEAN-CHRISTOPHE");
-    EXPECT_TRUE(w<QGroupBox>("Fra_Pos")->isEnabled());
-}
-
-TEST_F(SelectionWindow, AShortCodeIsPaddedWhenTheFocusLeaves) {
-    open();
-    auto* code = w<QLineEdit>("Txt_CodAide");
-    QTest::mouseClick(code, Qt::LeftButton);
-    QTest::keyClicks(code, "3326");
-    QTest::mouseClick(w<QLineEdit>("Txt_NomPrenomAide"), Qt::LeftButton);  // LostFocus
-    settle();
-    EXPECT_EQ(code->text(), "03326");
-    EXPECT_EQ(rows("Lst_NomPrenomPos"), std::vector<std::string>{"RIVIÈRE THOMAS"});
-}
-
-TEST_F(SelectionWindow, AnUnknownCodeIsAWarningOfTheWindow) {
-    open();
-    auto* code = w<QLineEdit>("Txt_CodAide");
-    QTest::mouseClick(code, Qt::LeftButton);
-    QTest::keyClicks(code, "99999");
-    settle();
-    ASSERT_EQ(person.messages.size(), 1u);
-    EXPECT_EQ(person.messages[0].text, "Cet aidé n'existe pas.");
-    EXPECT_EQ(person.messages[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(person.messages[0].title, "Message TALMIRAN");
-    EXPECT_EQ(code->text(), "");
-    EXPECT_TRUE(code->hasFocus());
-}
-
-TEST_F(SelectionWindow, EnterInTheNameBoxSearches) {
-    open();
-    auto* name = w<QLineEdit>("Txt_NomPrenomAide");
-    QTest::mouseClick(name, Qt::LeftButton);
-    QTest::keyClicks(name, "d");
-    QTest::keyClick(name, Qt::Key_Return);
-    EXPECT_EQ(rows("Lst_CodPos"), (std::vector<std::string>{"58569", "61594", "58210", "13113", "11945"}));
-}
-
 TEST_F(SelectionWindow, AClickMarksTheRowInTheThreeLists) {
     open();
     search("D");
@@ -132,28 +66,11 @@ TEST_F(SelectionWindow, TheBlocksScrollBarScrollsItsLists) {
     EXPECT_EQ(w<QListWidget>("Lst_AdressePos")->verticalScrollBar()->value(), top);
 }
 
-TEST_F(SelectionWindow, ImprimerWithoutAnAideIsRefused) {
-    open();
-    fenetre->Cmd_Imprimer->setEnabled(true);
-    QTest::mouseClick(w<QPushButton>("Cmd_Imprimer"), Qt::LeftButton);
-    EXPECT_EQ(person.texts(), std::vector<std::string>{"Vous devez sélectionner au moins un aidant."});
-    EXPECT_TRUE(shown->formShown());
-    EXPECT_TRUE(shown->view().isEnabled());
-}
-
 TEST_F(SelectionWindow, F1OpensTheHelpContents) {
     open();
     QTest::keyClick(w<QLineEdit>("Txt_CodAide"), Qt::Key_F1);
     EXPECT_EQ(helpCalls, 1);
     EXPECT_TRUE(person.popups.empty());
-}
-
-TEST_F(SelectionWindow, TheTitleBarCloseDoesNothing) {
-    open();
-    shown->close();
-    settle();
-    EXPECT_TRUE(shown->isVisible());
-    EXPECT_TRUE(shown->formShown());
 }
 
 TEST_F(SelectionWindow, RightButtonOffersTheHelp) {
@@ -193,16 +110,6 @@ TEST_F(ModalSelection, ImprimerHandsTheCodesInNameOrder) {
     EXPECT_FALSE(s.SelectionAnnulee);
     EXPECT_EQ(s.W_AidesSelectionnes.element(1), "58569");  // DUBOIS before ROUSSEAU
     EXPECT_EQ(s.W_AidesSelectionnes.element(2), "04449");
-    EXPECT_FALSE(fenetre->form().loaded());
-}
-
-TEST_F(ModalSelection, RetourAbandons) {
-    person.modal = [&](QDialog& d) {
-        QTest::mouseClick(d.findChild<QPushButton*>("Cmd_Retour"), Qt::LeftButton);
-        return d.result();
-    };
-    services.showModal(fenetre->form());
-    EXPECT_TRUE(s.SelectionAnnulee);
     EXPECT_FALSE(fenetre->form().loaded());
 }
 
