@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "../dba/test_support.h"
+#include "support/database.h"
 
 namespace clitest {
 

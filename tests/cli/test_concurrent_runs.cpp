@@ -9,7 +9,7 @@
 #include <map>
 #include <sstream>
 
-#include "../dba/backends.h"
+#include "support/backends.h"
 #include "cli_support.h"
 #include "dba/pg_connection.h"
 

@@ -4,7 +4,7 @@
 // On both back-ends: the history lives in tables of the file or of the server.
 #include <gtest/gtest.h>
 
-#include "../dba/backends.h"
+#include "support/backends.h"
 #include "cli_support.h"
 
 using namespace clitest;

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "../dba/test_server.h"
+#include "support/server.h"
 #include "cli_support.h"
 
 namespace fs = std::filesystem;

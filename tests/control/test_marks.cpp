@@ -1,5 +1,5 @@
 // Optical marks drawn by the printer command handler.
-#include "control_fixture.h"
+#include "support/control.h"
 
 using testsupport::ControlFixture;
 

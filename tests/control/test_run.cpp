@@ -1,6 +1,6 @@
 // The run behind OK: checks of the screen, rates of the run, the empty selection, the
 // sector warning, the printer choice and the copies.
-#include "control_fixture.h"
+#include "support/control.h"
 #include "selection/requete_contrat.h"
 
 using testsupport::ControlFixture;

@@ -1,6 +1,6 @@
 // The selection screen as a person uses it: quarter list, centre entry, rights gate.
 #include "numbers/error.h"
-#include "control_fixture.h"
+#include "support/control.h"
 
 using testsupport::ControlFixture;
 
@@ -37,7 +37,7 @@ TEST_F(ControlFixture, InitFillsTheScreen) {
 }
 
 TEST_F(ControlFixture, NineQuarterLabelsOfNineteenCharactersNewestFirst) {
-    db->DBOpenFile("PERIODESPAIE")->write("1", "202501");
+    testsupport::put(*db, testsupport::RecTexte("PERIODESPAIE", "1", {"202501"}));
     create();
     std::vector<std::string> labels;
     for (int i = 0; i < ctl->Cbo_Trimestre->listCount(); ++i) labels.push_back(ctl->Cbo_Trimestre->list(i));
@@ -48,7 +48,7 @@ TEST_F(ControlFixture, NineQuarterLabelsOfNineteenCharactersNewestFirst) {
 }
 
 TEST_F(ControlFixture, AMalformedPayPeriodFailsInit) {
-    db->DBOpenFile("PERIODESPAIE")->write("1", "2025");
+    testsupport::put(*db, testsupport::RecTexte("PERIODESPAIE", "1", {"2025"}));
     create("quelquun", false);
     EXPECT_THROW(ctl->Init(), dnt::Error);
 }
@@ -86,7 +86,7 @@ TEST_F(ControlFixture, OneCentreIsPreselectedAndGreyed) {
 }
 
 TEST_F(ControlFixture, CentreEntryPadsDiscardsLettersAndLooksUp) {
-    db->DBOpenFile("CENTREURSSAF")->write("07", std::string("URSSAF DE L'ARDECHE") + std::string(24, '\xFE') + "É0701");
+    testsupport::put(*db, testsupport::RecChamps("CENTREURSSAF", "07", {{1, "URSSAF DE L'ARDECHE"}, {25, "É0701"}}));
     create();
     person->type("7");
     person->type("x");  // a letter has no effect

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "backends.h"
+#include "support/backends.h"
 #include "dba/copy.h"
 #include "dba/errors.h"
 

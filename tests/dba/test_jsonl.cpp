@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "backends.h"
+#include "support/backends.h"
 #include "dba/errors.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "dba/errors.h"
-#include "backends.h"
+#include "support/backends.h"
 #include "dba/sentence.h"
 
 using testsupport::query;

@@ -8,8 +8,8 @@
 #include "dba/errors.h"
 #include "dba/pg_connection.h"
 #include "dba/pg_schema.h"
-#include "test_server.h"
-#include "test_support.h"
+#include "support/server.h"
+#include "support/database.h"
 
 namespace {
 

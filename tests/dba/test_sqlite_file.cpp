@@ -13,7 +13,7 @@
 
 #include "dba/errors.h"
 #include "dba/sqlite_storage.h"
-#include "test_support.h"
+#include "support/database.h"
 
 namespace fs = std::filesystem;
 

@@ -7,7 +7,7 @@
 
 #include <sstream>
 
-#include "backends.h"
+#include "support/backends.h"
 #include "dba/errors.h"
 
 namespace {

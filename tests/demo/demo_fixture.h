@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../dba/test_support.h"
+#include "support/database.h"
 #include "dba/database.h"
 #include "dba/dynarray.h"
 #include "demo/generator.h"
@@ -31,12 +31,7 @@ inline Generated& standard() {
     return g;
 }
 
-// Every record of a file: key -> text.
-inline std::map<std::string, std::string> records(dba::Database& db, const std::string& file) {
-    std::map<std::string, std::string> out;
-    db.storage().scan(file, [&](std::string_view k, std::string_view d) { out.emplace(k, d); });
-    return out;
-}
+using testsupport::records;
 
 inline std::string field(const std::string& text, int f) { return dba::DynArray(text).element(f); }
 inline std::string value(const std::string& text, int f, int v) { return dba::DynArray(text).element(f, v); }

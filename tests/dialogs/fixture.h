@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../dba/test_support.h"
-#include "common/state.h"
+#include "support/state.h"
 #include "dialogs/frm_selind_dnt.h"
 #include "rights/droits.h"
 #include "ui/driver.h"
@@ -40,14 +39,9 @@ inline std::vector<std::string> champs(const dba::DynArray& a) {
 }
 
 // The sample database and a state holding it, with the user's rights of `login`.
-class BaseEchantillon : public ::testing::Test {
+class BaseEchantillon : public ::testing::Test, protected testsupport::SampleState {
 protected:
-    explicit BaseEchantillon(const std::string& login = "*") {
-        s.TheDatabase = db;
-        for (const char* nom : {"CIVILAIDE", "ELTSPARTEMP"}) s.Fichiers[nom] = db->DBOpenFile(nom);
-        droits = rights::DroitsUtilisateur(db, login).DroitsModule("EDITIONDNTVARDEC");
-        s.Droits = droits.get();
-    }
+    explicit BaseEchantillon(const std::string& login = "*") : SampleState(login) {}
 
     std::vector<std::string> textesMessages() const {
         std::vector<std::string> t;
@@ -55,10 +49,6 @@ protected:
         return t;
     }
 
-    testsupport::TempDb tmp;
-    std::shared_ptr<dba::Database> db = testsupport::loadSample(tmp);
-    dnt::SharedState s;
-    std::shared_ptr<rights::ModuleRights> droits;
     ui::HeadlessServices services;
 };
 

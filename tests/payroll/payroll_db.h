@@ -10,24 +10,12 @@
 #include "dba/dates.h"
 #include "dba/errors.h"
 #include "payroll/payroll.h"
-#include "tests/dba/test_support.h"
+#include "support/database.h"
 
 namespace paytest {
 
-// Values of a multi-valued field.
-inline std::string mv(std::initializer_list<std::string> values) {
-    std::string text;
-    bool first = true;
-    for (const auto& v : values) {
-        if (!first) text.push_back(dba::VM);
-        text += v;
-        first = false;
-    }
-    return text;
-}
-
-// The day number of "dd/mm/yyyy", as records hold it.
-inline std::string day(const char* ddmmyyyy) { return dba::DateInterneText(ddmmyyyy); }
+using testsupport::day;
+using testsupport::mv;
 
 class PayrollDb {
 public:
@@ -35,13 +23,7 @@ public:
 
     // Writes a record whose fields are given from field 1 on.
     void put(const std::string& file, const std::string& key, const std::vector<std::string>& fields) {
-        create(file);
-        std::string text;
-        for (size_t i = 0; i < fields.size(); ++i) {
-            if (i) text.push_back(dba::FM);
-            text += fields[i];
-        }
-        db->DBOpenFile(file)->write(key, text);
+        testsupport::put(*db, testsupport::RecTexte(file, key, fields));
     }
 
     // Opens files into the state, as the control does (creating them empty when needed).

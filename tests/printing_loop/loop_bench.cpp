@@ -14,18 +14,6 @@
 
 namespace looptest {
 
-std::string Rec(const std::string& file, const std::string& key, const std::vector<std::string>& fields) {
-    std::string line = "{\"file\": \"" + file + "\", \"key\": \"" + key + "\", \"fields\": [";
-    for (size_t i = 0; i < fields.size(); ++i) line += (i ? ", " : "") + fields[i];
-    return line + "]}\n";
-}
-
-std::string RecTexte(const std::string& file, const std::string& key, const std::vector<std::string>& fields) {
-    std::vector<std::string> json;
-    for (const std::string& f : fields) json.push_back(nlohmann::json(f).dump());
-    return Rec(file, key, json);
-}
-
 namespace {
 
 // Contribution line n: the same rate on three periods, so that the quarter-end rate and

@@ -14,7 +14,7 @@
 #include "dba/dynarray.h"
 #include "printing/journal_printer.h"
 #include "rights/droits.h"
-#include "../dba/test_support.h"
+#include "support/database.h"
 
 namespace looptest {
 
@@ -30,10 +30,8 @@ struct Operation {
 // ("10001") and one contract of 100 hours in January 2011, rates of round values.
 std::string BaseJsonl();
 
-// A record line of the dump: fields given as JSON texts ("\"A\"" or "[\"1\",\"2\"]").
-std::string Rec(const std::string& file, const std::string& key, const std::vector<std::string>& fields);
-// The same with plain text fields (no multi-values).
-std::string RecTexte(const std::string& file, const std::string& key, const std::vector<std::string>& fields);
+using testsupport::Rec;
+using testsupport::RecTexte;
 
 // Records of the cases, with the fields the declaration reads.
 struct Aide {

@@ -1,7 +1,7 @@
 // Module rights and sectors read from the DROITS file of the samples.
 #include <gtest/gtest.h>
 
-#include "../dba/test_support.h"
+#include "support/database.h"
 #include "rights/droits.h"
 
 namespace {
@@ -44,7 +44,7 @@ TEST_F(Droits, RestrictedSectorsComparedOnThreeCharacters) {
 }
 
 TEST_F(Droits, NoRecordAtAllMeansNoRight) {
-    db->DBOpenFile("DROITS")->write("*", "AUTRE");
+    testsupport::put(*db, testsupport::RecTexte("DROITS", "*", {"AUTRE"}));
     testsupport::TempDb empty;
     auto none = dba::Database::Open(empty.path(), dba::OpenMode::Create);
     auto d = rights::DroitsUtilisateur(none, "x").DroitsModule("EDITIONDNTVARDEC");
@@ -56,7 +56,8 @@ TEST_F(Droits, NoRecordAtAllMeansNoRight) {
 
 TEST_F(Droits, InitialiserListeReadsTheRightsAgain) {
     auto d = of("secteurs");
-    db->DBOpenFile("DROITS")->write("secteurs", std::string("EDITIONDNTVARDEC\xFE") + "2\xFE\xFES05\xFDÉTÉ-NORD");
+    testsupport::put(*db, testsupport::RecTexte("DROITS", "secteurs",
+                                             {"EDITIONDNTVARDEC", "2", "", testsupport::mv({"S05", "ÉTÉ-NORD"})}));
     d->listeSecteurs().InitialiserListe();
     // Codes are cut to three characters, not three bytes.
     EXPECT_EQ(d->listeSecteurs().W_Liste(), (std::vector<std::string>{"S05", "ÉTÉ"}));

@@ -2,7 +2,7 @@
 // aidés chosen one by one, and its run on the small sample.
 #include <gtest/gtest.h>
 
-#include "../dba/test_support.h"
+#include "support/database.h"
 #include "dba/errors.h"
 #include "selection/requete_contrat.h"
 

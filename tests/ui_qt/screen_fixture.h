@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "../dba/test_support.h"
+#include "support/database.h"
 #include "dba/dates.h"
 #include "qt_test_support.h"
 #include "rights/droits.h"
@@ -21,7 +21,7 @@ protected:
         app();
         db = testsupport::loadSample(tmp);
         // A fourth centre, reachable by a single digit.
-        db->DBOpenFile("CENTREURSSAF")->write("07", std::string("URSSAF DE L'ARDECHE") + std::string(24, '\xFE') + "E0701");
+        testsupport::put(*db, testsupport::RecChamps("CENTREURSSAF", "07", {{1, "URSSAF DE L'ARDECHE"}, {25, "E0701"}}));
     }
     void TearDown() override {
         window.reset();

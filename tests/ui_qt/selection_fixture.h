@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "../dba/test_support.h"
+#include "support/state.h"
 #include "dialogs/frm_selind_dnt.h"
 #include "qt_test_support.h"
 #include "rights/droits.h"
@@ -19,14 +19,10 @@
 
 namespace uiqttest {
 
-class SelectionFixture : public ::testing::Test {
+class SelectionFixture : public ::testing::Test, protected testsupport::SampleState {
 protected:
     SelectionFixture() {
         app();
-        s.TheDatabase = db;
-        for (const char* name : {"CIVILAIDE", "ELTSPARTEMP"}) s.Fichiers[name] = db->DBOpenFile(name);
-        droits = rights::DroitsUtilisateur(db, "*").DroitsModule("EDITIONDNTVARDEC");
-        s.Droits = droits.get();
         fenetre = std::make_unique<dialogs::Frm_SelindDnt>(s, services, [this] { ++helpCalls; });
         fenetre->W_CentreUrssaf = "75";
         fenetre->Init();
@@ -86,10 +82,6 @@ protected:
     }
 
     ScriptedPresenter person;
-    testsupport::TempDb tmp;
-    std::shared_ptr<dba::Database> db = testsupport::loadSample(tmp);
-    dnt::SharedState s;
-    std::shared_ptr<rights::ModuleRights> droits;
     ui::qt::QtServices services;
     std::unique_ptr<dialogs::Frm_SelindDnt> fenetre;
     std::unique_ptr<ui::qt::ModalWindow> shown;

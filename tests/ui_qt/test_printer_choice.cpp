@@ -3,7 +3,7 @@
 #include <QListWidget>
 #include <QSpinBox>
 
-#include "../dba/test_support.h"
+#include "support/database.h"
 #include "printing/qt/printers.h"
 #include "qt_test_support.h"
 #include "ui/qt/printer_chooser.h"

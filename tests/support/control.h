@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "../dba/test_support.h"
+#include "support/database.h"
 #include "control/ctr_controle.h"
 #include "dba/dates.h"
 #include "printing/journal_printer.h"

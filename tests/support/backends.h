@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "dba/database.h"
-#include "test_server.h"
-#include "test_support.h"
+#include "support/server.h"
+#include "support/database.h"
 
 namespace testsupport {
 

@@ -1,0 +1,133 @@
+// The tests' one way to make a database and write records: temporary files, the sample
+// dumps, and records written as lines of the dump, through the same import as a dump.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "dba/database.h"
+#include "dba/dates.h"
+#include "dba/dynarray.h"
+#include "dba/jsonl.h"
+#include "dba/sentence.h"
+#include <nlohmann/json.hpp>
+
+namespace testsupport {
+
+// A fresh database path in a temporary folder, removed with the object.
+class TempDb {
+public:
+    TempDb() {
+        static int serial = 0;
+        dir_ = std::filesystem::temp_directory_path() /
+               ("dnt-test-" + std::to_string(getpid()) + "-" + std::to_string(++serial));
+        std::filesystem::remove_all(dir_);  // left by a killed run whose pid came back
+        std::filesystem::create_directories(dir_);
+        path_ = (dir_ / "test.db").string();
+    }
+    ~TempDb() { std::filesystem::remove_all(dir_); }
+    const std::string& path() const { return path_; }
+    std::string dir() const { return dir_.string(); }
+
+private:
+    std::filesystem::path dir_;
+    std::string path_;
+};
+
+inline std::string sample(const std::string& name) { return std::string(DNT_TEST_DATA) + "/" + name; }
+
+inline std::shared_ptr<dba::Database> loadSample(const TempDb& tmp, const std::string& name = "small.jsonl") {
+    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
+    std::ifstream in(sample(name), std::ios::binary);
+    dba::importJsonl(*db, in);
+    return db;
+}
+
+// A record as a line of the dump, its fields given as JSON texts ("\"A\"" or "[\"1\",\"2\"]").
+inline std::string Rec(const std::string& file, const std::string& key, const std::vector<std::string>& fields) {
+    std::string line = "{\"file\": " + nlohmann::json(file).dump() + ", \"key\": " + nlohmann::json(key).dump() +
+                       ", \"fields\": [";
+    for (size_t i = 0; i < fields.size(); ++i) line += (i ? ", " : "") + fields[i];
+    return line + "]}\n";
+}
+
+// The same with fields given as texts, from field 1 on; a value mark inside a field
+// (see mv) makes it multi-valued.
+inline std::string RecTexte(const std::string& file, const std::string& key, const std::vector<std::string>& fields) {
+    std::vector<std::string> json;
+    for (const std::string& f : fields) {
+        if (f.find(dba::VM) == std::string::npos) {
+            json.push_back(nlohmann::json(f).dump());
+            continue;
+        }
+        nlohmann::json values = nlohmann::json::array();
+        size_t from = 0;
+        for (size_t at; (at = f.find(dba::VM, from)) != std::string::npos; from = at + 1)
+            values.push_back(f.substr(from, at - from));
+        values.push_back(f.substr(from));
+        json.push_back(values.dump());
+    }
+    return Rec(file, key, json);
+}
+
+// The same with fields given by number; the fields between are empty.
+inline std::string RecChamps(const std::string& file, const std::string& key, const std::map<int, std::string>& fields) {
+    std::vector<std::string> f(fields.empty() ? 0 : fields.rbegin()->first);
+    for (const auto& [n, v] : fields) f[n - 1] = v;
+    return RecTexte(file, key, f);
+}
+
+// Writes records given as dump lines (replacing those of the same keys).
+inline void put(dba::Database& db, const std::string& lines) {
+    std::istringstream in(lines);
+    dba::importJsonl(db, in);
+}
+
+// Values of a multi-valued field.
+inline std::string mv(std::initializer_list<std::string> values) {
+    std::string text;
+    bool first = true;
+    for (const auto& v : values) {
+        if (!first) text.push_back(dba::VM);
+        text += v;
+        first = false;
+    }
+    return text;
+}
+
+// The day number of "dd/mm/yyyy", as records hold it.
+inline std::string day(const char* ddmmyyyy) { return dba::DateInterneText(ddmmyyyy); }
+
+// Every record of a file: key -> text.
+inline std::map<std::string, std::string> records(dba::Database& db, const std::string& file) {
+    std::map<std::string, std::string> out;
+    db.storage().scan(file, [&](std::string_view k, std::string_view d) { out.emplace(k, d); });
+    return out;
+}
+
+// Runs a request and gives the result's rows, values separated by '|'.
+inline std::vector<std::string> query(dba::Database& db, const std::string& sentence, const std::string& fields = "0") {
+    dba::DynArray request;
+    request.Replace(1, 0, 0, sentence);
+    request.Replace(2, 0, 0, dba::parseSentence(sentence).file);
+    request.Replace(3, 0, 0, fields);
+    dba::DynArray result(db.DBExecute(request.text()));
+    std::vector<std::string> rows;
+    for (int i = 1; i <= result.DCount(); ++i) {
+        std::string row = result.element(i);
+        for (char& c : row)
+            if (c == dba::VM) c = '|';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+}  // namespace testsupport
