@@ -27,31 +27,6 @@ protected:
     int innerClicks = 0;
 };
 
-TEST_F(ButtonTest, DisabledOrHiddenButtonIgnoresClicks) {
-    ok.setEnabled(false);
-    EXPECT_FALSE(ok.click());
-    ok.setEnabled(true);
-    ok.setVisible(false);
-    EXPECT_FALSE(ok.click());
-    EXPECT_EQ(okClicks, 0);
-    ok.setVisible(true);
-    EXPECT_TRUE(ok.click());
-    EXPECT_EQ(okClicks, 1);
-}
-
-TEST_F(ButtonTest, DisabledFrameBlocksItsWidgetsAtAnyDepthWithoutChangingTheirEnabled) {
-    outer.setEnabled(false);
-    EXPECT_TRUE(inner.enabled());
-    EXPECT_FALSE(inner.acceptsInput());
-    EXPECT_FALSE(inner.click());
-    outer.setEnabled(true);
-    nested.setVisible(false);
-    EXPECT_FALSE(inner.click());
-    nested.setVisible(true);
-    EXPECT_TRUE(inner.click());
-    EXPECT_EQ(innerClicks, 1);
-}
-
 TEST_F(ButtonTest, DisabledFormBlocksEverything) {
     form.setEnabled(false);
     EXPECT_FALSE(ok.click());

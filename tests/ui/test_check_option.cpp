@@ -34,16 +34,6 @@ TEST(CheckBox, UserClickTogglesAndSeesTheNewValueInClick) {
                                              CheckValue::Grayed, CheckValue::Checked}));
 }
 
-TEST(CheckBox, DisabledBoxIgnoresTheUser) {
-    CheckBox box("Cac_SelecInd");
-    int clicks = 0;
-    box.onClick = [&] { ++clicks; };
-    box.setEnabled(false);
-    EXPECT_FALSE(box.click());
-    EXPECT_EQ(box.value(), CheckValue::Unchecked);
-    EXPECT_EQ(clicks, 0);
-}
-
 class OptionTest : public ::testing::Test {
 protected:
     OptionTest() {
@@ -80,14 +70,6 @@ TEST_F(OptionTest, SelectedOptionRaisesNothingWhenSelectedAgainOrCleared) {
     alpha.setValue(false);
     EXPECT_TRUE(clicked.empty());
     EXPECT_FALSE(alpha.value());
-}
-
-TEST_F(OptionTest, OptionInADisabledFrameIgnoresTheUser) {
-    alpha.setValue(true);
-    sort.setEnabled(false);
-    EXPECT_FALSE(sector.click());
-    EXPECT_TRUE(alpha.value());
-    EXPECT_EQ(alpha.group().size(), 3u);
 }
 
 }  // namespace

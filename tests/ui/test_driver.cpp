@@ -100,12 +100,6 @@ TEST_F(ScreenTest, KeysGoToTheFocusedWidgetOnly) {
     EXPECT_EQ(centre.text(), "");
 }
 
-TEST_F(ScreenTest, ReplaceTextTypesOverTheWholeText) {
-    person.typeInto(to, "MARTIN");
-    person.replaceText(to, "DURAND");
-    EXPECT_EQ(to.text(), "DURAND");
-}
-
 TEST_F(ScreenTest, EnterGoesToTheBoxWithoutADefaultButtonAndToTheButtonWithOne) {
     person.focus(centre);
     person.type("7\n");
@@ -152,11 +146,6 @@ TEST_F(ScreenTest, RightClickOnTheBackgroundRequestsThePopupMenu) {
     EXPECT_TRUE(person.mouseDown(kLeftButton, 30, 40));
     ASSERT_EQ(form.popupRequests().size(), 1u);
     EXPECT_EQ(form.popupRequests()[0].menu, &help);
-}
-
-TEST_F(ScreenTest, UnknownNameIsReported) {
-    EXPECT_EQ(&person.widget("Cmd_OK"), &ok);
-    EXPECT_THROW(person.widget("Cmd_Nope"), std::invalid_argument);
 }
 
 TEST(DriverLists, MarkRowsClicksOnlyTheRowsThatDiffer) {

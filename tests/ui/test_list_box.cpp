@@ -144,16 +144,5 @@ TEST(ListBoxScrolling, CurrentRowIsScrolledIntoView) {
     EXPECT_EQ(list.listIndex(), -1);
 }
 
-TEST(ListBoxInput, DisabledListIgnoresClicks) {
-    ListBox list("Lst");
-    fill(list, 2);
-    int clicks = 0;
-    list.onClick = [&] { ++clicks; };
-    list.setEnabled(false);
-    EXPECT_FALSE(list.clickRow(0));
-    EXPECT_FALSE(list.selected(0));
-    EXPECT_EQ(clicks, 0);
-}
-
 }  // namespace
 }  // namespace ui

@@ -65,13 +65,5 @@ TEST_F(ScrollTest, DragRaisesScrollThenChange) {
     EXPECT_EQ(log, (std::vector<std::string>{"scroll 7", "change 7"}));
 }
 
-TEST_F(ScrollTest, DisabledBarIgnoresTheUser) {
-    bar.setEnabled(false);
-    EXPECT_FALSE(bar.drag(4));
-    EXPECT_FALSE(bar.arrow(+1));
-    EXPECT_EQ(bar.value(), 0);
-    EXPECT_TRUE(log.empty());
-}
-
 }  // namespace
 }  // namespace ui

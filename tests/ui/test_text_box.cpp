@@ -130,16 +130,6 @@ TEST(TextBoxTyping, MaxLengthRefusesTypingPastItButStillRaisesKeyPress) {
     EXPECT_EQ(box.text(), "12345");
 }
 
-TEST(TextBoxTyping, DisabledBoxGetsNoKeyPressAndKeepsItsText) {
-    TextBox box("Txt");
-    int keys = 0;
-    box.onKeyPress = [&](int&) { ++keys; };
-    box.setEnabled(false);
-    EXPECT_FALSE(box.type("1"));
-    EXPECT_EQ(keys, 0);
-    EXPECT_EQ(box.text(), "");
-}
-
 TEST(TextBoxChange, RaisedByAnAssignedTextThatDiffersOnly) {
     TextBox box("Txt");
     std::vector<std::string> seen;
