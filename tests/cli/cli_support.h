@@ -5,8 +5,6 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/database.h"
@@ -18,10 +16,15 @@ struct Outcome {
     std::string out, err;
 };
 
-inline std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+// A command line refused: its arguments, its status and the words that say why.
+struct Refusal {
+    std::string args;
+    int status;
+    std::string words;
+};
+
+using testsupport::has;
+using testsupport::slurp;
 
 // `prefix` goes before the program (variables, "setpriv ..."); `stdoutTo` sends standard
 // output to that file instead of bringing it back; `program` is one of apps/.
@@ -36,5 +39,8 @@ inline Outcome run(const std::string& args, const std::string& prefix = "", cons
 }
 
 inline std::string q(const std::string& s) { return "'" + s + "'"; }
+
+// The two files a run writes, as dump lines.
+inline std::string written(const std::string& db) { return run("db export --db " + db + " REGULDNT DETAILCHGPARTEMP").out; }
 
 }  // namespace clitest

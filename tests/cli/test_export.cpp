@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numeric>
 #include <regex>
 #include <sstream>
 
@@ -15,13 +16,26 @@ using namespace clitest;
 
 namespace {
 
+// The characters of a UTF-8 text, one string each: the accented letters of names count one
+// column each.
+std::vector<std::string> chars(const std::string& text) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char b = static_cast<unsigned char>(text[i]);
+        const size_t n = b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        out.push_back(text.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
 // The pages of a journal as lines of characters: each run at its column, the detail block's
 // columns counted from its left margin (0.2 cm), the others from the page's edge.
 std::vector<std::string> journalLines(const std::string& journal) {
     std::vector<std::string> lines;
-    std::map<long, std::string> page;
+    std::map<long, std::vector<std::string>> page;
     auto flush = [&] {
-        for (auto& [y, text] : page) lines.push_back(text);
+        for (auto& [y, cs] : page) lines.push_back(std::accumulate(cs.begin(), cs.end(), std::string()));
         page.clear();
     };
     std::istringstream in(journal);
@@ -35,23 +49,12 @@ std::vector<std::string> journalLines(const std::string& journal) {
         const long column = x % 132 == 0 ? x / 132 : std::lround((static_cast<double>(x) - 113.4) / 132);
         std::string run = m[3];
         for (size_t p = 0; (p = run.find("\\\"", p)) != std::string::npos;) run.replace(p, 2, "\"");
-        std::string& at = page[y];
-        // Characters, not bytes: the accented letters of names count one column each.
-        std::vector<std::string> chars;
-        for (size_t i = 0; i < at.size();) {
-            size_t n = (static_cast<unsigned char>(at[i]) >= 0xC0) ? ((static_cast<unsigned char>(at[i]) >= 0xE0) ? 3 : 2) : 1;
-            chars.push_back(at.substr(i, n));
-            i += n;
-        }
+        std::vector<std::string>& at = page[y];
         size_t c = static_cast<size_t>(std::max(0L, column));
-        for (size_t i = 0; i < run.size();) {
-            size_t n = (static_cast<unsigned char>(run[i]) >= 0xC0) ? ((static_cast<unsigned char>(run[i]) >= 0xE0) ? 3 : 2) : 1;
-            if (chars.size() <= c) chars.resize(c + 1, " ");
-            chars[c++] = run.substr(i, n);
-            i += n;
+        for (const std::string& ch : chars(run)) {
+            if (at.size() <= c) at.resize(c + 1, " ");
+            at[c++] = ch;
         }
-        at.clear();
-        for (const std::string& ch : chars) at += ch;
     }
     flush();
     return lines;
@@ -59,13 +62,9 @@ std::vector<std::string> journalLines(const std::string& journal) {
 
 // Characters from..to-1 of a line (characters, not bytes), without their blanks.
 std::string cell(const std::string& line, size_t from, size_t to) {
+    const std::vector<std::string> cs = chars(line);
     std::string c;
-    size_t column = 0;
-    for (size_t i = 0; i < line.size(); ++column) {
-        size_t n = (static_cast<unsigned char>(line[i]) >= 0xC0) ? ((static_cast<unsigned char>(line[i]) >= 0xE0) ? 3 : 2) : 1;
-        if (column >= from && column < to) c += line.substr(i, n);
-        i += n;
-    }
+    for (size_t i = from; i < to && i < cs.size(); ++i) c += cs[i];
     size_t a = c.find_first_not_of(' ');
     return a == std::string::npos ? "" : c.substr(a, c.find_last_not_of(' ') - a + 1);
 }
@@ -89,11 +88,7 @@ struct Declared {
 // A line with one byte per column: each character beyond ASCII becomes '?'.
 std::string ascii(const std::string& line) {
     std::string a;
-    for (size_t i = 0; i < line.size();) {
-        unsigned char b = static_cast<unsigned char>(line[i]);
-        a += b < 0x80 ? line[i] : '?';
-        i += b < 0x80 ? 1 : (b >= 0xE0 ? 3 : 2);
-    }
+    for (const std::string& ch : chars(line)) a += ch.size() == 1 ? ch[0] : '?';
     return a;
 }
 

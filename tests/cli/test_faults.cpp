@@ -7,7 +7,6 @@
 #include <sqlite3.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -28,11 +27,9 @@ protected:
     std::string base = " --quarter 20132 --centre 75";
 
     void SetUp() override { ASSERT_EQ(run("db import --db " + db + " " + testsupport::sample("small.jsonl")).status, 0); }
-    std::string written() { return run("db export --db " + db + " REGULDNT DETAILCHGPARTEMP").out; }
     Outcome print(const std::string& args, const std::string& prefix = "") {
         return run("print --db " + db + base + " " + args, prefix);
     }
-    static bool has(const std::string& text, const std::string& words) { return text.find(words) != std::string::npos; }
     std::vector<std::string> filesIn(const std::string& dir) {
         std::vector<std::string> names;
         for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
@@ -40,45 +37,11 @@ protected:
     }
 };
 
-// A child that holds a lock, or a write transaction, on the database until it is killed.
-class Holder {
-public:
-    Holder(const std::string& db, const std::function<void()>& take) {
-        int fds[2];
-        if (pipe(fds) != 0) return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            close(fds[0]);
-            take();
-            char ok = 'H';
-            (void)!write(fds[1], &ok, 1);
-            pause();
-            _exit(0);
-        }
-        close(fds[1]);
-        char c = 0;
-        (void)!read(fds[0], &c, 1);
-        close(fds[0]);
-    }
-    ~Holder() {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
-    }
-
-private:
-    pid_t pid_ = -1;
-};
-
 }  // namespace
 
 TEST_F(Faults, OutputsThatAreTheDatabaseAreRefused) {
     fs::create_symlink(db, tmp.dir() + "/link.pdf");
-    struct Case {
-        std::string args;
-        int status;
-        std::string words;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<Refusal> cases = {
         {"--output " + db, 2, "is the database itself"},
         {"--journal " + db, 2, "is the database itself"},
         {"--output " + db + "-wal", 2, "-wal itself"},
@@ -89,15 +52,15 @@ TEST_F(Faults, OutputsThatAreTheDatabaseAreRefused) {
         {"--output " + tmp.dir() + "/none/o.pdf", 3, "cannot create"},
         {"--output " + tmp.dir() + "/o.pdf --journal " + tmp.dir() + "/none/j", 3, "cannot create"},
     };
-    const std::string before = written();
+    const std::string before = written(db);
     const auto size = fs::file_size(db);
-    for (const Case& c : cases) {
+    for (const Refusal& c : cases) {
         Outcome r = print(c.args);
         EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
         EXPECT_TRUE(has(r.err, c.words)) << c.args << "\n" << r.err;
         EXPECT_EQ(fs::file_size(db), size) << c.args;
     }
-    EXPECT_EQ(written(), before);
+    EXPECT_EQ(written(db), before);
     EXPECT_FALSE(fs::exists(tmp.dir() + "/o.pdf"));
     // Standard output that cannot be written is a failure too.
     EXPECT_EQ(run("db export --db " + db, "", "/dev/full").status, 3);
@@ -115,7 +78,7 @@ TEST_F(Faults, AFullDiskDeliversNothingAndWritesNothing) {
     fs::create_directory(full);
     if (mount("tmpfs", full.c_str(), "tmpfs", 0, "size=12k") != 0)
         GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
-    const std::string before = written();
+    const std::string before = written(db);
     Outcome r = print("--output " + full + "/o.pdf --journal " + tmp.dir() + "/j");
     const std::vector<std::string> left = filesIn(full);
     umount(full.c_str());
@@ -123,7 +86,7 @@ TEST_F(Faults, AFullDiskDeliversNothingAndWritesNothing) {
     EXPECT_TRUE(has(r.err, "No space left on device")) << r.err;
     EXPECT_TRUE(has(r.err, "nothing was written to the database")) << r.err;
     EXPECT_TRUE(left.empty()) << left.front();
-    EXPECT_EQ(written(), before);
+    EXPECT_EQ(written(db), before);
     const std::string journal = slurp(tmp.dir() + "/j");
     EXPECT_FALSE(journal.empty());
     EXPECT_FALSE(has(journal, "END")) << "the journal of an unfinished run has no END";
@@ -135,21 +98,21 @@ TEST_F(Faults, AFolderThatCannotBeWrittenIsFoundBeforeTheRun) {
     chmod(closed.c_str(), 0555);
     chmod(tmp.dir().c_str(), 0777);
     for (const std::string& f : filesIn(tmp.dir())) chmod((tmp.dir() + "/" + f).c_str(), 0666);
-    const std::string before = written();
+    const std::string before = written(db);
     Outcome r = print("--output " + closed + "/o.pdf", "setpriv --reuid=65534 --regid=65534 --clear-groups");
     EXPECT_EQ(r.status, 3) << r.err;
     EXPECT_TRUE(has(r.err, "cannot create " + closed + "/o.pdf: Permission denied")) << r.err;
-    EXPECT_EQ(written(), before);
+    EXPECT_EQ(written(db), before);
 }
 
 // Another process holds the lock of one aidé's regularisation record: that aidé is printed
 // and told, and neither of its records is kept (its charge detail of the quarter is not
 // created); the others are written; the status says so.
 TEST_F(Faults, AnAideWhoseRecordIsLockedElsewhereIsWrittenNeitherWay) {
-    const std::string before = written();
+    const std::string before = written(db);
     Outcome r;
     {
-        Holder holder(db, [&] {
+        testsupport::Holder holder([&] {
             static auto held = dba::Database::Open(db);
             held->DBOpenFile("REGULDNT")->DBReadLock("04581");
         });
@@ -163,20 +126,20 @@ TEST_F(Faults, AnAideWhoseRecordIsLockedElsewhereIsWrittenNeitherWay) {
     auto detail = after->DBOpenFile("DETAILCHGPARTEMP");
     EXPECT_THROW(detail->DBRead("0458120132"), dba::DbError) << "not created without its regularisation";
     EXPECT_NO_THROW(detail->DBRead("1134420132")) << "the others are written";
-    EXPECT_NE(written(), before);
+    EXPECT_NE(written(db), before);
 }
 
 // While another process writes, readers go on at once; a run waits for it, then gives up
 // with a clear message and writes nothing.
 TEST_F(Faults, ADatabaseAnotherProcessIsWriting) {
-    const std::string before = written();
-    Holder holder(db, [&] {
+    const std::string before = written(db);
+    testsupport::Holder holder([&] {
         sqlite3* h = nullptr;
         sqlite3_open(db.c_str(), &h);
         sqlite3_exec(h, "BEGIN IMMEDIATE; UPDATE meta SET value = value WHERE name='dict_version';", nullptr, nullptr,
                      nullptr);
     });
-    EXPECT_EQ(written(), before);
+    EXPECT_EQ(written(db), before);
     EXPECT_EQ(run("db query --db " + db + " 'SSELECT CENTREURSSAF'").status, 0);
     Outcome r = print("--output " + tmp.dir() + "/o.pdf --journal " + tmp.dir() + "/j", "DNT_WAIT_SECONDS=1");
     EXPECT_EQ(r.status, 3) << r.err;

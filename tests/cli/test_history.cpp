@@ -20,14 +20,12 @@ protected:
     std::string login = server ? "postgres" : "paie";
 
     void SetUp() override { ASSERT_EQ(run("db import --db " + db + " " + testsupport::sample("small.jsonl")).status, 0); }
-    std::string written() { return run("db export --db " + db + " REGULDNT DETAILCHGPARTEMP").out; }
     Outcome print(const std::string& args = "") {
         return run("print --db " + db + " --quarter 20132 --centre 75 " + (server ? "" : "--user paie ") + "--output " +
                    tmp.dir() + "/o.pdf " +
                    args);
     }
     Outcome dbVerb(const std::string& verb) { return run("db " + verb + " --db " + db); }
-    static bool has(const std::string& text, const std::string& words) { return text.find(words) != std::string::npos; }
     // The number a run says it was recorded under ("... (run 7)"); a server's numbers
     // increase but may skip.
     static std::string runOf(const std::string& err) {
@@ -39,11 +37,11 @@ protected:
 }  // namespace
 
 TEST_P(History, DryRunPrintListUndoAndPrintAgain) {
-    const std::string before = written();
+    const std::string before = written(db);
     Outcome dry = print("--dry-run --journal " + tmp.dir() + "/dry.journal");
     ASSERT_EQ(dry.status, 0) << dry.err;
     EXPECT_TRUE(has(dry.err, "dry run: 21 declarations printed to " + tmp.dir() + "/o.pdf, nothing written")) << dry.err;
-    EXPECT_EQ(written(), before);
+    EXPECT_EQ(written(db), before);
     EXPECT_EQ(dbVerb("runs").out.find('\n'), dbVerb("runs").out.size() - 1) << "no run recorded";
 
     Outcome real = print("--journal " + tmp.dir() + "/real.journal");
@@ -51,7 +49,7 @@ TEST_P(History, DryRunPrintListUndoAndPrintAgain) {
     EXPECT_TRUE(has(real.err, "records of 21 written (run ")) << real.err;
     const std::string n = runOf(real.err);
     EXPECT_EQ(slurp(tmp.dir() + "/dry.journal"), slurp(tmp.dir() + "/real.journal"));
-    const std::string printed = written();
+    const std::string printed = written(db);
     EXPECT_NE(printed, before);
 
     const std::string runs = dbVerb("runs").out;
@@ -67,11 +65,11 @@ TEST_P(History, DryRunPrintListUndoAndPrintAgain) {
     EXPECT_EQ(undo.status, 0) << undo.err;
     EXPECT_TRUE(has(undo.err, "run " + n + " undone by run ")) << undo.err;
     EXPECT_TRUE(has(undo.err, ": the records of 21 aidés put back")) << undo.err;
-    EXPECT_EQ(written(), before);
+    EXPECT_EQ(written(db), before);
     EXPECT_TRUE(has(dbVerb("runs").out, "undone by run ")) << dbVerb("runs").out;
 
     ASSERT_EQ(print().status, 0);
-    EXPECT_EQ(written(), printed);
+    EXPECT_EQ(written(db), printed);
 }
 
 TEST_P(History, AnUndoThatCannotBeDoneChangesNothing) {
@@ -83,24 +81,19 @@ TEST_P(History, AnUndoThatCannotBeDoneChangesNothing) {
     const std::string restore = tmp.dir() + "/restore.jsonl";
     std::ofstream(restore) << run("db export --db " + db + " DETAILCHGPARTEMP").out;
     ASSERT_EQ(run("db import --db " + db + " " + tmp.dir() + "/one.jsonl").status, 0);
-    struct Case {
-        std::string verb;
-        int status;
-        std::string words;
-    };
-    const std::vector<Case> refusals = {
+    const std::vector<Refusal> refusals = {
         {"undo 99", 1, "there is no run 99"},
         {"undo x1", 2, "takes a run number"},
         {"undo", 2, "needs a run number"},
         {"run 99", 1, "there is no run 99"},
         {"undo " + n, 1, "DETAILCHGPARTEMP 0332620132: changed outside the runs"},
     };
-    std::string before = written();
-    for (const Case& c : refusals) {
-        Outcome r = dbVerb(c.verb);
-        EXPECT_EQ(r.status, c.status) << c.verb << "\n" << r.err;
-        EXPECT_TRUE(has(r.err, c.words)) << c.verb << "\n" << r.err;
-        EXPECT_EQ(written(), before) << c.verb;
+    std::string before = written(db);
+    for (const Refusal& c : refusals) {
+        Outcome r = dbVerb(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
+        EXPECT_TRUE(has(r.err, c.words)) << c.args << "\n" << r.err;
+        EXPECT_EQ(written(db), before) << c.args;
     }
     // A later run that wrote another content: the rates changed, the quarter printed again.
     ASSERT_EQ(run("db import --db " + db + " " + restore).status, 0);
@@ -110,12 +103,12 @@ TEST_P(History, AnUndoThatCannotBeDoneChangesNothing) {
     ASSERT_EQ(run("db import --db " + db + " " + tmp.dir() + "/rate.jsonl").status, 0);
     Outcome second = print();
     ASSERT_EQ(second.status, 0);
-    before = written();
+    before = written(db);
     Outcome r = dbVerb("undo " + n);
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(has(r.err, "DETAILCHGPARTEMP 0332620132: written by run " + runOf(second.err))) << r.err;
     EXPECT_TRUE(has(r.err, "nothing was changed")) << r.err;
-    EXPECT_EQ(written(), before);
+    EXPECT_EQ(written(db), before);
     EXPECT_EQ(dbVerb("undo " + runOf(second.err)).status, 0);
 }
 

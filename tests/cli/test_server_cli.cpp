@@ -44,10 +44,7 @@ protected:
         ASSERT_EQ(run("db import --db " + files.path() + " " + testsupport::sample("small.jsonl")).status, 0);
         ASSERT_EQ(run("db copy --from " + files.path() + " --to " + as(owner)).status, 0);
     }
-    std::string written(const std::string& target) { return run("db export --db " + target + " REGULDNT DETAILCHGPARTEMP").out; }
 };
-
-bool has(const std::string& text, const std::string& words) { return text.find(words) != std::string::npos; }
 
 // A `dnt print` in the background, its outputs in files.
 class Background {

@@ -35,7 +35,7 @@ TEST(DynArray, ReadsFieldsValuesAndSubValuesFromOne) {
     EXPECT_EQ(a.CountValues(40), 0);
 }
 
-TEST(DynArray, EmptyArrayHasNoFields) {
+TEST(DynArray, AnEmptyArrayHasNoFieldsAndWritesPadMissingLevels) {
     DynArray a;
     EXPECT_EQ(a.DCount(), 0);
     EXPECT_EQ(a.element(1), "");
@@ -43,10 +43,6 @@ TEST(DynArray, EmptyArrayHasNoFields) {
     EXPECT_EQ(a.DCount(), 1);
     a.setText("");
     EXPECT_EQ(a.DCount(), 0);
-}
-
-TEST(DynArray, WritesPadMissingLevels) {
-    DynArray a;
     a.setElement(3, "C");
     EXPECT_EQ(a.text(), marks("^^C"));
     a.setElement(2, 3, "v3");
@@ -55,10 +51,7 @@ TEST(DynArray, WritesPadMissingLevels) {
     EXPECT_EQ(a.text(), marks("]\\s^]]v3^C"));
     a.setElement(3, "");
     EXPECT_EQ(a.text(), marks("]\\s^]]v3^"));
-}
-
-TEST(DynArray, ReplaceWholeFieldAndValue) {
-    DynArray a(marks("A^B1]B2^C"));
+    a.setText(marks("A^B1]B2^C"));  // whole fields and values replaced
     a.Replace(2, 0, 0, "Z");
     EXPECT_EQ(a.text(), marks("A^Z^C"));
     a.Replace(1, 1, 0, "A1");

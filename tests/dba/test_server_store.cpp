@@ -13,29 +13,13 @@
 
 namespace {
 
-struct Failure {
-    int number = 0;
-    std::string message;
-};
-
-Failure failureOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dba::DbError& e) {
-        return {e.number(), e.what()};
-    }
-    return {};
-}
+using testsupport::Failure;
+using testsupport::failureOf;
 
 class ServerStore : public ::testing::Test {
 protected:
     testsupport::ServerDb server;
-    std::shared_ptr<dba::Database> a = [this] {
-        auto db = dba::Database::Open(server.uri(), dba::OpenMode::Create);
-        std::ifstream in(testsupport::sample("small.jsonl"), std::ios::binary);
-        dba::importJsonl(*db, in);
-        return db;
-    }();
+    std::shared_ptr<dba::Database> a = testsupport::createWithSample(server.uri());
     std::shared_ptr<dba::Database> b = dba::Database::Open(server.uri());
 };
 
@@ -45,46 +29,41 @@ protected:
 // transaction. The refusal is a lock refusal that names its cause (never a lock timeout,
 // which would mean a wait), and a's transaction goes on.
 TEST_F(ServerStore, AWriteRefusesAtOnceWhatAnotherSessionHoldsWritesOrChanged) {
+    using Db = dba::Database;
+    auto regul = [](Db& db) { return db.DBOpenFile("REGULDNT"); };
     struct Case {
-        std::string name;
-        std::function<void(dba::Database& a, dba::Database& b, dba::Record& seen)> before;
-        std::string key;
-        std::string words;
+        std::string name, words;
+        std::function<void(Db& a, Db& b, dba::Record& seen)> before;
     };
     const std::vector<Case> cases = {
-        {"changed and committed since a read it",
-         [](dba::Database& a, dba::Database& b, dba::Record& seen) {
-             seen = a.DBOpenFile("REGULDNT")->DBRead("04581");
-             b.DBOpenFile("REGULDNT")->write("04581", "9");
-         },
-         "04581", "was changed by another user since it was read"},
-        {"updated by a transaction still open",
-         [](dba::Database& a, dba::Database& b, dba::Record& seen) {
+        {"changed and committed since a read it", "was changed by another user since it was read",
+         [&](Db& a, Db& b, dba::Record& seen) {
+             seen = regul(a)->DBRead("04581");
+             regul(b)->write("04581", "9");
+         }},
+        {"updated by a transaction still open", "is being written by another user",
+         [&](Db& a, Db& b, dba::Record& seen) {
              b.storage().begin();
-             b.DBOpenFile("REGULDNT")->write("04581", "9");
-             seen = a.DBOpenFile("REGULDNT")->DBRead("04581");
-         },
-         "04581", "is being written by another user"},
-        {"created by a transaction still open",
-         [](dba::Database& a, dba::Database& b, dba::Record& seen) {
+             regul(b)->write("04581", "9");
+             seen = regul(a)->DBRead("04581");
+         }},
+        {"created by a transaction still open", "is being written by another user",
+         [&](Db& a, Db& b, dba::Record& seen) {
              b.storage().begin();
-             b.DBOpenFile("REGULDNT")->write("77777", "9");
-             seen = a.DBOpenFile("REGULDNT")->NewRecord("77777");
-         },
-         "77777", "is being written by another user"},
-        {"created and committed since a found it absent",
-         [](dba::Database& a, dba::Database& b, dba::Record& seen) {
-             EXPECT_EQ(failureOf([&] { a.DBOpenFile("REGULDNT")->DBRead("77777"); }).number, dba::kErrKeyAbsent);
-             b.DBOpenFile("REGULDNT")->write("77777", "9");
-             seen = dba::Record(a.DBOpenFile("REGULDNT"), "77777", "", dba::Version{true, 0});
-         },
-         "77777", "was changed by another user since it was read"},
-        {"locked by another session",
-         [](dba::Database& a, dba::Database& b, dba::Record& seen) {
-             b.DBOpenFile("REGULDNT")->DBReadLock("04581");
-             seen = a.DBOpenFile("REGULDNT")->DBRead("04581");
-         },
-         "04581", "is locked by another user"},
+             regul(b)->write("77777", "9");
+             seen = regul(a)->NewRecord("77777");
+         }},
+        {"created and committed since a found it absent", "was changed by another user since it was read",
+         [&](Db& a, Db& b, dba::Record& seen) {
+             EXPECT_EQ(failureOf([&] { regul(a)->DBRead("77777"); }).number, dba::kErrKeyAbsent);
+             regul(b)->write("77777", "9");
+             seen = dba::Record(regul(a), "77777", "", dba::Version{true, 0});
+         }},
+        {"locked by another session", "is locked by another user",
+         [&](Db& a, Db& b, dba::Record& seen) {
+             regul(b)->DBReadLock("04581");
+             seen = regul(a)->DBRead("04581");
+         }},
     };
     for (const Case& c : cases) {
         auto first = dba::Database::Open(server.uri());
@@ -147,11 +126,7 @@ TEST_F(ServerStore, OwnerAndPrintingRoles) {
         dba::pg::Connection admin(fresh.uri(), false);
         dba::pg::initServer(admin, {owner, {printer}});
     }
-    {
-        auto o = dba::Database::Open(fresh.uriAs(owner));
-        std::ifstream in(testsupport::sample("small.jsonl"), std::ios::binary);
-        dba::importJsonl(*o, in);
-    }
+    testsupport::createWithSample(fresh.uriAs(owner));
     auto p = dba::Database::Open(fresh.uriAs(printer));
     EXPECT_EQ(p->storage().authenticatedUser(), printer);
     EXPECT_NO_THROW(p->DBOpenFile("REGULDNT")->write("04581", "1"));

@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "dba/errors.h"
 #include "dba/sqlite_storage.h"
@@ -19,19 +18,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dba::DbError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::errorOf;
+using testsupport::slurp;
 
 // Runs `check` as a user without root's bypass of file modes, in a child; its result is
 // the child's exit status (0 when every expectation held).
@@ -62,11 +50,11 @@ TEST(DatabaseFile, AForeignFileIsRefusedUntouched) {
     for (const char* sql : {"CREATE TABLE t(x); INSERT INTO t VALUES(1);", "PRAGMA user_version=3;"}) {
         fs::remove(path);
         makeSqliteFile(path, sql);
-        const std::string before = bytes(path);
+        const std::string before = slurp(path);
         ASSERT_EQ(before[18], 1) << "a rollback-journal file to begin with";
         for (auto mode : {dba::OpenMode::ReadOnly, dba::OpenMode::ReadWrite, dba::OpenMode::Create})
             EXPECT_EQ(errorOf([&] { dba::Database::Open(path, mode); }), dba::kErrStorage) << sql;
-        EXPECT_EQ(bytes(path), before) << "not switched to WAL, not written";
+        EXPECT_EQ(slurp(path), before) << "not switched to WAL, not written";
         EXPECT_FALSE(fs::exists(path + "-wal"));
         EXPECT_FALSE(fs::exists(path + "-locks"));
     }
@@ -90,19 +78,18 @@ TEST(DatabaseFile, CreatedPrivate) {
 TEST(DatabaseFile, ReadOnlyOpensWriteNothing) {
     testsupport::TempDb tmp;
     testsupport::loadSample(tmp);
-    const std::string before = bytes(tmp.path());
+    const std::string before = slurp(tmp.path());
     struct stat st0 {};
     stat(tmp.path().c_str(), &st0);
     {
         auto db = dba::Database::Open(tmp.path(), dba::OpenMode::ReadOnly);
-        std::ostringstream dump;
-        dba::exportJsonl(*db, dump);
+        testsupport::exported(*db);
         EXPECT_EQ(errorOf([&] { db->DBOpenFile("REGULDNT")->write("04581", "1"); }), dba::kErrStorage);
         EXPECT_EQ(errorOf([&] { db->DBOpenFile("REGULDNT")->DBReadLock("04581"); }), dba::kErrStorage);
     }
     struct stat st1 {};
     stat(tmp.path().c_str(), &st1);
-    EXPECT_EQ(bytes(tmp.path()), before);
+    EXPECT_EQ(slurp(tmp.path()), before);
     EXPECT_EQ(st1.st_mtim.tv_sec, st0.st_mtim.tv_sec);
     EXPECT_EQ(st1.st_mtim.tv_nsec, st0.st_mtim.tv_nsec);
 }
@@ -117,10 +104,8 @@ TEST(DatabaseFile, ADatabaseThisUserMayNotWrite) {
     chmod(tmp.path().c_str(), 0444);
     EXPECT_EQ(asPlainUser([&] {
                   auto db = dba::Database::Open(tmp.path(), dba::OpenMode::ReadOnly);
-                  std::ostringstream dump;
-                  dba::exportJsonl(*db, dump);
                   bool refused = errorOf([&] { dba::Database::Open(tmp.path()); }) == dba::kErrStorage;
-                  return refused && dump.str().find("REGULDNT") != std::string::npos;
+                  return refused && testsupport::has(testsupport::exported(*db), "REGULDNT");
               }),
               0);
     for (const char* c : {"-wal", "-shm", "-locks"}) EXPECT_FALSE(fs::exists(tmp.path() + c)) << c;

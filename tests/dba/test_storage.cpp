@@ -1,25 +1,13 @@
 // Records on a real store, on every back-end: reads and writes between connections, update
 // locks between connections and processes, units of work kept whole, and snapshots.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <sstream>
 
 #include "support/backends.h"
 #include "dba/errors.h"
 
 namespace {
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dba::DbError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::errorOf;
 
 class Store : public testsupport::OnEachBackend {
 protected:
@@ -110,47 +98,23 @@ TEST_P(Store, AUnitWithAFailedWriteKeepsNothing) {
 // An export sees the database as the last commit left it, whatever another connection's
 // transaction has written meanwhile.
 TEST_P(Store, AnExportIsOneSnapshot) {
-    std::ostringstream before;
-    dba::exportJsonl(*b, before);
+    const std::string before = testsupport::exported(*b);
     a->storage().begin();
     a->DBOpenFile("REGULDNT")->write("04581", "1");
     a->DBOpenFile("DETAILCHGPARTEMP")->write("0458120132", "75");
-    std::ostringstream during;
-    dba::exportJsonl(*open(dba::OpenMode::ReadOnly), during);
-    EXPECT_EQ(during.str(), before.str());
+    EXPECT_EQ(testsupport::exported(*open(dba::OpenMode::ReadOnly)), before);
     a->storage().rollback();
 }
 
-// A child process takes a lock and reports it through a pipe.
-static pid_t lockInChild(const std::string& target, int& readFd) {
-    int fds[2];
-    if (pipe(fds) != 0) return -1;
-    pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        auto db = dba::Database::Open(target);
-        db->DBOpenFile("REGULDNT")->DBReadLock("04581");
-        char ok = 'L';
-        (void)!write(fds[1], &ok, 1);
-        pause();  // killed by the parent while holding the lock
-        _exit(0);
-    }
-    close(fds[1]);
-    readFd = fds[0];
-    return pid;
-}
-
 TEST_P(Store, LocksHoldAcrossProcessesAndAreFreedWhenTheProcessDies) {
-    int fd = -1;
-    pid_t child = lockInChild(target, fd);
-    ASSERT_GT(child, 0);
-    char c = 0;
-    ASSERT_EQ(read(fd, &c, 1), 1);
-    close(fd);
     auto f = a->DBOpenFile("REGULDNT");
+    testsupport::Holder child([&] {
+        static auto db = dba::Database::Open(target);
+        db->DBOpenFile("REGULDNT")->DBReadLock("04581");
+    });
+    ASSERT_TRUE(child.ready());
     EXPECT_EQ(errorOf([&] { f->DBReadLock("04581"); }), dba::kErrLockRefused);
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
+    child.kill();  // while holding the lock
     // The server notices a lost session a moment later.
     int refused = 0;
     while (errorOf([&] { f->DBReadLock("04581"); }) == dba::kErrLockRefused && ++refused < 100) usleep(20000);

@@ -11,11 +11,6 @@
 
 namespace {
 
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 demo::DemoOptions small(unsigned seed = 1) {
     demo::DemoOptions o;
     o.aides = 26;
@@ -27,7 +22,8 @@ long contracts(const std::string& path) { return dba::Database::Open(path)->stor
 
 }  // namespace
 
-TEST(DemoFile, CreatesAndRecognisesADemoDatabase) {
+// Where nothing is, or an empty file; over an earlier demo database, unless the options are bad.
+TEST(DemoFile, CreatesADemoDatabaseAndReplacesAnEarlierOne) {
     testsupport::TempDb tmp;
     EXPECT_EQ(demo::classifyDemoTarget(tmp.path()), demo::DemoTarget::Absent);
     demo::DemoSummary s = demo::writeDemoDatabase(tmp.path(), small());
@@ -35,27 +31,27 @@ TEST(DemoFile, CreatesAndRecognisesADemoDatabase) {
     EXPECT_EQ(demo::classifyDemoTarget(tmp.path()), demo::DemoTarget::DemoDatabase);
     EXPECT_EQ(contracts(tmp.path()), s.contrats);
     EXPECT_FALSE(std::filesystem::exists(tmp.path() + ".demo-new"));
-}
-
-TEST(DemoFile, ReplacesAnEarlierDemoDatabase) {
-    testsupport::TempDb tmp;
-    demo::writeDemoDatabase(tmp.path(), small(1));
-    demo::DemoSummary s = demo::writeDemoDatabase(tmp.path(), small(9));
+    s = demo::writeDemoDatabase(tmp.path(), small(9));
     EXPECT_EQ(contracts(tmp.path()), s.contrats);
     EXPECT_EQ(demo::classifyDemoTarget(tmp.path()), demo::DemoTarget::DemoDatabase);
+    demo::DemoOptions bad = small();
+    bad.aides = -1;
+    EXPECT_THROW(demo::writeDemoDatabase(tmp.path(), bad), std::invalid_argument);
+    EXPECT_EQ(contracts(tmp.path()), s.contrats);
+
+    testsupport::TempDb empty;
+    { std::ofstream create(empty.path()); }
+    EXPECT_EQ(demo::classifyDemoTarget(empty.path()), demo::DemoTarget::EmptyFile);
+    demo::writeDemoDatabase(empty.path(), small());
+    EXPECT_EQ(demo::classifyDemoTarget(empty.path()), demo::DemoTarget::DemoDatabase);
 }
 
 TEST(DemoFile, RefusesAFileThatIsNotADatabase) {
     testsupport::TempDb tmp;
     { std::ofstream(tmp.path()) << "des notes importantes\n"; }
     EXPECT_EQ(demo::classifyDemoTarget(tmp.path()), demo::DemoTarget::NotDatabase);
-    try {
-        demo::writeDemoDatabase(tmp.path(), small(), true);
-        FAIL() << "a text file was replaced";
-    } catch (const dba::DbError& e) {
-        EXPECT_EQ(e.number(), dba::kErrStorage);
-    }
-    EXPECT_EQ(contents(tmp.path()), "des notes importantes\n");
+    EXPECT_EQ(testsupport::errorOf([&] { demo::writeDemoDatabase(tmp.path(), small(), true); }), dba::kErrStorage);
+    EXPECT_EQ(testsupport::slurp(tmp.path()), "des notes importantes\n");
     EXPECT_EQ(demo::classifyDemoTarget(tmp.dir()), demo::DemoTarget::NotDatabase);  // a folder
 }
 
@@ -69,22 +65,4 @@ TEST(DemoFile, ReplacesAnotherDeclarationDatabaseOnlyWhenAsked) {
     demo::DemoSummary s = demo::writeDemoDatabase(tmp.path(), small(), true);
     EXPECT_EQ(contracts(tmp.path()), s.contrats);
     EXPECT_EQ(demo::classifyDemoTarget(tmp.path()), demo::DemoTarget::DemoDatabase);
-}
-
-TEST(DemoFile, AnEmptyFileIsTakenAsAbsent) {
-    testsupport::TempDb tmp;
-    { std::ofstream create(tmp.path()); }
-    EXPECT_EQ(demo::classifyDemoTarget(tmp.path()), demo::DemoTarget::EmptyFile);
-    demo::writeDemoDatabase(tmp.path(), small());
-    EXPECT_EQ(demo::classifyDemoTarget(tmp.path()), demo::DemoTarget::DemoDatabase);
-}
-
-TEST(DemoFile, BadOptionsLeaveTheTargetAlone) {
-    testsupport::TempDb tmp;
-    demo::writeDemoDatabase(tmp.path(), small());
-    long avant = contracts(tmp.path());
-    demo::DemoOptions o = small();
-    o.aides = -1;
-    EXPECT_THROW(demo::writeDemoDatabase(tmp.path(), o), std::invalid_argument);
-    EXPECT_EQ(contracts(tmp.path()), avant);
 }

@@ -1,6 +1,8 @@
-// The same options give the same database, byte for byte; another seed gives another.
+// The same options give the same database, byte for byte; another seed gives another; the
+// options choose the latest quarter, and are refused out of their range.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 #include "dba/jsonl.h"
@@ -8,48 +10,45 @@
 
 namespace {
 
+demo::DemoOptions options(int aides, unsigned seed = 1) {
+    demo::DemoOptions o;
+    o.aides = aides;
+    o.seed = seed;
+    return o;
+}
+
 std::string dump(const demo::DemoOptions& o) {
     testsupport::TempDb tmp;
     auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     demo::generateDemo(*db, o);
-    std::ostringstream out;
-    dba::exportJsonl(*db, out);
-    return out.str();
+    return testsupport::exported(*db);
 }
 
 }  // namespace
 
-TEST(DemoDeterminism, SameSeedSameExport) {
-    demo::DemoOptions o;
-    o.aides = 60;
-    o.seed = 42;
-    std::string a = dump(o), b = dump(o);
+TEST(DemoDeterminism, SameSeedSameExportAnotherSeedAnother) {
+    std::string a = dump(options(60, 42));
     EXPECT_FALSE(a.empty());
-    EXPECT_EQ(a, b);
-}
-
-TEST(DemoDeterminism, AnotherSeedAnotherExport) {
-    demo::DemoOptions o;
-    o.aides = 40;
-    std::string a = dump(o);
-    o.seed = 2;
-    EXPECT_NE(a, dump(o));
+    EXPECT_EQ(a, dump(options(60, 42)));
+    EXPECT_NE(dump(options(40)), dump(options(40, 2)));
 }
 
 TEST(DemoDeterminism, ExportImportRoundTrip) {
-    demo::DemoOptions o;
-    o.aides = 35;
-    std::string a = dump(o);
+    std::string a = dump(options(35));
     testsupport::TempDb tmp;
     auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     std::istringstream in(a);
     dba::importJsonl(*db, in);
-    std::ostringstream out;
-    dba::exportJsonl(*db, out);
-    EXPECT_EQ(out.str(), a);
+    EXPECT_EQ(testsupport::exported(*db), a);
 }
 
-TEST(DemoDeterminism, AnotherLatestQuarter) {
+// The pay period is the latest quarter's last month: the default quarter, then another.
+TEST(DemoDeterminism, TheLatestQuarterAndItsPayPeriod) {
+    const demotest::Generated& standard = demotest::standard();
+    EXPECT_EQ(demotest::field(demotest::records(*standard.db, "PERIODESPAIE").at("1"), 1), "202512");
+    EXPECT_EQ(standard.summary.libelleTrimestre, "4ème TRIMESTRE 2025");
+    EXPECT_EQ(standard.summary.cleTrimestre, "20254");
+    EXPECT_EQ(standard.summary.periode, "202512");
     testsupport::TempDb tmp;
     auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
     demo::DemoOptions o;
@@ -65,14 +64,11 @@ TEST(DemoDeterminism, AnotherLatestQuarter) {
 TEST(DemoDeterminism, OptionsOutOfRangeAreRefused) {
     testsupport::TempDb tmp;
     auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
-    demo::DemoOptions o;
-    o.aides = 0;
-    EXPECT_THROW(demo::generateDemo(*db, o), std::invalid_argument);
-    o = {};
-    o.trimestre = 5;
-    EXPECT_THROW(demo::generateDemo(*db, o), std::invalid_argument);
-    o = {};
-    o.annee = 2009;
-    EXPECT_THROW(demo::generateDemo(*db, o), std::invalid_argument);
+    for (const auto& change : std::vector<std::function<void(demo::DemoOptions&)>>{
+             [](auto& o) { o.aides = 0; }, [](auto& o) { o.trimestre = 5; }, [](auto& o) { o.annee = 2009; }}) {
+        demo::DemoOptions o;
+        change(o);
+        EXPECT_THROW(demo::generateDemo(*db, o), std::invalid_argument);
+    }
     EXPECT_EQ(db->storage().count("CONTRAT"), 0);
 }

@@ -6,7 +6,7 @@
 #include "demo/standard_dictionary.h"
 #include "demo_fixture.h"
 
-TEST(DemoDictionary, TheTwelveItemsAreStoredAndParse) {
+TEST(DemoDictionary, TheTwelveItemsAreStoredParseAndGiveTheLinkedValues) {
     auto& db = *demotest::standard().db;
     auto items = db.storage().dictItems();
     EXPECT_EQ(items.size(), 12u);
@@ -16,10 +16,6 @@ TEST(DemoDictionary, TheTwelveItemsAreStoredAndParse) {
         auto e = db.dictionary(item.file, item.name);
         EXPECT_NE(e, nullptr) << item.file << " " << item.name;
     }
-}
-
-TEST(DemoDictionary, ItemsGiveTheLinkedValues) {
-    auto& db = *demotest::standard().db;
     auto rows = testsupport::query(
         db, "SSELECT CONTRAT AVEC 0 = \"A0012001\"",
         "0 CtrUrssafContrat NomAideContrat CodeAidant NomPrenomAidantContrat CodSecteurContratAide");

@@ -17,16 +17,14 @@ protected:
 
 }  // namespace
 
-TEST_F(Droits, UnknownUserTakesTheStarRecord) {
+TEST_F(Droits, UnknownUserTakesTheStarRecordAtTheModulesLevel) {
     auto d = of("quelquun");
     EXPECT_EQ(d->NiveauAcces(), 2);
     EXPECT_TRUE(d->TousSecteurs());
     d->listeSecteurs().InitialiserListe();
     EXPECT_EQ(d->listeSecteurs().Count(), 0);
     EXPECT_TRUE(d->AccesSecteur("S07-SUD"));
-}
-
-TEST_F(Droits, LevelOfTheModuleOnly) {
+    // The level is the module's only.
     EXPECT_EQ(of("lecteur")->NiveauAcces(), 1);
     EXPECT_EQ(of("aucun")->NiveauAcces(), 0);  // rights in another module only
     EXPECT_EQ(rights::DroitsUtilisateur(db, "quelquun").DroitsModule("SAISIEAIDE")->NiveauAcces(), 1);

@@ -72,10 +72,7 @@ TEST(PhraseContrat, NameRangeInUpperCaseWithItsBracket) {
 }
 
 TEST(PhraseContrat, ThreeAidesChosenOneByOne) {
-    dba::DynArray list;
-    list.setElement(1, "07022");
-    list.setElement(2, "11344");
-    list.setElement(3, "11945");
+    dba::DynArray list(std::string("07022") + dba::FM + "11344" + dba::FM + "11945");
     selection::CriteresContrat c;
     c.ctrUrssaf = "75";
     EXPECT_EQ(selection::PhraseContrat(quarter(), c, list),
@@ -88,12 +85,8 @@ TEST(PhraseContrat, AQuoteTypedByAPersonIsRefused) {
     selection::CriteresContrat c;
     c.ctrUrssaf = "75";
     c.de = "A\" OR AVEC 1 = \"X";
-    try {
-        selection::PhraseContrat(quarter(), c, dba::DynArray());
-        FAIL();
-    } catch (const dba::DbError& e) {
-        EXPECT_EQ(e.number(), dba::kErrBadSentence);
-    }
+    EXPECT_EQ(testsupport::errorOf([&] { selection::PhraseContrat(quarter(), c, dba::DynArray()); }),
+              dba::kErrBadSentence);
 }
 
 TEST(RequeteContrat, RunsOnContratAndKeepsKeyAndAide) {

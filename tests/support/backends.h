@@ -49,10 +49,7 @@ protected:
         return dba::Database::Open(target, mode);
     }
     std::shared_ptr<dba::Database> loaded(const std::string& sampleName = "small.jsonl") {
-        auto db = dba::Database::Open(target, dba::OpenMode::Create);
-        std::ifstream in(sample(sampleName), std::ios::binary);
-        dba::importJsonl(*db, in);
-        return db;
+        return createWithSample(target, sampleName);
     }
 };
 

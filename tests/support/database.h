@@ -1,12 +1,17 @@
-// The tests' one way to make a database and write records: temporary files, the sample
-// dumps, and records written as lines of the dump, through the same import as a dump.
+// The tests' one way to make a database and write records (temporary files, the sample
+// dumps, records written as lines of the dump through the import), and their helpers:
+// refusals, exports, child processes that hold a lock.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <initializer_list>
 #include <map>
 #include <sstream>
@@ -16,6 +21,7 @@
 #include "dba/database.h"
 #include "dba/dates.h"
 #include "dba/dynarray.h"
+#include "dba/errors.h"
 #include "dba/jsonl.h"
 #include "dba/sentence.h"
 #include <nlohmann/json.hpp>
@@ -44,11 +50,17 @@ private:
 
 inline std::string sample(const std::string& name) { return std::string(DNT_TEST_DATA) + "/" + name; }
 
-inline std::shared_ptr<dba::Database> loadSample(const TempDb& tmp, const std::string& name = "small.jsonl") {
-    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
+// A database created at `target` (a path or a URI) and loaded with a sample dump.
+inline std::shared_ptr<dba::Database> createWithSample(const std::string& target,
+                                                       const std::string& name = "small.jsonl") {
+    auto db = dba::Database::Open(target, dba::OpenMode::Create);
     std::ifstream in(sample(name), std::ios::binary);
     dba::importJsonl(*db, in);
     return db;
+}
+
+inline std::shared_ptr<dba::Database> loadSample(const TempDb& tmp, const std::string& name = "small.jsonl") {
+    return createWithSample(tmp.path(), name);
 }
 
 // A record as a line of the dump, its fields given as JSON texts ("\"A\"" or "[\"1\",\"2\"]").
@@ -129,5 +141,72 @@ inline std::vector<std::string> query(dba::Database& db, const std::string& sent
     }
     return rows;
 }
+
+// The bytes of a file, empty when it cannot be read.
+inline std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The dump of a database, or of the files named.
+inline std::string exported(dba::Database& db, const std::vector<std::string>& files = {}) {
+    std::ostringstream out;
+    dba::exportJsonl(db, out, files);
+    return out.str();
+}
+
+inline bool has(const std::string& text, const std::string& words) { return text.find(words) != std::string::npos; }
+
+// What the DbError thrown by `f` says: its number (0 when nothing is thrown) and its message.
+struct Failure {
+    int number = 0;
+    std::string message;
+};
+inline Failure failureOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const dba::DbError& e) {
+        return {e.number(), e.what()};
+    }
+    return {};
+}
+inline int errorOf(const std::function<void()>& f) { return failureOf(f).number; }
+
+// A child process that does `take` (takes a lock, opens a transaction), says so, and holds
+// what it took until it is killed, at the latest with the object.
+class Holder {
+public:
+    explicit Holder(const std::function<void()>& take) {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(fds[0]);
+            take();
+            char ok = 'H';
+            (void)!write(fds[1], &ok, 1);
+            pause();
+            _exit(0);
+        }
+        close(fds[1]);
+        char c = 0;
+        ready_ = read(fds[0], &c, 1) == 1;
+        close(fds[0]);
+    }
+    ~Holder() { kill(); }
+    Holder(const Holder&) = delete;
+    Holder& operator=(const Holder&) = delete;
+    bool ready() const { return ready_; }
+    void kill() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    bool ready_ = false;
+};
 
 }  // namespace testsupport
