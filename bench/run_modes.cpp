@@ -9,7 +9,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "control/aide.h"
+#include "control/help.h"
 #include "control/ctr_controle.h"
 #include "dba/dates.h"
 #include "dba/database.h"

@@ -1,4 +1,5 @@
-// Helpers shared by the screen, the printing and the individual selection dialog.
+// Mod_ProcEditDntVardec: the helpers shared by the screen, the printing and the individual
+// selection dialog.
 #pragma once
 
 #include <string>

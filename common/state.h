@@ -1,5 +1,6 @@
-// The control's shared state: the variables that the screen, the run driver, the
-// payroll computation and the printing share during a run, under their usual names.
+// The control's shared state, the variables module Mod_VarEditDntVardec with the control's
+// working members: the variables that the screen, the run driver, the payroll computation
+// and the printing share during a run, under their usual names.
 // The payroll and printing variables live in their own structs, merged in here.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The run behind the OK button, and the exit button.
+// Cmd_OK_Click and Cmd_Sortir_Click: the run behind the OK button, and the exit button.
 #include "numbers/numtext.h"
 #include "control/ctr_controle.h"
 #include "dba/errors.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/state.h"
-#include "control/aide.h"
+#include "control/help.h"
 #include "dba/utility.h"
 #include "printing/printer_system.h"
 #include "rights/droits.h"

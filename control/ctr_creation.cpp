@@ -1,4 +1,5 @@
-// Creation and destruction of the control, the objects the host hands it, and its help.
+// Creation and destruction of the control (UserControl_Initialize, UserControl_Terminate),
+// the objects the host hands it, and its help.
 #include "control/ctr_controle.h"
 #include "printing/declaration.h"
 

@@ -1,5 +1,6 @@
-// The selection screen: its widgets with their captions and first state, the quarter
-// list and the centre list.
+// The selection screen: its widgets with their captions and first state, the quarter list
+// (Remplir_CboTrimestre) and the centre list (RequeteCentreUrssaf, RemplirCentreUrssaf,
+// GriserCentreUrssaf, DegriserCentreUrssaf).
 #include "common/procs.h"
 #include "control/ctr_controle.h"
 #include "control/libelles_trimestre.h"

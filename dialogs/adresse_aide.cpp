@@ -1,4 +1,4 @@
-// Composition of the address line of an aidé for the selection lists.
+// LigneAdresseAide: the composition of the address line of an aidé for the selection lists.
 #include "dialogs/adresse_aide.h"
 
 namespace dialogs {

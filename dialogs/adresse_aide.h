@@ -1,4 +1,5 @@
-// The address line of an aidé as the columns "Adresse" of the selection window show it.
+// LigneAdresseAide: the address line of an aidé as the columns "Adresse" of the selection
+// window show it.
 #pragma once
 
 #include <string>

@@ -6,8 +6,8 @@
 
 namespace dialogs {
 
-Frm_SelindDnt::Frm_SelindDnt(dnt::SharedState& state, ui::Services& services, std::function<void()> aide)
-    : s(state), services_(services), aide_(std::move(aide)) {
+Frm_SelindDnt::Frm_SelindDnt(dnt::SharedState& state, ui::Services& services, std::function<void()> help)
+    : s(state), services_(services), help_(std::move(help)) {
     construireFenetre();
     brancherEvenements();
 }

@@ -28,8 +28,8 @@ public:
     static constexpr int kLignesPos = 7;
     static constexpr int kLignesSel = 10;
 
-    // `aide` opens the help contents (Mnu_Sommaire); it may be empty.
-    Frm_SelindDnt(dnt::SharedState& s, ui::Services& services, std::function<void()> aide = {});
+    // `help` opens the help contents (Mnu_Sommaire); it may be empty.
+    Frm_SelindDnt(dnt::SharedState& s, ui::Services& services, std::function<void()> help = {});
     Frm_SelindDnt(const Frm_SelindDnt&) = delete;
     Frm_SelindDnt& operator=(const Frm_SelindDnt&) = delete;
 
@@ -104,7 +104,7 @@ private:
 
     dnt::SharedState& s;
     ui::Services& services_;
-    std::function<void()> aide_;
+    std::function<void()> help_;
     ui::Form form_{"Frm_SelindDnt", kCaption};
 };
 

@@ -45,7 +45,7 @@ void Frm_SelindDnt::Form_MouseDown(int button, float x, float y) {
 }
 
 void Frm_SelindDnt::Mnu_Sommaire_Click() {
-    if (aide_) aide_();
+    if (help_) help_();
 }
 
 }  // namespace dialogs

@@ -16,8 +16,8 @@ bool codeValable(const std::string& code) {
 }  // namespace
 
 void selectionIndividuelle(dnt::SharedState& s, ui::Services& services, const std::string& centre,
-                           std::function<void()> aide) {
-    Frm_SelindDnt fenetre(s, services, std::move(aide));
+                           std::function<void()> help) {
+    Frm_SelindDnt fenetre(s, services, std::move(help));
     fenetre.W_CentreUrssaf = centre;
     fenetre.Init();
     services.showModal(fenetre.form());

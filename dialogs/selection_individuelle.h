@@ -15,9 +15,9 @@ namespace dialogs {
 
 // Creates the window for `centre`, calls Init and shows it modally through the
 // services; the chosen aidés are then in s.W_AidesSelectionnes, and s.SelectionAnnulee
-// says whether the user went back. `aide` opens the help contents.
+// says whether the user went back. `help` opens the help contents.
 void selectionIndividuelle(dnt::SharedState& s, ui::Services& services, const std::string& centre,
-                           std::function<void()> aide = {});
+                           std::function<void()> help = {});
 
 // A person acting on the window until it is closed.
 using ScriptSelection = std::function<void(Frm_SelindDnt&, ui::Driver&)>;

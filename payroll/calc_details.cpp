@@ -1,5 +1,5 @@
-// Reads the calculation details of one selected contract for the months of the quarter in
-// which it runs, and adds them into the aidé's aidant lines.
+// LectureDetailCalcul: reads the calculation details of one selected contract for the
+// months of the quarter in which it runs, and adds them into the aidé's aidant lines.
 #include "payroll/calc_details.h"
 
 #include <optional>

@@ -1,5 +1,5 @@
-// The month-by-month part of reading a contract's calculation details, shared by the
-// procedure that walks the contract's months.
+// LectureMoisDetailCalcul, the month-by-month part of reading a contract's calculation
+// details, shared by the procedure that walks the contract's months.
 #pragma once
 
 #include <string>

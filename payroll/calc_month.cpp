@@ -1,5 +1,6 @@
-// One month of a contract's calculation details: its hours, amount, overtime and "922"
-// amounts added into the aidant line and into the month totals of the aidé.
+// LectureMoisDetailCalcul, one month of a contract's calculation details: its hours,
+// amount, overtime and "922" amounts added into the aidant line and into the month totals
+// of the aidé.
 #include <optional>
 
 #include "numbers/error.h"

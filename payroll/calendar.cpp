@@ -1,5 +1,5 @@
-// Quarter calendar: the first and last day of the chosen quarter, its three months, and
-// whether a day falls inside it.
+// DebutTrimestre, FinTrimestre and ComprisDansTrimestre, the quarter calendar: the first
+// and last day of the chosen quarter, its three months, and whether a day falls inside it.
 #include "numbers/numtext.h"
 #include "numbers/rounding.h"
 #include "dba/dates.h"

@@ -1,4 +1,5 @@
-// The URSSAF centre's rate over the quarter and the reduced hourly values derived from it.
+// ValeurdesCharges: the URSSAF centre's rate over the quarter and the reduced hourly values
+// derived from it.
 #include "numbers/numtext.h"
 #include "numbers/rounding.h"
 #include "payroll/history.h"

@@ -1,5 +1,6 @@
-// Opens the aidé's charge-detail record of the quarter (DETAILCHGPARTEMP, key aidé code and
-// quarter key) for update, and starts it afresh with the entity code.
+// CreationCleFichierDetailChgPartemp: opens the aidé's charge-detail record of the quarter
+// (DETAILCHGPARTEMP, key aidé code and quarter key) for update, and starts it afresh with
+// the entity code.
 #include "dba/errors.h"
 #include "payroll/payroll.h"
 #include "payroll/trap.h"

@@ -1,5 +1,5 @@
-// The rates of the eight contribution lines (CHGPARTEMP "01" to "08") in force at the
-// quarter's last day.
+// TauxUrssafDesCharges: the rates of the eight contribution lines (CHGPARTEMP "01" to "08")
+// in force at the quarter's last day.
 #include "numbers/error.h"
 #include "numbers/numtext.h"
 #include "numbers/rounding.h"

@@ -1,5 +1,6 @@
-// The payroll constant of the quarter (CONSTANTESPAIE "1"): its amount month by month and on
-// average, the second constant, and the date before which amounts were in francs.
+// LectureConstantesPaie, the payroll constant of the quarter (CONSTANTESPAIE "1"): its
+// amount month by month and on average, the second constant, and the date before which
+// amounts were in francs.
 #include "numbers/numtext.h"
 #include "dba/dates.h"
 #include "payroll/history.h"

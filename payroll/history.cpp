@@ -1,4 +1,5 @@
-// Dated histories of constants and rates, resolved month by month.
+// MoisDebut and ValeurDuMois: dated histories of constants and rates, resolved month by
+// month.
 #include "payroll/history.h"
 
 #include "numbers/numtext.h"

@@ -1,5 +1,6 @@
-// Reading of the dated histories that the payroll constants and rates are kept as: one
-// value per date of effect, in parallel multi-valued fields, the most recent date first.
+// MoisDebut and ValeurDuMois, the reading of the dated histories that the payroll constants
+// and rates are kept as: one value per date of effect, in parallel multi-valued fields, the
+// most recent date first.
 #pragma once
 
 #include <string>

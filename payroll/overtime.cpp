@@ -1,5 +1,6 @@
-// The overtime of one month: quantities summed per overtime rubric, then whole hours per
-// rate; every statement is passed over when it fails.
+// SommeRubriquesHeuresSup and HeuresSupDuMois, the overtime of one month: quantities summed
+// per overtime rubric, then whole hours per rate; every statement is passed over when it
+// fails.
 #include "payroll/overtime.h"
 
 #include "numbers/numtext.h"

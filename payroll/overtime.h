@@ -1,4 +1,5 @@
-// The overtime of one month of calculation details, recognised by the overtime rubrics.
+// SommeRubriquesHeuresSup and HeuresSupDuMois: the overtime of one month of calculation
+// details, recognised by the overtime rubrics.
 #pragma once
 
 #include "numbers/integers.h"

@@ -1,5 +1,5 @@
-// The overtime pay rubrics (125 % and 150 %), the exemption types record, and the aidant
-// age flags.
+// LectureRubSaisie, LectureTypeExo and Recherche_Age_Aidant: the overtime pay rubrics
+// (125 % and 150 %), the exemption types record, and the aidant age flags.
 #include "payroll/history.h"
 #include "payroll/payroll.h"
 

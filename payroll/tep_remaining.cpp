@@ -1,6 +1,6 @@
-// The aidé's contributions of the quarter written into the charge-detail record: base
-// contributions, contribution lines 3 to 8, the capped "922" amounts, the overtime amount,
-// and what is left of the regularisation once they are paid.
+// CalculTepRestant, the aidé's contributions of the quarter written into the charge-detail
+// record: base contributions, contribution lines 3 to 8, the capped "922" amounts, the
+// overtime amount, and what is left of the regularisation once they are paid.
 #include "numbers/numtext.h"
 #include "numbers/rounding.h"
 #include "payroll/payroll.h"

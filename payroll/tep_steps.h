@@ -1,4 +1,5 @@
-// The parts of the remaining exemption computation, in the order it runs them.
+// The parts of the remaining exemption computation CalculTepRestant, in the order it runs
+// them.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
-// Pieces of texts taken by position, and the month key of a date.
+// Left, Right, Mid, CleMois and CleMoisInterne: pieces of texts taken by position, and the
+// month key of a date.
 #include "payroll/text_parts.h"
 
 #include "dba/dates.h"

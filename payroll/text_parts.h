@@ -1,5 +1,5 @@
-// Pieces of texts taken by position, as the record layouts and date forms are described,
-// and the month key (yyyymm) of a date.
+// Left, Right, Mid, CleMois and CleMoisInterne: pieces of texts taken by position, as the
+// record layouts and date forms are described, and the month key (yyyymm) of a date.
 #pragma once
 
 #include <string>

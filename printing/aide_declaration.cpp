@@ -1,5 +1,6 @@
-// One aidé of the print loop: the sector check, the regularisation, the charge detail and
-// remaining exemption, the printed declaration, and the records written back.
+// TraiterAide and DeclarerAide, one aidé of the print loop: the sector check, the
+// regularisation, the charge detail and remaining exemption, the printed declaration, and
+// the records written back.
 #include "numbers/numtext.h"
 #include "payroll/payroll.h"
 #include "printing/declaration.h"

@@ -1,6 +1,6 @@
-// The aidant lines of one aidé's declaration: the contract of each line found with the row
-// cursor, a new page with its header and frame when needed, the detail block, and a ruled
-// line or the frame's closing between blocks.
+// ImprimeLignesAidants, the aidant lines of one aidé's declaration: the contract of each
+// line found with the row cursor, a new page with its header and frame when needed, the
+// detail block, and a ruled line or the frame's closing between blocks.
 #include "numbers/integers.h"
 #include "printing/declaration.h"
 #include "printing/layout_text.h"

@@ -1,5 +1,6 @@
-// Quarter-average rates of the contribution lines: for each month of the quarter, the
-// CHGPARTEMP rate of the period that the month's first day falls in, averaged over three.
+// MoyenneTaux, the quarter-average rates of the contribution lines: for each month of the
+// quarter, the CHGPARTEMP rate of the period that the month's first day falls in, averaged
+// over three.
 #include "printing/average_rate.h"
 
 #include "numbers/numtext.h"

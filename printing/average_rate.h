@@ -1,5 +1,5 @@
-// The first days of the quarter's three months, which the quarter-average contribution
-// rates (MoyenneTaux) are looked up for.
+// PreparerDebutsMois: the first days of the quarter's three months, which the
+// quarter-average contribution rates (MoyenneTaux) are looked up for.
 #pragma once
 
 #include "common/state.h"

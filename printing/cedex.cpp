@@ -1,4 +1,4 @@
-// The Cedex mention of a town line.
+// FinCedex: the Cedex mention of a town line.
 #include "printing/cedex.h"
 
 #include "numbers/numtext.h"

@@ -1,5 +1,5 @@
-// The end of the town line of an address (centre or establishment): the Cedex mention
-// built from the record's fields 10 (1 = Cedex) and 11 (the Cedex number).
+// FinCedex, the end of the town line of an address (centre or establishment): the Cedex
+// mention built from the record's fields 10 (1 = Cedex) and 11 (the Cedex number).
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-// Contribution amounts and their cells.
+// MontantCotisation and CelluleCotisation: contribution amounts and their cells.
 #include "printing/contribution_cell.h"
 
 #include "numbers/numtext.h"

@@ -1,5 +1,6 @@
-// The contribution cells of an aidant block: the amount of a rate on the gross pay, shown
-// right-aligned and added to its column total, or a blank cell when it is 0.
+// MontantCotisation and CelluleCotisation, the contribution cells of an aidant block: the
+// amount of a rate on the gross pay, shown right-aligned and added to its column total, or
+// a blank cell when it is 0.
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
-// Hours and net hourly wage of an aidant line: gross less the employee contributions,
-// divided by the hours, held at least at the minimum wage, recomputed above the threshold.
+// CalculSalaireDeclare, the hours and net hourly wage of an aidant line: gross less the
+// employee contributions, divided by the hours, held at least at the minimum wage,
+// recomputed above the threshold.
 #include "printing/declared_wage.h"
 
 #include "numbers/numtext.h"

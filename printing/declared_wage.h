@@ -1,6 +1,6 @@
-// What the declaration states for one aidant line: the hours and the net hourly wage,
-// derived from the line's hours and gross pay, the contribution rate and the minimum and
-// upper hourly values of the quarter.
+// CalculSalaireDeclare, what the declaration states for one aidant line: the hours and the
+// net hourly wage, derived from the line's hours and gross pay, the contribution rate and
+// the minimum and upper hourly values of the quarter.
 #pragma once
 
 #include <string>

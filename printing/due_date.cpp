@@ -1,4 +1,4 @@
-// The due date of the quarter's contributions.
+// DateEcheance: the due date of the quarter's contributions.
 #include "printing/due_date.h"
 
 #include "numbers/numtext.h"

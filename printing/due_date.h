@@ -1,4 +1,4 @@
-// The date before which the quarter's contributions are due.
+// DateEcheance: the date before which the quarter's contributions are due.
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
-// The employee frame of a declaration page: its header box with the two lines of column
-// titles, and the closing of its body at the bottom of the usable page.
+// Imprime_Entete_Cadre and Imprime_Fin_Cadre, the employee frame of a declaration page: its
+// header box with the two lines of column titles, and the closing of its body at the bottom
+// of the usable page.
 #include "printing/declaration.h"
 #include "printing/layout_text.h"
 #include "printing/page_units.h"

@@ -1,4 +1,5 @@
-// Blanks, alignment and character-wise cutting of the declaration's texts.
+// Blancs, Longueur, Gauche, ADroite and AGauche: blanks, alignment and character-wise
+// cutting of the declaration's texts.
 #include "printing/layout_text.h"
 
 #include "printing/utf8.h"

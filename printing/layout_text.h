@@ -1,5 +1,6 @@
-// Text pieces of the printed declaration: runs of blanks, right-aligned amounts and texts
-// cut or measured by character, as the fixed-pitch columns need them.
+// Blancs, Longueur, Gauche, ADroite and AGauche, text pieces of the printed declaration:
+// runs of blanks, right-aligned amounts and texts cut or measured by character, as the
+// fixed-pitch columns need them.
 #pragma once
 
 #include <string>

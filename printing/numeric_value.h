@@ -1,4 +1,4 @@
-// The numeric value of a text as the classic Basic Val reads it: leading number only,
+// Val, the numeric value of a text as the classic Basic Val reads it: leading number only,
 // blanks ignored anywhere, 0 when the text does not start with a number.
 #pragma once
 

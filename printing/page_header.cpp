@@ -1,6 +1,6 @@
-// The page header of a declaration: date and page number, title, URSSAF centre, period,
-// the aidé's URSSAF number and SIRET, the aidé's name and address block, and whether the
-// aidé is exempted from the employer's social-security share.
+// ImpEnteteDetail, the page header of a declaration: date and page number, title, URSSAF
+// centre, period, the aidé's URSSAF number and SIRET, the aidé's name and address block, and
+// whether the aidé is exempted from the employer's social-security share.
 #include <chrono>
 
 #include "numbers/numtext.h"

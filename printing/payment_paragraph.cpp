@@ -1,4 +1,5 @@
-// The payment paragraph and the BIC look-up of the direct-debit text.
+// ImprimeParagrapheReglement, ChoixModeReglement and Select_Bic: the payment paragraph, its
+// payment mode and the BIC look-up of the direct-debit text.
 #include "printing/payment_paragraph.h"
 
 #include "common/procs.h"

@@ -1,4 +1,5 @@
-// The payment paragraph at the foot of a declaration: who pays the net amount and how.
+// ChoixModeReglement and ImprimeParagrapheReglement, the payment paragraph at the foot of a
+// declaration: who pays the net amount and how.
 #pragma once
 
 #include <string>

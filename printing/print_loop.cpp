@@ -1,5 +1,5 @@
-// The print loop: walks the selected contracts, gathers the aidant lines of each aidé and
-// prints one declaration per aidé.
+// GestionRequete, the print loop: walks the selected contracts, gathers the aidant lines of
+// each aidé and prints one declaration per aidé.
 #include "payroll/payroll.h"
 #include "printing/declaration.h"
 #include "printing/print_loop_steps.h"

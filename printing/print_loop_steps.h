@@ -1,4 +1,5 @@
-// The parts of the print loop, in the order it runs them for each aidé of the selection.
+// The parts of the print loop GestionRequete, in the order it runs them for each aidé of
+// the selection.
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
-// The aidé's regularisation of the quarter: the amounts of its REGULDNT record not yet used
-// by an earlier quarter, stamped with this quarter as they are taken.
+// LectureRegularisation, the aidé's regularisation of the quarter: the amounts of its
+// REGULDNT record not yet used by an earlier quarter, stamped with this quarter as they are
+// taken.
 #include "numbers/numtext.h"
 #include "dba/errors.h"
 #include "printing/print_loop_steps.h"

@@ -1,6 +1,6 @@
-// The foot of a detailed declaration, below the closed employee frame: the column totals,
-// the adjustment, the amounts due and the net amount to pay in their ruled boxes, then the
-// payment paragraph.
+// Imprime_Bas_Page, the foot of a detailed declaration below the closed employee frame: the
+// column totals, the adjustment, the amounts due (CalculMontantsDus) and the net amount to
+// pay in their ruled boxes, then the payment paragraph.
 #include "numbers/numtext.h"
 #include "payroll/payroll.h"
 #include "printing/declaration.h"

@@ -1,5 +1,7 @@
-// Procedures of the control kept with empty bodies (address and exemption blocks of an
-// older page layout); nothing calls them.
+// ImpAdresseCentreUrssaf, ImpAdresseAideDateRetour, ImpAdresseCadre1, ImpAdresseCadre1LAD,
+// ImpAdresseCadre2, ImpAdresseCadre2LAD, ImpExonere and ImpExonereGraph: procedures of the
+// control kept with empty bodies (address and exemption blocks of an older page layout);
+// nothing calls them.
 #include "printing/declaration.h"
 
 namespace printing {

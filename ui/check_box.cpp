@@ -9,13 +9,13 @@ CheckBox::CheckBox(std::string name, std::string caption, CheckValue value)
 void CheckBox::setCaption(std::string caption) {
     if (caption == caption_) return;
     caption_ = std::move(caption);
-    notify("Caption");
+    notify(Property::Caption);
 }
 
 void CheckBox::setValue(CheckValue value) {
     if (value == value_) return;
     value_ = value;
-    notify("Value");
+    notify(Property::Value);
     raise(onClick);
 }
 

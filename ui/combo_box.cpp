@@ -10,28 +10,28 @@ namespace ui {
 ComboBox::ComboBox(std::string name, ComboStyle style) : Widget(std::move(name)), style_(style) {}
 
 void ComboBox::publish(const EditBuffer::Changes& changes, bool raiseChange) {
-    if (changes.text) notify("Text");
-    if (changes.selStart) notify("SelStart");
-    if (changes.selLength) notify("SelLength");
+    if (changes.text) notify(Property::Text);
+    if (changes.selStart) notify(Property::SelStart);
+    if (changes.selLength) notify(Property::SelLength);
     if (changes.text && raiseChange) raise(onChange);
 }
 
 void ComboBox::setCurrent(int index) {
     if (index == listIndex_) return;
     listIndex_ = index;
-    notify("ListIndex");
+    notify(Property::ListIndex);
 }
 
 void ComboBox::addItem(std::string text, int index) {
     int at = items_.insert(std::move(text), index);
     newIndex_ = at;
-    notify("List");
+    notify(Property::List);
     if (listIndex_ >= 0) setCurrent(ItemList::afterInsert(listIndex_, at));
 }
 
 void ComboBox::removeItem(int index) {
     items_.remove(index);
-    notify("List");
+    notify(Property::List);
     int current = ItemList::afterRemove(listIndex_, index);
     bool removedCurrent = listIndex_ == index;
     setCurrent(current);
@@ -41,20 +41,20 @@ void ComboBox::removeItem(int index) {
 void ComboBox::clear() {
     items_.clear();
     newIndex_ = -1;
-    notify("List");
+    notify(Property::List);
     setCurrent(-1);
     publish(edit_.setText(""), false);
 }
 
 void ComboBox::setList(int index, std::string text) {
     items_.at(index).text = std::move(text);
-    notify("List");
+    notify(Property::List);
     if (index == listIndex_ && !editable()) publish(edit_.setText(items_.textAt(index)), false);
 }
 
 void ComboBox::setItemData(int index, int32_t data) {
     items_.at(index).data = data;
-    notify("ItemData");
+    notify(Property::ItemData);
 }
 
 void ComboBox::setListIndex(int index) {

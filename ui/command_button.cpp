@@ -11,7 +11,7 @@ CommandButton::CommandButton(std::string name, std::string caption)
 void CommandButton::setCaption(std::string caption) {
     if (caption == caption_) return;
     caption_ = std::move(caption);
-    notify("Caption");
+    notify(Property::Caption);
 }
 
 void CommandButton::setDefault(bool isDefault) {
@@ -20,7 +20,7 @@ void CommandButton::setDefault(bool isDefault) {
         if (CommandButton* other = form()->defaultButton()) other->setDefault(false);
     }
     default_ = isDefault;
-    notify("Default");
+    notify(Property::Default);
 }
 
 void CommandButton::setCancel(bool isCancel) {
@@ -29,7 +29,7 @@ void CommandButton::setCancel(bool isCancel) {
         if (CommandButton* other = form()->cancelButton()) other->setCancel(false);
     }
     cancel_ = isCancel;
-    notify("Cancel");
+    notify(Property::Cancel);
 }
 
 bool CommandButton::click() {

@@ -18,13 +18,13 @@ Form::~Form() = default;
 void Form::setCaption(std::string caption) {
     if (caption == caption_) return;
     caption_ = std::move(caption);
-    notify("Caption");
+    notify(Property::Caption);
 }
 
 void Form::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
-    notify("Enabled");
+    notify(Property::Enabled);
 }
 
 void Form::checkNameFree(const std::string& name) const {
@@ -62,7 +62,7 @@ void Form::moveInTabOrder(Widget& widget, int index) {
         Widget* w = tabOrder_[i];
         if (w->tabIndex_ != i) {
             w->tabIndex_ = i;
-            w->notify("TabIndex");
+            w->notify(Property::TabIndex);
         }
     }
 }
@@ -70,7 +70,7 @@ void Form::moveInTabOrder(Widget& widget, int index) {
 void Form::setActive(Widget* widget) {
     if (widget == active_) return;
     active_ = widget;
-    notify("ActiveControl");
+    notify(Property::ActiveControl);
 }
 
 void Form::moveFocus(Widget* target) {
@@ -174,21 +174,21 @@ Menu* Form::findMenu(std::string_view name) const {
 
 void Form::popupMenu(Menu& menu, float x, float y) {
     popups_.push_back(PopupRequest{&menu, x, y});
-    notify("PopupMenu");
+    notify(Property::PopupMenu);
 }
 
 void Form::show(bool modal) {
     if (!loaded_) {
         loaded_ = true;
-        notify("Loaded");
+        notify(Property::Loaded);
     }
     if (!visible_) {
         visible_ = true;
-        notify("Visible");
+        notify(Property::Visible);
     }
     if (modal != modal_) {
         modal_ = modal;
-        notify("Modal");
+        notify(Property::Modal);
     }
     raise(onActivate);
     if (active_ || !acceptsInput()) return;
@@ -203,11 +203,11 @@ void Form::show(bool modal) {
 void Form::hide() {
     if (modal_) {
         modal_ = false;
-        notify("Modal");
+        notify(Property::Modal);
     }
     if (visible_) {
         visible_ = false;
-        notify("Visible");
+        notify(Property::Visible);
     }
 }
 
@@ -221,7 +221,7 @@ bool Form::close(UnloadMode mode) {
     setActive(nullptr);
     hide();
     loaded_ = false;
-    notify("Loaded");
+    notify(Property::Loaded);
     return true;
 }
 

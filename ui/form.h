@@ -94,7 +94,7 @@ public:
     Menu& addMenu(std::string name, std::string caption, Menu* parent = nullptr);
     Menu* findMenu(std::string_view name) const;
     // Asks for `menu`'s items as a pop-up menu at (x, y): recorded, and announced to the
-    // observers as the property "PopupMenu" so that a view can show it.
+    // observers as Property::PopupMenu so that a view can show it.
     void popupMenu(Menu& menu, float x, float y);
     const std::vector<PopupRequest>& popupRequests() const { return popups_; }
 

@@ -9,7 +9,7 @@ Frame::Frame(std::string name, std::string caption)
 void Frame::setCaption(std::string caption) {
     if (caption == caption_) return;
     caption_ = std::move(caption);
-    notify("Caption");
+    notify(Property::Caption);
 }
 
 bool Frame::mouseDown(int button, int shift, float x, float y) {

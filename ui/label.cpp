@@ -9,7 +9,7 @@ Label::Label(std::string name, std::string caption)
 void Label::setCaption(std::string caption) {
     if (caption == caption_) return;
     caption_ = std::move(caption);
-    notify("Caption");
+    notify(Property::Caption);
 }
 
 }  // namespace ui

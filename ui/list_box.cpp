@@ -14,14 +14,14 @@ bool ListBox::mark(int index, bool selected) {
     ItemList::Item& item = items_.at(index);
     if (item.selected == selected) return false;
     item.selected = selected;
-    notify("Selected");
+    notify(Property::Selected);
     return true;
 }
 
 bool ListBox::setCurrent(int index) {
     if (index == listIndex_) return false;
     listIndex_ = index;
-    notify("ListIndex");
+    notify(Property::ListIndex);
     return true;
 }
 
@@ -34,7 +34,7 @@ void ListBox::keepTopInRange() {
     int top = std::clamp(topIndex_, 0, maxTopIndex());
     if (top == topIndex_) return;
     topIndex_ = top;
-    notify("TopIndex");
+    notify(Property::TopIndex);
 }
 
 void ListBox::scrollIntoView(int index) {
@@ -49,13 +49,13 @@ void ListBox::scrollIntoView(int index) {
 void ListBox::addItem(std::string text, int index) {
     int at = items_.insert(std::move(text), index);
     newIndex_ = at;
-    notify("List");
+    notify(Property::List);
     if (listIndex_ >= 0) setCurrent(ItemList::afterInsert(listIndex_, at));
 }
 
 void ListBox::removeItem(int index) {
     items_.remove(index);
-    notify("List");
+    notify(Property::List);
     setCurrent(ItemList::afterRemove(listIndex_, index));
     keepTopInRange();
 }
@@ -63,19 +63,19 @@ void ListBox::removeItem(int index) {
 void ListBox::clear() {
     items_.clear();
     newIndex_ = -1;
-    notify("List");
+    notify(Property::List);
     setCurrent(-1);
     keepTopInRange();
 }
 
 void ListBox::setList(int index, std::string text) {
     items_.at(index).text = std::move(text);
-    notify("List");
+    notify(Property::List);
 }
 
 void ListBox::setItemData(int index, int32_t data) {
     items_.at(index).data = data;
-    notify("ItemData");
+    notify(Property::ItemData);
 }
 
 int ListBox::selCount() const {
@@ -117,7 +117,7 @@ void ListBox::setTopIndex(int index) {
     index = std::clamp(index, 0, maxTopIndex());
     if (index == topIndex_) return;
     topIndex_ = index;
-    notify("TopIndex");
+    notify(Property::TopIndex);
     raise(onScroll);
 }
 
@@ -125,7 +125,7 @@ void ListBox::setVisibleRows(int rows) {
     rows = std::max(0, rows);
     if (rows == visibleRows_) return;
     visibleRows_ = rows;
-    notify("VisibleRows");
+    notify(Property::VisibleRows);
     keepTopInRange();
 }
 

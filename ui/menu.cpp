@@ -11,25 +11,25 @@ Menu::Menu(std::string name, std::string caption)
 void Menu::setCaption(std::string caption) {
     if (caption == caption_) return;
     caption_ = std::move(caption);
-    notify("Caption");
+    notify(Property::Caption);
 }
 
 void Menu::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
-    notify("Enabled");
+    notify(Property::Enabled);
 }
 
 void Menu::setVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
-    notify("Visible");
+    notify(Property::Visible);
 }
 
 void Menu::setChecked(bool checked) {
     if (checked == checked_) return;
     checked_ = checked;
-    notify("Checked");
+    notify(Property::Checked);
 }
 
 bool Menu::acceptsInput() const {

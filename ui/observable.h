@@ -9,6 +9,41 @@
 
 namespace ui {
 
+// The properties of widgets, forms and menus whose changes the observers are told.
+enum class Property {
+    ActiveControl,
+    Cancel,
+    Caption,
+    Checked,
+    Container,
+    Default,
+    Enabled,
+    ItemData,
+    LargeChange,
+    List,
+    ListIndex,
+    Loaded,
+    Max,
+    MaxLength,
+    Min,
+    Modal,
+    PopupMenu,
+    Selected,
+    SelLength,
+    SelStart,
+    SmallChange,
+    TabIndex,
+    TabStop,
+    Text,
+    TopIndex,
+    Value,
+    Visible,
+    VisibleRows,
+};
+
+// The property's name as the toolkit spells it ("Text", "ListIndex", ...).
+std::string_view name(Property property);
+
 // Raises one event: calls a copy of the handler, so that a handler which replaces
 // itself (or another handler of the same event) while it runs stays valid.
 template <class Handler, class... Args>
@@ -21,8 +56,8 @@ void raise(const Handler& handler, Args&&... args) {
 
 class Observable {
 public:
-    // Told the name of the property that has just changed ("Text", "Enabled", ...).
-    using Observer = std::function<void(std::string_view property)>;
+    // Told which property has just changed.
+    using Observer = std::function<void(Property property)>;
 
     Observable() = default;
     Observable(const Observable&) = delete;
@@ -35,7 +70,7 @@ public:
     void unsubscribe(int token);
 
 protected:
-    void notify(std::string_view property) const;
+    void notify(Property property) const;
 
 private:
     std::vector<std::pair<int, Observer>> observers_;

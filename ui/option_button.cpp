@@ -11,7 +11,7 @@ OptionButton::OptionButton(std::string name, std::string caption)
 void OptionButton::setCaption(std::string caption) {
     if (caption == caption_) return;
     caption_ = std::move(caption);
-    notify("Caption");
+    notify(Property::Caption);
 }
 
 std::vector<OptionButton*> OptionButton::group() const {
@@ -33,12 +33,12 @@ void OptionButton::setValue(bool value) {
         for (OptionButton* other : group()) {
             if (other != this && other->value_) {
                 other->value_ = false;
-                other->notify("Value");
+                other->notify(Property::Value);
             }
         }
     }
     value_ = value;
-    notify("Value");
+    notify(Property::Value);
     if (value) raise(onClick);
 }
 

@@ -16,14 +16,14 @@ void VScrollBar::reclamp() { setValue(value_); }
 void VScrollBar::setMin(int min) {
     if (min == min_) return;
     min_ = min;
-    notify("Min");
+    notify(Property::Min);
     reclamp();
 }
 
 void VScrollBar::setMax(int max) {
     if (max == max_) return;
     max_ = max;
-    notify("Max");
+    notify(Property::Max);
     reclamp();
 }
 
@@ -31,20 +31,20 @@ void VScrollBar::setValue(int value) {
     value = clamp(value);
     if (value == value_) return;
     value_ = value;
-    notify("Value");
+    notify(Property::Value);
     raise(onChange);
 }
 
 void VScrollBar::setSmallChange(int step) {
     if (step == smallChange_) return;
     smallChange_ = step;
-    notify("SmallChange");
+    notify(Property::SmallChange);
 }
 
 void VScrollBar::setLargeChange(int step) {
     if (step == largeChange_) return;
     largeChange_ = step;
-    notify("LargeChange");
+    notify(Property::LargeChange);
 }
 
 bool VScrollBar::arrow(int direction) {
@@ -66,7 +66,7 @@ bool VScrollBar::drag(int value) {
     value = clamp(value);
     if (value == value_) return true;
     value_ = value;
-    notify("Value");
+    notify(Property::Value);
     raise(onScroll);
     raise(onChange);
     return true;

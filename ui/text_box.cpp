@@ -11,9 +11,9 @@ TextBox::TextBox(std::string name, std::string text) : Widget(std::move(name)) {
 }
 
 void TextBox::publish(const EditBuffer::Changes& changes) {
-    if (changes.text) notify("Text");
-    if (changes.selStart) notify("SelStart");
-    if (changes.selLength) notify("SelLength");
+    if (changes.text) notify(Property::Text);
+    if (changes.selStart) notify(Property::SelStart);
+    if (changes.selLength) notify(Property::SelLength);
     if (changes.text) raise(onChange);
 }
 
@@ -28,7 +28,7 @@ void TextBox::setSelText(const std::string& text) { publish(edit_.replaceSelecti
 void TextBox::setMaxLength(int maxLength) {
     int before = edit_.maxLength();
     edit_.setMaxLength(maxLength);
-    if (edit_.maxLength() != before) notify("MaxLength");
+    if (edit_.maxLength() != before) notify(Property::MaxLength);
 }
 
 bool TextBox::keyPress(int key) {

@@ -14,13 +14,13 @@ Widget::Widget(std::string name) : name_(std::move(name)) {}
 void Widget::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
-    notify("Enabled");
+    notify(Property::Enabled);
 }
 
 void Widget::setVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
-    notify("Visible");
+    notify(Property::Visible);
 }
 
 void Widget::setContainer(Frame* frame) {
@@ -32,7 +32,7 @@ void Widget::setContainer(Frame* frame) {
         if (w == this) throw std::invalid_argument(name_ + ": a frame cannot hold itself");
     }
     container_ = frame;
-    notify("Container");
+    notify(Property::Container);
 }
 
 void Widget::setTabIndex(int index) {
@@ -41,14 +41,14 @@ void Widget::setTabIndex(int index) {
     } else if (index != tabIndex_) {
         if (index < 0) throw PropertyError(kErrInvalidPropertyValue, name_ + ": TabIndex < 0");
         tabIndex_ = index;
-        notify("TabIndex");
+        notify(Property::TabIndex);
     }
 }
 
 void Widget::setTabStop(bool tabStop) {
     if (tabStop == tabStop_) return;
     tabStop_ = tabStop;
-    notify("TabStop");
+    notify(Property::TabStop);
 }
 
 bool Widget::acceptsInput() const {

@@ -79,8 +79,8 @@ protected:
         ASSERT_TRUE(d.click(*f.Cmd_Recherche));
     }
 
-    int aides = 0;
-    dialogs::Frm_SelindDnt f{s, services, [this] { ++aides; }};
+    int helpOpened = 0;
+    dialogs::Frm_SelindDnt f{s, services, [this] { ++helpOpened; }};
     ui::Driver d{f.form()};
 };
 

@@ -27,15 +27,15 @@ TEST_F(FenetreSelection, TitleBarCloseDoesNothing) {
 }
 
 TEST_F(FenetreSelection, RightButtonOnWindowOrFrameOpensHelpMenu) {
-    ui::Menu& aide = *f.Mnu_Aide;
-    aide.setEnabled(false);
+    ui::Menu& helpMenu = *f.Mnu_Aide;
+    helpMenu.setEnabled(false);
     f.Mnu_Sommaire->setEnabled(false);
     EXPECT_TRUE(d.mouseDown(ui::kLeftButton, 1, 2));
     EXPECT_TRUE(f.form().popupRequests().empty());
     EXPECT_TRUE(d.mouseDown(ui::kRightButton, 10, 20));
     ASSERT_EQ(f.form().popupRequests().size(), 1u);
-    EXPECT_EQ(f.form().popupRequests()[0].menu, &aide);
-    EXPECT_TRUE(aide.enabled());
+    EXPECT_EQ(f.form().popupRequests()[0].menu, &helpMenu);
+    EXPECT_TRUE(helpMenu.enabled());
     EXPECT_TRUE(f.Mnu_Sommaire->enabled());
     EXPECT_TRUE(d.mouseDown(*f.Fra_Selec, ui::kRightButton, 3, 4));
     EXPECT_EQ(f.form().popupRequests().size(), 2u);
@@ -45,7 +45,7 @@ TEST_F(FenetreSelection, RightButtonOnWindowOrFrameOpensHelpMenu) {
     EXPECT_TRUE(d.mouseDown(*f.Fra_Pos, ui::kRightButton, 3, 4));
     EXPECT_EQ(f.form().popupRequests().size(), 3u);
     EXPECT_TRUE(d.chooseMenu(*f.Mnu_Sommaire));
-    EXPECT_EQ(aides, 1);
+    EXPECT_EQ(helpOpened, 1);
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST_F(SelectionParCodes, ScriptLeavingTheWindowOpenIsAnError) {
 }
 
 TEST_F(SelectionParCodes, ShownModallyThroughTheServices) {
-    int aides = 0;
+    int helpOpened = 0;
     services.modalPlayer = [](ui::Form& form) {
         ui::Driver d(form);
         d.typeInto(d.widget("Txt_CodAide"), "04449");
@@ -81,11 +81,11 @@ TEST_F(SelectionParCodes, ShownModallyThroughTheServices) {
         d.chooseMenu(*form.findMenu("Mnu_Sommaire"));
         d.click(d.widget("Cmd_Imprimer"));
     };
-    dialogs::selectionIndividuelle(s, services, "75", [&] { ++aides; });
+    dialogs::selectionIndividuelle(s, services, "75", [&] { ++helpOpened; });
     EXPECT_EQ(services.modalForms(), std::vector<std::string>{"Frm_SelindDnt"});
     EXPECT_EQ(champs(s.W_AidesSelectionnes), std::vector<std::string>{"04449"});
     EXPECT_FALSE(s.SelectionAnnulee);
-    EXPECT_EQ(aides, 1);
+    EXPECT_EQ(helpOpened, 1);
 }
 
 }  // namespace

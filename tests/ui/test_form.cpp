@@ -90,7 +90,7 @@ TEST(FormMenus, PopupRequestsAreRecordedAndAnnounced) {
     Form form("Ctr");
     Menu& help = form.addMenu("Mnu_Aide", "Aide");
     int announced = 0;
-    form.subscribe([&](std::string_view property) { announced += property == "PopupMenu"; });
+    form.subscribe([&](Property property) { announced += property == Property::PopupMenu; });
     form.popupMenu(help, 12.5f, 40);
     ASSERT_EQ(form.popupRequests().size(), 1u);
     EXPECT_EQ(form.popupRequests()[0].menu, &help);

@@ -16,7 +16,7 @@ namespace {
 struct Recorder {
     std::vector<std::string> seen;
     int watch(Observable& target, std::string who) {
-        return target.subscribe([this, who](std::string_view p) { seen.push_back(who + "." + std::string(p)); });
+        return target.subscribe([this, who](Property p) { seen.push_back(who + "." + std::string(name(p))); });
     }
 };
 

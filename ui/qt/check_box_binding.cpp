@@ -23,7 +23,7 @@ CheckBoxBinding::CheckBoxBinding(ui::CheckBox& model, QCheckBox& view, FormBindi
 
 void CheckBoxBinding::refresh() {
     WidgetBinding::refresh();
-    show("Caption");
+    show(Property::Caption);
     showValue();
 }
 
@@ -36,10 +36,10 @@ void CheckBoxBinding::showValue() {
     if (box_.checkState() != state) box_.setCheckState(state);
 }
 
-void CheckBoxBinding::show(std::string_view property) {
-    if (property == "Value") {
+void CheckBoxBinding::show(Property property) {
+    if (property == Property::Value) {
         showValue();
-    } else if (property == "Caption") {
+    } else if (property == Property::Caption) {
         Updating u(updating_);
         box_.setText(toQ(check_.caption()));
     } else {

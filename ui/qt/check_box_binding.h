@@ -15,7 +15,7 @@ public:
     void refresh() override;
 
 protected:
-    void show(std::string_view property) override;
+    void show(Property property) override;
     bool key(QKeyEvent* event) override;
 
 private:

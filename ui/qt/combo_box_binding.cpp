@@ -79,12 +79,12 @@ void ComboBoxBinding::showCurrent() {
     }
 }
 
-void ComboBoxBinding::show(std::string_view property) {
-    if (property == "List") {
+void ComboBoxBinding::show(Property property) {
+    if (property == Property::List) {
         showItems();
-    } else if (property == "ListIndex" || property == "Text") {
+    } else if (property == Property::ListIndex || property == Property::Text) {
         showCurrent();
-    } else if (property == "SelStart" || property == "SelLength") {
+    } else if (property == Property::SelStart || property == Property::SelLength) {
         if (pushing_ || !edit_) return;
         Updating u(updating_);
         showSelection(*edit_, *this);

@@ -18,7 +18,7 @@ public:
     void refresh() override;
 
 protected:
-    void show(std::string_view property) override;
+    void show(Property property) override;
     bool key(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -23,11 +23,11 @@ CommandButtonBinding::CommandButtonBinding(ui::CommandButton& model, QPushButton
 
 void CommandButtonBinding::refresh() {
     WidgetBinding::refresh();
-    show("Caption");
+    show(Property::Caption);
 }
 
-void CommandButtonBinding::show(std::string_view property) {
-    if (property == "Caption") {
+void CommandButtonBinding::show(Property property) {
+    if (property == Property::Caption) {
         Updating u(updating_);
         if (!command_.caption().empty() || button_.icon().isNull()) button_.setText(toQ(command_.caption()));
     } else {

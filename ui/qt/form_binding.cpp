@@ -29,7 +29,7 @@ int toolkitShift(Qt::KeyboardModifiers m) {
 }
 
 FormBinding::FormBinding(ui::Form& form, QWidget& view) : QObject(&view), form_(form), view_(view) {
-    token_ = form_.subscribe([this](std::string_view property) { show(property); });
+    token_ = form_.subscribe([this](Property property) { show(property); });
 }
 
 FormBinding::~FormBinding() { form_.unsubscribe(token_); }
@@ -46,13 +46,13 @@ QWidget* FormBinding::viewOf(const ui::Widget* model) const {
     return b ? &b->view() : nullptr;
 }
 
-void FormBinding::show(std::string_view property) {
-    if (property == "Enabled") {
+void FormBinding::show(Property property) {
+    if (property == Property::Enabled) {
         view_.setEnabled(form_.enabled());
         if (form_.enabled()) syncFocus();
-    } else if (property == "ActiveControl") {
+    } else if (property == Property::ActiveControl) {
         syncFocus();
-    } else if (property == "PopupMenu") {
+    } else if (property == Property::PopupMenu) {
         showPopup();
     }
     if (onFormProperty) onFormProperty(property);

@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <map>
-#include <string_view>
 
 #include "ui/form.h"
 
@@ -52,11 +51,11 @@ public:
     void mouseDown(int button, int shift, float x, float y);
 
     // Told the form's properties after the binding has shown them (a window follows
-    // "Caption", "Visible", "Loaded").
-    std::function<void(std::string_view property)> onFormProperty;
+    // Caption, Visible and Loaded).
+    std::function<void(Property property)> onFormProperty;
 
 private:
-    void show(std::string_view property);
+    void show(Property property);
     void showPopup();
 
     ui::Form& form_;

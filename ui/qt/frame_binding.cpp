@@ -17,11 +17,11 @@ FrameBinding::FrameBinding(ui::Frame& model, QGroupBox& view, FormBinding& form)
 
 void FrameBinding::refresh() {
     WidgetBinding::refresh();
-    show("Caption");
+    show(Property::Caption);
 }
 
-void FrameBinding::show(std::string_view property) {
-    if (property == "Caption") {
+void FrameBinding::show(Property property) {
+    if (property == Property::Caption) {
         Updating u(updating_);
         box_.setTitle(toQ(frame_.caption()));
     } else {

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "control/aide.h"
+#include "control/help.h"
 
 
 namespace ui::qt {

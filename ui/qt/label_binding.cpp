@@ -15,11 +15,11 @@ LabelBinding::LabelBinding(ui::Label& model, QLabel& view, FormBinding& form)
 
 void LabelBinding::refresh() {
     WidgetBinding::refresh();
-    show("Caption");
+    show(Property::Caption);
 }
 
-void LabelBinding::show(std::string_view property) {
-    if (property == "Caption") {
+void LabelBinding::show(Property property) {
+    if (property == Property::Caption) {
         Updating u(updating_);
         text_.setText(toQ(label_.caption()));
     } else {

@@ -84,17 +84,17 @@ void ListBoxBinding::showHeight() {
     widget_.setFixedHeight(list_.visibleRows() * rowHeight() + 2 * widget_.frameWidth());
 }
 
-void ListBoxBinding::show(std::string_view property) {
-    if (property == "List") {
+void ListBoxBinding::show(Property property) {
+    if (property == Property::List) {
         showItems();
-    } else if (property == "Selected") {
+    } else if (property == Property::Selected) {
         showMarks();
-    } else if (property == "ListIndex") {
+    } else if (property == Property::ListIndex) {
         showCurrent();
         showMarks();
-    } else if (property == "TopIndex") {
+    } else if (property == Property::TopIndex) {
         showTop();
-    } else if (property == "VisibleRows") {
+    } else if (property == Property::VisibleRows) {
         showHeight();
     } else {
         WidgetBinding::show(property);

@@ -20,7 +20,7 @@ public:
     int rowHeight() const;
 
 protected:
-    void show(std::string_view property) override;
+    void show(Property property) override;
     bool key(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

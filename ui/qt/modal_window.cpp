@@ -18,7 +18,7 @@ ModalWindow::ModalWindow(ui::Form& form, QWidget* parent) : QDialog(parent), for
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_.get());
-    view_->binding().onFormProperty = [this](std::string_view p) { follow(p); };
+    view_->binding().onFormProperty = [this](Property p) { follow(p); };
 }
 
 ModalWindow::~ModalWindow() {
@@ -28,10 +28,10 @@ ModalWindow::~ModalWindow() {
 
 bool ModalWindow::formShown() const { return form_.loaded() && form_.visible(); }
 
-void ModalWindow::follow(std::string_view property) {
-    if (property == "Caption") {
+void ModalWindow::follow(Property property) {
+    if (property == Property::Caption) {
         setWindowTitle(toQ(form_.caption()));
-    } else if ((property == "Visible" || property == "Loaded") && !formShown()) {
+    } else if ((property == Property::Visible || property == Property::Loaded) && !formShown()) {
         done(QDialog::Accepted);
     }
 }

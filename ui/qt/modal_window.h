@@ -26,7 +26,7 @@ protected:
     void reject() override;
 
 private:
-    void follow(std::string_view property);
+    void follow(Property property);
 
     ui::Form& form_;
     std::unique_ptr<FormView> view_;

@@ -26,7 +26,7 @@ OptionButtonBinding::OptionButtonBinding(ui::OptionButton& model, QRadioButton& 
 
 void OptionButtonBinding::refresh() {
     WidgetBinding::refresh();
-    show("Caption");
+    show(Property::Caption);
     showValue();
 }
 
@@ -35,10 +35,10 @@ void OptionButtonBinding::showValue() {
     if (button_.isChecked() != option_.value()) button_.setChecked(option_.value());
 }
 
-void OptionButtonBinding::show(std::string_view property) {
-    if (property == "Value") {
+void OptionButtonBinding::show(Property property) {
+    if (property == Property::Value) {
         showValue();
-    } else if (property == "Caption") {
+    } else if (property == Property::Caption) {
         Updating u(updating_);
         button_.setText(toQ(option_.caption()));
     } else {

@@ -59,10 +59,10 @@ void ScrollBarBinding::showValue() {
     if (scroll_.value() != bar_.value()) scroll_.setValue(bar_.value());
 }
 
-void ScrollBarBinding::show(std::string_view property) {
-    if (property == "Value") {
+void ScrollBarBinding::show(Property property) {
+    if (property == Property::Value) {
         showValue();
-    } else if (property == "Min" || property == "Max" || property == "SmallChange" || property == "LargeChange") {
+    } else if (property == Property::Min || property == Property::Max || property == Property::SmallChange || property == Property::LargeChange) {
         showRange();
     } else {
         WidgetBinding::show(property);

@@ -37,10 +37,10 @@ void TextBoxBinding::showText() {
     showSelection(edit_, *this);
 }
 
-void TextBoxBinding::show(std::string_view property) {
-    if (property == "Text") {
+void TextBoxBinding::show(Property property) {
+    if (property == Property::Text) {
         showText();
-    } else if (property == "SelStart" || property == "SelLength") {
+    } else if (property == Property::SelStart || property == Property::SelLength) {
         if (pushing_) return;
         Updating u(updating_);
         showSelection(edit_, *this);

@@ -12,22 +12,22 @@ namespace ui::qt {
 WidgetBinding::WidgetBinding(ui::Widget& model, QWidget& view, FormBinding& form)
     : QObject(&view), form_(form), model_(model), view_(view) {
     view_.setObjectName(QString::fromStdString(model.name()));
-    token_ = model_.subscribe([this](std::string_view property) { show(property); });
+    token_ = model_.subscribe([this](Property property) { show(property); });
     view_.installEventFilter(this);
 }
 
 WidgetBinding::~WidgetBinding() { model_.unsubscribe(token_); }
 
 void WidgetBinding::refresh() {
-    show("Enabled");
-    show("Visible");
+    show(Property::Enabled);
+    show(Property::Visible);
 }
 
-void WidgetBinding::show(std::string_view property) {
+void WidgetBinding::show(Property property) {
     Updating u(updating_);
-    if (property == "Enabled") {
+    if (property == Property::Enabled) {
         view_.setEnabled(model_.enabled());
-    } else if (property == "Visible") {
+    } else if (property == Property::Visible) {
         view_.setHidden(!model_.visible());
     }
 }

@@ -5,8 +5,6 @@
 
 #include <QObject>
 
-#include <string_view>
-
 #include "ui/widget.h"
 
 class QEvent;
@@ -30,7 +28,7 @@ public:
 
 protected:
     // One property of the model has changed; the kinds show theirs and pass the others on.
-    virtual void show(std::string_view property);
+    virtual void show(Property property);
     // A key pressed in the widget, before Qt sees it: true when the binding dealt with it.
     virtual bool key(QKeyEvent* event);
     bool eventFilter(QObject* watched, QEvent* event) override;
