@@ -5,6 +5,7 @@
 #include "numbers/numtext.h"
 #include "common/procs.h"
 #include "numbers/rounding.h"
+#include "payroll/dated_rules.h"
 #include "payroll/payroll.h"
 #include "printing/average_rate.h"
 #include "printing/contribution_cell.h"
@@ -22,18 +23,6 @@ using dnt::CDbl;
 using dnt::NumberToText;
 
 namespace {
-
-// The hourly deduction of the S.SOC. column: the line's hours (less those left out) times
-// the centre's amount per hour in hundredths, taken in currency and rounded to units.
-double DeductionHoraire(const dnt::SharedState& s, const std::string& heures, const std::string& exclues) {
-    dnt::Currency base = dnt::Currency::fromText(heures);
-    if (!exclues.empty()) base -= dnt::Currency::fromText(exclues);
-    const dnt::Currency produit = base * dnt::Currency::fromText(s.RecCentre.element(22));
-    const dnt::Currency deduction = dnt::CCur(produit.toDouble() / 100);
-    return dnt::Floor(deduction.toDouble() + 0.5);
-}
-
-bool DepuisDeuxMilleTreize(const dnt::SharedState& s) { return s.W_CleTrimestre.substr(0, 4) >= "2013"; }
 
 // Prints a cell and, when the run is exported, keeps what it shows (without the padding)
 // in `champ` of the line being printed.
@@ -101,12 +90,11 @@ void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
 
     const std::string cleSSoc = categorie != "00" && categorie != "01" && categorie != "02" ? "02" : "01";
     taux = MoyenneTaux(s, cleSSoc, 1000);
-    if (s.W_CleTrimestre <= "20104" && categorie == "00" && s.RecContrat.element(30) == "B") taux = taux - 15;
+    if (categorie == "00" && payroll::AbattementAvant2011(s)) taux = payroll::TauxAbattu(taux);
     const double montant = MontantCotisation(w.Brut, taux);
     double deduction = 0;
-    const std::string heureCentre = s.RecCentre.element(22);
-    if (categorie == "00" && DepuisDeuxMilleTreize(s) && !L(2).empty() && !heureCentre.empty() && heureCentre != "0")
-        deduction = DeductionHoraire(s, L(2), L(6));
+    if (payroll::DeductionHoraireEnVigueur(s) && !L(2).empty())
+        deduction = payroll::DeductionHoraireLigne(s, L(2), L(6));
     cellules.imprimer(CelluleCotisation(montant - deduction, 8, s.W_TotalSSoc), cellules.montant(1));
 
     taux = MoyenneTaux(s, "06", 1000);
@@ -142,7 +130,7 @@ void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
         detail.Replace(2, -1, 0, aidant.key());
         detail.Replace(3, -1, 0, w.Heures);
         detail.Replace(4, -1, 0, NumberToText(CDbl(w.NetHoraire) * 100));
-        if (categorie == "00" && DepuisDeuxMilleTreize(s) && !L(6).empty()) {
+        if (payroll::DeductionHoraireEnVigueur(s) && !L(6).empty()) {
             s.W_LignesAidants.Replace(ligne, 6, 0, NumberToText(dnt::Floor(CDbl(L(6)))));
             detail.Replace(14, -1, 0, L(6));
         }
