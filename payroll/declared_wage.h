@@ -1,13 +1,13 @@
-// What the declaration states for one aidant line: the hours and the net hourly wage,
-// derived from the line's hours and gross pay, the contribution rate and the minimum and
-// upper hourly values of the quarter.
+// The hours and net hourly wage that the declaration states for an aidant line, derived
+// from the line's hours and gross pay, the contribution rate and the minimum and upper
+// hourly values of the quarter.
 #pragma once
 
 #include <string>
 
 #include "common/state.h"
 
-namespace printing {
+namespace payroll {
 
 // The numbers of the computation, held as texts as they are kept between its steps.
 struct SalaireDeclare {
@@ -22,4 +22,4 @@ struct SalaireDeclare {
 // code (value 4), then computes the hours and wage of aidant line k.
 SalaireDeclare CalculSalaireDeclare(dnt::SharedState& s, long k);
 
-}  // namespace printing
+}  // namespace payroll
