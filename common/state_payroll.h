@@ -39,6 +39,12 @@ struct PayrollState {
 
     dba::Record RecTypeExo;
 
+    // The figures of an aidant line: the contribution history being averaged (one CHGPARTEMP
+    // record, reused for every key) and the first days of the quarter's three months (fields
+    // 1 to 3, day numbers).
+    dba::Record RecChgPartemp;
+    dba::DynArray TabDebutsMois;
+
     // Calculation details of the current contract line.
     dba::Record RecDetailCalcul;
     double W_TauxLigne = 0;

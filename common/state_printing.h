@@ -54,11 +54,6 @@ struct PrintingState {
     dba::DynArray W_RequeteBic;   // the BIC request
     dba::DynArray RecBic;         // its result: value 3 of field 1 is the BIC
 
-    // The detail line's contribution history (one CHGPARTEMP record, reused for every key)
-    // and the first days of the quarter's three months (fields 1 to 3, day numbers).
-    dba::Record RecChgPartemp;
-    dba::DynArray TabDebutsMois;
-
     // The structured export: the declaration being printed, and whom to tell when an
     // aidé's declaration is complete (nobody: nothing is gathered).
     DeclarationAide DeclarationCourante;

@@ -7,9 +7,9 @@
 #include "numbers/numtext.h"
 #include "dba/dates.h"
 #include "dba/errors.h"
+#include "common/error_trap.h"
 #include "payroll/payroll.h"
 #include "payroll/text_parts.h"
-#include "payroll/trap.h"
 
 namespace payroll {
 
@@ -17,14 +17,15 @@ using dnt::CLngText;
 
 void LectureDetailCalcul(dnt::SharedState& s, int Indice, const dba::DynArray& Tableau) {
     // Every statement is passed over when it fails, and the next one runs.
+    dnt::PassageErreurs passer(true);
     std::string aidant, contrat;
-    step([&] { contrat = Tableau.Extract(Indice, 1, -1); });
-    step([&] { aidant = Left(contrat, 5); });
-    int32_t err = step([&] { s.RecAidant = s.fichier("CIVILAIDANT").DBRead(aidant); });
-    if (err == dba::kErrKeyAbsent) step([&] { s.RecAidant = dba::Record(); });
+    passer([&] { contrat = Tableau.Extract(Indice, 1, -1); });
+    passer([&] { aidant = Left(contrat, 5); });
+    int32_t err = passer([&] { s.RecAidant = s.fichier("CIVILAIDANT").DBRead(aidant); });
+    if (err == dba::kErrKeyAbsent) passer([&] { s.RecAidant = dba::Record(); });
 
-    step([&] { Recherche_Age_Aidant(s); });
-    step([&] {
+    passer([&] { Recherche_Age_Aidant(s); });
+    passer([&] {
         if (s.RecContrat.element(30) == "F") {
             s.W_TauxLigne = s.W_TauxCentreBis;
             s.W_ValeurConstante = s.W_ValeurReduiteBis;
@@ -36,34 +37,34 @@ void LectureDetailCalcul(dnt::SharedState& s, int Indice, const dba::DynArray& T
 
     // A contract that starts after the quarter adds nothing.
     bool apresTrimestre = false;
-    step([&] { apresTrimestre = CLngText(s.W_FinTrimestre) < CLngText(s.RecContrat.element(7)); });
+    passer([&] { apresTrimestre = CLngText(s.W_FinTrimestre) < CLngText(s.RecContrat.element(7)); });
     if (apresTrimestre) {
-        step([&] { s.W_DateCalcul = dnt::Long32(99999); });
+        passer([&] { s.W_DateCalcul = dnt::Long32(99999); });
         return;
     }
 
     // The months of the contract inside the quarter; when either end cannot be found, no
     // month is read.
     std::optional<int> premier, dernier;
-    step([&] {
+    passer([&] {
         std::string debut = s.RecContrat.element(7);
         std::string date = CLngText(s.W_DebutTrimestre) > CLngText(debut) ? s.W_DateDebutTrimestre
                                                                           : dba::DateExterneText(debut);
         premier = dnt::CIntText(Mid(date, 4, 2)).value();
     });
-    step([&] {
+    passer([&] {
         std::string fin = s.RecContrat.element(8);
         std::string date = !fin.empty() && CLngText(s.W_FinTrimestre) > CLngText(fin) ? dba::DateExterneText(fin)
                                                                                       : s.W_DateFinTrimestre;
         dernier = dnt::CIntText(Mid(date, 4, 2)).value();
     });
     std::string annee;
-    step([&] { annee = Right(s.TexteTrimestre, 4); });
+    passer([&] { annee = Right(s.TexteTrimestre, 4); });
     if (premier && dernier)
         for (int m = *premier; m <= *dernier; ++m) LectureMoisDetailCalcul(s, contrat, aidant, annee, m);
 
     // The latest contract end of the aidé; an open-ended contract counts as 99999.
-    step([&] {
+    passer([&] {
         std::string fin = s.RecContrat.element(8);
         if (!fin.empty()) {
             if (CLngText(fin) > s.W_DateCalcul) s.W_DateCalcul = CLngText(fin);

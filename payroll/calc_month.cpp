@@ -7,10 +7,10 @@
 #include "numbers/numtext.h"
 #include "numbers/rounding.h"
 #include "dba/errors.h"
+#include "common/error_trap.h"
 #include "payroll/calc_details.h"
 #include "payroll/overtime.h"
 #include "payroll/text_parts.h"
-#include "payroll/trap.h"
 
 namespace payroll {
 
@@ -52,17 +52,18 @@ void LectureMoisDetailCalcul(dnt::SharedState& s, const std::string& contrat, co
                              const std::string& annee, int m) {
     // Every statement is passed over when it fails. A month whose record cannot be read is
     // skipped whatever the reason, so that the record of an earlier month is never added again.
+    dnt::PassageErreurs passer(true);
     const std::string cle = contrat + annee + (m < 10 ? "0" : "") + std::to_string(m);
     dba::File& fichier = s.fichier("DETAILCALCUL");
-    if (step([&] { s.RecDetailCalcul = fichier.DBRead(cle); }) != 0) return;
+    if (passer([&] { s.RecDetailCalcul = fichier.DBRead(cle); }) != 0) return;
     dba::Record& d = s.RecDetailCalcul;
     const std::string cleMois = Mid(cle, 9, 6);
 
-    step([&] { if (d.element(6).empty()) d.setElement(6, "0"); });
-    step([&] { if (d.element(7).empty()) d.setElement(7, "0"); });
+    passer([&] { if (d.element(6).empty()) d.setElement(6, "0"); });
+    passer([&] { if (d.element(7).empty()) d.setElement(7, "0"); });
 
     int k = 0;
-    step([&] {
+    passer([&] {
         if (CDbl(s.TabMoisTrimestre.element(1)) == m)
             k = 1;
         else if (CDbl(s.TabMoisTrimestre.element(2)) == m)
@@ -73,12 +74,12 @@ void LectureMoisDetailCalcul(dnt::SharedState& s, const std::string& contrat, co
 
     // The aidant's line: the last one when it is this aidant's, else a new one.
     bool nouvelle = false;
-    step([&] {
+    passer([&] {
         nouvelle = s.W_NbAidants == NbAidants(0) || s.W_LignesAidants.element(s.W_NbAidants.value(), 1) != aidant;
     });
     if (nouvelle) {
-        step([&] { s.W_NbAidants = s.W_NbAidants + NbAidants(1); });
-        step([&] { s.W_LignesAidants.setElement(s.W_NbAidants.value(), 1, aidant); });
+        passer([&] { s.W_NbAidants = s.W_NbAidants + NbAidants(1); });
+        passer([&] { s.W_LignesAidants.setElement(s.W_NbAidants.value(), 1, aidant); });
     }
     const int L = s.W_NbAidants.value();
     if (L < 1) return;  // no line to add into (line 0 would be the whole array)
@@ -86,7 +87,7 @@ void LectureMoisDetailCalcul(dnt::SharedState& s, const std::string& contrat, co
     // The month amount: the amount itself for kind "B", else hours x the month's constant,
     // rounded to cents; months before the switch were in francs.
     std::optional<double> a;
-    step([&] {
+    passer([&] {
         if (s.RecContrat.element(30) == "B") {
             a = CDbl(d.element(7)) / 100;
         } else {
@@ -94,37 +95,37 @@ void LectureMoisDetailCalcul(dnt::SharedState& s, const std::string& contrat, co
             a = dnt::CLng(x).value() / 100.0;
         }
     });
-    step([&] {
+    passer([&] {
         if (cleMois < s.W_MoisConstante9 && s.W_Constante9Depassee) a = dnt::Floor(connu(a) / kFrancsParEuro + 0.5);
     });
-    step([&] { s.W_MontantMois = connu(a); });
+    passer([&] { s.W_MontantMois = connu(a); });
 
     // Hours and amount, in currency.
     bool heuresVides = false;
-    step([&] { heuresVides = s.W_LignesAidants.element(L, 2).empty(); });
+    passer([&] { heuresVides = s.W_LignesAidants.element(L, 2).empty(); });
     if (heuresVides) {
-        step([&] { s.W_LignesAidants.setElement(L, 2, NumberToText(dnt::CCur(CDbl(d.element(6)) / 100))); });
-        step([&] { s.W_LignesAidants.setElement(L, 3, NumberToText(dnt::CCur(connu(a)))); });
+        passer([&] { s.W_LignesAidants.setElement(L, 2, NumberToText(dnt::CCur(CDbl(d.element(6)) / 100))); });
+        passer([&] { s.W_LignesAidants.setElement(L, 3, NumberToText(dnt::CCur(connu(a)))); });
     } else {
-        step([&] {
+        passer([&] {
             Currency h = Currency::fromText(s.W_LignesAidants.element(L, 2)) + dnt::CCur(CDbl(d.element(6)) / 100);
             s.W_LignesAidants.setElement(L, 2, NumberToText(h));
         });
-        step([&] {
+        passer([&] {
             Currency b = Currency::fromText(s.W_LignesAidants.element(L, 3)) + dnt::CCur(connu(a));
             s.W_LignesAidants.setElement(L, 3, NumberToText(b));
         });
     }
 
-    step([&] { s.W_LignesAidants.setElement(L, 4, s.RecContrat.element(30)); });
-    step([&] { s.W_LignesAidants.setElement(L, 5, "False"); });
+    passer([&] { s.W_LignesAidants.setElement(L, 4, s.RecContrat.element(30)); });
+    passer([&] { s.W_LignesAidants.setElement(L, 5, "False"); });
 
-    step([&] {
+    passer([&] {
         int p = position(k);
         s.W_Totaux.setElement(p, NumberToText(CDbl(s.W_Totaux.element(p)) + connu(a)));
     });
 
-    step([&] {
+    passer([&] {
         Currency montant = dnt::CCur(CDbl(d.element(62)) / 100);
         cumuler(s, L, 6, NumberToText(montant),
                 [&](const std::string& v) { return NumberToText(Currency::fromText(v) + montant); });
@@ -133,25 +134,25 @@ void LectureMoisDetailCalcul(dnt::SharedState& s, const std::string& contrat, co
     // Overtime.
     dnt::Int16 somme5 = SommeRubriquesHeuresSup(s, d);
     HeuresSupDuMois(s);
-    step([&] {
+    passer([&] {
         cumuler(s, L, 7, NumberToText(s.W_HeuresSup125),
                 [&](const std::string& v) { return NumberToText(CDbl(v) + s.W_HeuresSup125.value()); });
     });
-    step([&] {
+    passer([&] {
         cumuler(s, L, 8, NumberToText(s.W_HeuresSup150),
                 [&](const std::string& v) { return NumberToText(CDbl(v) + s.W_HeuresSup150.value()); });
     });
-    step([&] {
+    passer([&] {
         cumuler(s, L, 9, NumberToText(somme5),
                 [&](const std::string& v) { return NumberToText(CDbl(v) + somme5.value()); });
     });
 
     // Amounts of the month's "922" codes.
     int nbCodes = 0;
-    step([&] { nbCodes = d.DCount(8); });
+    passer([&] { nbCodes = d.DCount(8); });
     for (int j = 1; j <= nbCodes; ++j) {
         if (d.element(8, j) != "922") continue;
-        step([&] {
+        passer([&] {
             cumuler(s, L, 10, d.element(7), [&](const std::string& v) {
                 return NumberToText(CLngText(v).value() + CDbl(d.element(7)));
             });

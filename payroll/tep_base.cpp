@@ -1,16 +1,15 @@
-// The aidé's base contributions: above and below a monthly or quarterly ceiling for basis
+// CotisationsDeBase, the aidé's base contributions: above and below a monthly or quarterly ceiling for basis
 // "02", else one rate, lowered by 15 points for real-wage contracts up to the end of 2010,
 // with an hourly deduction from 2013 on for basis "00".
 #include "numbers/numtext.h"
 #include "numbers/rounding.h"
+#include "payroll/dated_rules.h"
 #include "payroll/tep_steps.h"
-#include "payroll/text_parts.h"
 
 namespace payroll {
 
 using dnt::CCur;
 using dnt::CDbl;
-using dnt::Floor;
 
 namespace {
 
@@ -18,20 +17,6 @@ namespace {
 double pourcent(double r, double x) { return r * x / 100; }
 
 double taux(const dnt::SharedState& s, int n) { return CDbl(s.TabTauxCharges.element(n)); }
-
-// Hours of the aidé's lines, whole per line, less the hours each line keeps out.
-double HeuresDeduites(const dnt::SharedState& s) {
-    double h = 0;
-    const dba::DynArray& lignes = s.W_LignesAidants;
-    for (int L = 1; L <= lignes.DCount(); ++L) {
-        std::string exclues = lignes.element(L, 6);
-        if (!exclues.empty())
-            h = h + Floor(CDbl(lignes.element(L, 2)) - Floor(CDbl(exclues)));
-        else
-            h = h + Floor(CDbl(lignes.element(L, 2)));
-    }
-    return h;
-}
 
 }  // namespace
 
@@ -76,18 +61,13 @@ Tranches CotisationsDeBase(dnt::SharedState& s, const BaseDeclaration& base) {
     }
 
     const bool baseReelle = base.CodeBase == "00" || base.CodeBase == "01";
-    if (s.RecContrat.element(30) == "B" && baseReelle && s.W_CleTrimestre <= std::string("20104")) {
-        s.W_TotalCharges = CCur((taux(s, base.IndiceTaux) - 15) * totalLignes / 100);
+    if (baseReelle && AbattementAvant2011(s)) {
+        s.W_TotalCharges = CCur(TauxAbattu(taux(s, base.IndiceTaux)) * totalLignes / 100);
         return t;
     }
 
     s.W_TotalCharges = CCur(taux(s, base.IndiceTaux) * totalLignes / 100);
-    std::string deductionCentre = s.RecCentre.element(22);
-    if (base.CodeBase == "00" && Left(s.W_CleTrimestre, 4) >= std::string("2013") && !deductionCentre.empty() &&
-        deductionCentre != "0") {
-        double h = HeuresDeduites(s);
-        s.W_DeductionHeures = Floor(h * (CDbl(deductionCentre) / 100) + 0.5);
-    }
+    if (DeductionHoraireEnVigueur(s)) s.W_DeductionHeures = DeductionHoraireAide(s);
     return t;
 }
 

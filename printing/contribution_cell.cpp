@@ -1,4 +1,4 @@
-// MontantCotisation and CelluleCotisation: contribution amounts and their cells.
+// CelluleCotisation: the contribution cells, amounts right-aligned and totalled, or blanks.
 #include "printing/contribution_cell.h"
 
 #include "numbers/numtext.h"
@@ -6,10 +6,6 @@
 #include "printing/layout_text.h"
 
 namespace printing {
-
-double MontantCotisation(const std::string& brut, double taux) {
-    return dnt::Floor(dnt::CDbl(brut) * taux / 100 + 0.5);
-}
 
 std::string CelluleCotisation(double montant, long w, dnt::Long32& total) {
     if (montant == 0) return Blancs(w);

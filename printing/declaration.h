@@ -32,13 +32,10 @@ void ImpExonereGraph(dnt::SharedState& s);
 void Imprime_Entete_Cadre(dnt::SharedState& s);
 void Imprime_Fin_Cadre(dnt::SharedState& s);
 
-// The four-line block of aidant line k of W_LignesAidants; adds to the column totals and
-// appends the aidant to the charge-detail record.
+// The four-line block of aidant line k of W_LignesAidants, with the figures that the payroll
+// computes for it (which appends the aidant to the charge-detail record); adds to the
+// column totals.
 void Imprime_Detail_Aidant(dnt::SharedState& s, long k);
-
-// Quarter average of a CHGPARTEMP rate (its thousandths divided by `diviseur`) over the
-// months whose first days are in TabDebutsMois.
-double MoyenneTaux(dnt::SharedState& s, const std::string& cle, double diviseur);
 
 // The totals, adjustment and net amount boxes and the payment paragraph of the aidé.
 void Imprime_Bas_Page(dnt::SharedState& s);

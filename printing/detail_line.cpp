@@ -1,15 +1,13 @@
-// The block of one aidant inside the employee frame: identification, hours, net hourly
+// Imprime_Detail_Aidant: the block of one aidant inside the employee frame: identification, hours, net hourly
 // wage and the eight contribution amounts under their column titles, the aidant's name,
-// address and basis; the amounts go into the column totals and the aidant into the aidé's
-// charge-detail record.
+// address and basis. The figures come from the payroll computation, each printed as soon
+// as it is computed; the amounts go into the column totals.
 #include "numbers/numtext.h"
 #include "common/procs.h"
-#include "numbers/rounding.h"
+#include "payroll/declared_figures.h"
 #include "payroll/payroll.h"
-#include "printing/average_rate.h"
 #include "printing/contribution_cell.h"
 #include "printing/declaration.h"
-#include "printing/declared_wage.h"
 #include "printing/layout_text.h"
 #include "printing/numeric_value.h"
 #include "printing/page_units.h"
@@ -19,21 +17,9 @@
 namespace printing {
 
 using dnt::CDbl;
-using dnt::NumberToText;
+using payroll::Etape;
 
 namespace {
-
-// The hourly deduction of the S.SOC. column: the line's hours (less those left out) times
-// the centre's amount per hour in hundredths, taken in currency and rounded to units.
-double DeductionHoraire(const dnt::SharedState& s, const std::string& heures, const std::string& exclues) {
-    dnt::Currency base = dnt::Currency::fromText(heures);
-    if (!exclues.empty()) base -= dnt::Currency::fromText(exclues);
-    const dnt::Currency produit = base * dnt::Currency::fromText(s.RecCentre.element(22));
-    const dnt::Currency deduction = dnt::CCur(produit.toDouble() / 100);
-    return dnt::Floor(deduction.toDouble() + 0.5);
-}
-
-bool DepuisDeuxMilleTreize(const dnt::SharedState& s) { return s.W_CleTrimestre.substr(0, 4) >= "2013"; }
 
 // Prints a cell and, when the run is exported, keeps what it shows (without the padding)
 // in `champ` of the line being printed.
@@ -42,7 +28,8 @@ public:
     Cellules(dnt::SharedState& s, Printer& p) : s_(s), p_(p) {}
     void ligne(const dba::Record& aidant) {
         if (s_.Declaree)
-            s_.DeclarationCourante.lignes.push_back({aidant.key(), aidant.element(4) + " " + aidant.element(3), {}, {}, {}});
+            s_.DeclarationCourante.lignes.push_back(
+                {aidant.key(), aidant.element(4) + " " + aidant.element(3), {}, {}, {}});
     }
     std::string* champ(std::string dnt::LigneDeclaree::*membre) {
         if (!s_.Declaree || s_.DeclarationCourante.lignes.empty()) return nullptr;
@@ -57,7 +44,9 @@ public:
         else p_.printNoNewline(cellule);
         if (champ) {
             const size_t debut = cellule.find_first_not_of(' ');
-            *champ = debut == std::string::npos ? std::string() : cellule.substr(debut, cellule.find_last_not_of(' ') - debut + 1);
+            *champ = debut == std::string::npos
+                         ? std::string()
+                         : cellule.substr(debut, cellule.find_last_not_of(' ') - debut + 1);
         }
     }
 
@@ -71,15 +60,12 @@ private:
 void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
     Printer& p = *s.Imprimante;
     const dba::Utilitaire& util = Utilitaire();
-    const int ligne = static_cast<int>(k);
-    auto L = [&](int v) { return s.W_LignesAidants.element(ligne, v); };
     const dba::Record& aidant = s.RecAidant;
-    const std::string categorie = s.RecEltsPartemp.element(9);
-    const bool forfait = L(4) == "F";
+    const std::string base = s.W_LignesAidants.element(static_cast<int>(k), 4);
     Cellules cellules(s, p);
     cellules.ligne(aidant);
 
-    // Line A: identification, column D, hours, CSG RDS, S.SOC., RETR., SANTE.
+    // Line A: identification and column D, then hours, CSG RDS, S.SOC., RETR., SANTE.
     p.setCurrentX(Cm(s, 0.2));
     if (Val(aidant.element(17)) != 0)
         p.printNoNewline(aidant.element(17) + " " + aidant.element(18) + Blancs(23));
@@ -91,78 +77,59 @@ void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
         p.printNoNewline(payroll::ComprisDansTrimestre(s, s.RecContrat.element(8)) ? "D" : " ");
     p.printNoNewline(Blancs(2));
 
-    SalaireDeclare w = CalculSalaireDeclare(s, k);
-    cellules.imprimer(util.FormatNombre(w.Heures, 4, 2, 0), cellules.champ(&dnt::LigneDeclaree::heures));
+    // Each figure is laid out as soon as it is computed: when a rate cannot be read, the
+    // cells before it are printed and the error goes on to the print loop.
+    payroll::ChiffresAidant c;
+    auto cotisation = [&](double montant, long w, dnt::Long32& total, int colonne, bool finDeLigne = false) {
+        cellules.imprimer(CelluleCotisation(montant, w, total), cellules.montant(colonne), finDeLigne);
+    };
+    payroll::ChiffresLigneAidant(s, k, c, [&](Etape etape) {
+        switch (etape) {
+        case Etape::Salaire:
+            cellules.imprimer(util.FormatNombre(c.Heures, 4, 2, 0), cellules.champ(&dnt::LigneDeclaree::heures));
+            break;
+        case Etape::CsgRds: cotisation(c.CsgRds, 7, s.W_TotalCsgRds, 0); break;
+        case Etape::SSoc: cotisation(c.SSoc, 8, s.W_TotalSSoc, 1); break;
+        case Etape::Retr: cotisation(c.Retr, 7, s.W_TotalRetr, 2); break;
+        case Etape::Sante: {
+            if (!c.Sante.empty() && CDbl(c.Sante) != 0) {
+                s.W_TotalSante = dnt::CLng(s.W_TotalSante.value() + CDbl(c.Sante));
+                cellules.imprimer(ADroite(c.Sante, 7), cellules.montant(3), true);
+            } else {
+                cellules.imprimer(Blancs(7), cellules.montant(3), true);
+            }
 
-    PreparerDebutsMois(s);
+            // Line B: name, cut to 30 characters, then the first 11 characters of field 2.
+            p.setCurrentX(Cm(s, 0.2));
+            const std::string nom = aidant.element(4) + " " + aidant.element(3);
+            if (Longueur(nom) > 30)
+                p.print(Gauche(nom, 30) + " " + Gauche(aidant.element(2), 11));
+            else
+                p.print(nom + Blancs(31 - Longueur(nom)) + Gauche(aidant.element(2), 11));
 
-    double taux = MoyenneTaux(s, "04", forfait ? 982.5 : 1000);
-    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalCsgRds), cellules.montant(0));
-
-    const std::string cleSSoc = categorie != "00" && categorie != "01" && categorie != "02" ? "02" : "01";
-    taux = MoyenneTaux(s, cleSSoc, 1000);
-    if (s.W_CleTrimestre <= "20104" && categorie == "00" && s.RecContrat.element(30) == "B") taux = taux - 15;
-    const double montant = MontantCotisation(w.Brut, taux);
-    double deduction = 0;
-    const std::string heureCentre = s.RecCentre.element(22);
-    if (categorie == "00" && DepuisDeuxMilleTreize(s) && !L(2).empty() && !heureCentre.empty() && heureCentre != "0")
-        deduction = DeductionHoraire(s, L(2), L(6));
-    cellules.imprimer(CelluleCotisation(montant - deduction, 8, s.W_TotalSSoc), cellules.montant(1));
-
-    taux = MoyenneTaux(s, "06", 1000);
-    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalRetr), cellules.montant(2));
-
-    const std::string sante = L(10);
-    if (!sante.empty() && CDbl(sante) != 0) {
-        s.W_TotalSante = dnt::CLng(s.W_TotalSante.value() + CDbl(sante));
-        cellules.imprimer(ADroite(sante, 7), cellules.montant(3), true);
-    } else {
-        cellules.imprimer(Blancs(7), cellules.montant(3), true);
-    }
-
-    // Line B: name, cut to 30 characters, then the first 11 characters of field 2.
-    p.setCurrentX(Cm(s, 0.2));
-    const std::string nom = aidant.element(4) + " " + aidant.element(3);
-    if (Longueur(nom) > 30)
-        p.print(Gauche(nom, 30) + " " + Gauche(aidant.element(2), 11));
-    else
-        p.print(nom + Blancs(31 - Longueur(nom)) + Gauche(aidant.element(2), 11));
-
-    // Line C: address, NET, CSG.DE, F.PROF, PREVOY, ASSED.
-    p.setCurrentX(Cm(s, 0.2));
-    std::string adresse = dnt::MiseEnFormeAdresse(aidant, 5);
-    if (adresse.empty() && !aidant.element(9).empty()) adresse = aidant.element(9);
-    p.printNoNewline(adresse.empty() ? Blancs(46) : AGauche(adresse, 46));
-
-    // The aidant joins the aidé's charge detail: code, hours, hourly wage in cents, and the
-    // whole hours left out of the deduction.
-    const std::string heures = L(2);
-    if (!L(1).empty() && !heures.empty() && CDbl(heures) != 0) {
-        dba::Record& detail = s.RecDetailChgPartemp;
-        detail.Replace(2, -1, 0, aidant.key());
-        detail.Replace(3, -1, 0, w.Heures);
-        detail.Replace(4, -1, 0, NumberToText(CDbl(w.NetHoraire) * 100));
-        if (categorie == "00" && DepuisDeuxMilleTreize(s) && !L(6).empty()) {
-            s.W_LignesAidants.Replace(ligne, 6, 0, NumberToText(dnt::Floor(CDbl(L(6)))));
-            detail.Replace(14, -1, 0, L(6));
+            // Line C: address, then NET, CSG.DE, F.PROF, PREVOY, ASSED.
+            p.setCurrentX(Cm(s, 0.2));
+            std::string adresse = dnt::MiseEnFormeAdresse(aidant, 5);
+            if (adresse.empty() && !aidant.element(9).empty()) adresse = aidant.element(9);
+            p.printNoNewline(adresse.empty() ? Blancs(46) : AGauche(adresse, 46));
+            break;
         }
-    }
-
-    cellules.imprimer(util.FormatNombre(w.NetHoraire, 5, 2, 0), cellules.champ(&dnt::LigneDeclaree::netHoraire));
-    taux = MoyenneTaux(s, "03", forfait ? 982.5 : 1000);
-    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalCsgDe), cellules.montant(4));
-    taux = MoyenneTaux(s, "05", 1000);
-    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 8, s.W_TotalFProf), cellules.montant(5));
-    taux = MoyenneTaux(s, "08", 1000);
-    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalPrevoy), cellules.montant(6));
-    taux = MoyenneTaux(s, "07", 1000);
-    cellules.imprimer(CelluleCotisation(MontantCotisation(w.Brut, taux), 7, s.W_TotalAssed), cellules.montant(7), true);
+        case Etape::Detail:
+            // The net hourly wage, once the line is in the charge detail.
+            cellules.imprimer(util.FormatNombre(c.NetHoraire, 5, 2, 0),
+                              cellules.champ(&dnt::LigneDeclaree::netHoraire));
+            break;
+        case Etape::CsgDe: cotisation(c.CsgDe, 7, s.W_TotalCsgDe, 4); break;
+        case Etape::FProf: cotisation(c.FProf, 8, s.W_TotalFProf, 5); break;
+        case Etape::Prevoy: cotisation(c.Prevoy, 7, s.W_TotalPrevoy, 6); break;
+        case Etape::Assed: cotisation(c.Assed, 7, s.W_TotalAssed, 7, true); break;
+        }
+    });
 
     // Line D: postal code and town, then the basis of the declaration.
-    s.TabDebutsMois = dba::DynArray();
     p.setCurrentX(Cm(s, 0.2));
     const std::string ville = aidant.element(10) + " " + aidant.element(11);
-    p.print(AGauche(ville, 47) + (L(4) == "B" ? "REEL" : "FORFAIT"));
+    p.print(AGauche(ville, 47) + (base == "B" ? "REEL" : "FORFAIT"));
 }
 
 }  // namespace printing

@@ -8,7 +8,6 @@
 #include "printing/declaration.h"
 #include "printing/due_date.h"
 #include "printing/layout_text.h"
-#include "printing/pass_over.h"
 #include "printing/printer.h"
 
 namespace printing {
@@ -46,7 +45,7 @@ ModeReglement ChoixModeReglement(dnt::SharedState& s, PassageErreurs& passer) {
     const bool centrePrend = s.RecCentre.element(17) == "1";
     if (centrePrend && s.RecEltsPartemp.element(8) == "1") return ModeReglement::Entite;
     if (centrePrend) {
-        bool lu = passer([&] { s.RecEltsFactAide = s.fichier("ELTSFACTAIDE").DBRead(s.RecAide.key()); });
+        const bool lu = passer([&] { s.RecEltsFactAide = s.fichier("ELTSFACTAIDE").DBRead(s.RecAide.key()); }) == 0;
         if (!lu) s.RecEltsFactAide = dba::Record();
         if (lu && !s.RecEltsFactAide.element(16).empty()) return ModeReglement::Prelevement;
     }
@@ -72,7 +71,7 @@ void ImprimeParagrapheReglement(dnt::SharedState& s) {
 
     if (mode == ModeReglement::Entite) {
         // A missing establishment prints its lines empty.
-        if (!passer([&] { s.RecEtab = s.fichier("ETABLISSEMENT").DBRead(s.RecCentre.element(25)); }))
+        if (passer([&] { s.RecEtab = s.fichier("ETABLISSEMENT").DBRead(s.RecCentre.element(25)); }) != 0)
             s.RecEtab = dba::Record();
         passer([&] { p.print(" Le règlement est effectué pour votre compte par : "); });
         BlocAdresse(p, passer, s.RecEtab, 1);

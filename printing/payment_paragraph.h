@@ -4,10 +4,12 @@
 
 #include <string>
 
+#include "common/error_trap.h"
 #include "common/state.h"
-#include "printing/pass_over.h"
 
 namespace printing {
+
+using dnt::PassageErreurs;
 
 // Who pays: the establishment for the aidé, a direct debit from the aidé's account, or the
 // aidé sending the payment.

@@ -8,7 +8,7 @@ namespace printing {
 
 bool LireEnregistrement(dnt::SharedState& s, PassageErreurs& passer, dba::Record& rec, const std::string& fichier,
                         const std::string& cle) {
-    if (passer([&] { rec = s.fichier(fichier).DBRead(cle); })) return true;
+    if (passer([&] { rec = s.fichier(fichier).DBRead(cle); }) == 0) return true;
     rec = dba::Record();
     return false;
 }

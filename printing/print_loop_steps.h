@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "common/error_trap.h"
 #include "common/state.h"
 #include "dba/dynarray.h"
-#include "printing/pass_over.h"
 
 namespace printing {
+
+using dnt::PassageErreurs;
 
 // Reads a record into `rec`. Without the loop's error trap a failure goes up; with it the
 // record is left empty, so that nothing of the previous aidé or contract is printed.

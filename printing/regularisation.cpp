@@ -9,12 +9,7 @@ namespace printing {
 
 void LectureRegularisation(dnt::SharedState& s, const std::string& A, PassageErreurs& passer) {
     passer.activer();
-    int32_t erreur = 0;
-    try {
-        s.RecRegulDnt = s.fichier("REGULDNT").DBRead(A);
-    } catch (const dnt::Error& e) {
-        erreur = e.number();
-    }
+    const int32_t erreur = passer([&] { s.RecRegulDnt = s.fichier("REGULDNT").DBRead(A); });
     // No record: no regularisation, nothing written. A read that failed otherwise leaves
     // nothing to walk either (never the previous aidé's record).
     if (erreur == 0) {

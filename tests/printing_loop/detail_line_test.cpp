@@ -122,17 +122,8 @@ TEST(DetailLine, SSocRateLoweredBy15PointsUpToTheFourthQuarterOf2010) {
 }
 
 TEST(DetailLine, From2013TheSSocAmountLosesTheCentresHourlyDeduction) {
-    std::vector<std::string> f(25, "");
-    f[0] = "URSSAF TEST";
-    f[1] = "URSSAF TEST - SERVICE PARTICULIERS";
-    f[9] = "0";
-    f[15] = "750";
-    f[16] = "0";
-    f[19] = "100";
-    f[20] = "22000";
-    f[21] = "75";  // 0.75 an hour
-    f[24] = "E7501";
-    const std::string base = RecTexte("CENTREURSSAF", "75", f) + RecAide({.code = "00001", .categorie = "00"});
+    // 0.75 an hour.
+    const std::string base = RecCentre({.heure = "75"}) + RecAide({.code = "00001", .categorie = "00"});
     {
         // 100 hours, 10.60 of them left out: (100 - 10.6) × 0.75 = 67.05, so 67.
         Banc b(base + RecDetail("10001001", "201301", "10000", "0", "1060"), "1er  TRIMESTRE 2013");

@@ -28,26 +28,30 @@ std::vector<std::string> Champs(size_t n) { return std::vector<std::string>(n, "
 
 }  // namespace
 
+std::string RecCentre(const Centre& c) {
+    auto f = Champs(25);
+    f[0] = "URSSAF TEST";
+    f[1] = "URSSAF TEST - SERVICE PARTICULIERS";
+    f[3] = "10 RUE DU CENTRE";
+    f[7] = "75001";
+    f[8] = "PARIS";
+    f[9] = c.cedex;
+    f[10] = c.numeroCedex;
+    f[15] = c.prefixe;
+    f[16] = c.prend;
+    f[19] = "100";
+    f[20] = "22000";
+    f[21] = c.heure;
+    f[24] = c.etab;
+    return RecTexte("CENTREURSSAF", "75", f);
+}
+
 std::string BaseJsonl() {
     std::string j;
     // Payroll constant 10.00 an hour, upper constant 2000.00, in force since 1968.
     j += RecTexte("CONSTANTESPAIE", "1", {"200000", "HORAIRE", "1000", "100", "", "", "", "", "100"});
-    // Centre: rate 22 %, prefix 750, payment sent to the centre (field 17 not "1").
-    {
-        auto f = Champs(25);
-        f[0] = "URSSAF TEST";
-        f[1] = "URSSAF TEST - SERVICE PARTICULIERS";
-        f[3] = "10 RUE DU CENTRE";
-        f[7] = "75001";
-        f[8] = "PARIS";
-        f[9] = "0";
-        f[15] = "750";
-        f[16] = "0";
-        f[19] = "100";
-        f[20] = "22000";
-        f[24] = "E7501";
-        j += RecTexte("CENTREURSSAF", "75", f);
-    }
+    // Centre: prefix 750, payment sent to the centre (field 17 not "1").
+    j += RecCentre({});
     j += LigneCharge("01", "30000");
     j += LigneCharge("02", "15000");
     j += LigneCharge("03", "5100");

@@ -34,6 +34,16 @@ using testsupport::Rec;
 using testsupport::RecTexte;
 
 // Records of the cases, with the fields the declaration reads.
+struct Centre {                       // "75": rate 22 %, in Paris
+    std::string cedex = "0";          // field 10, with the Cedex number in field 11
+    std::string numeroCedex{};
+    std::string prefixe = "750";      // field 16
+    std::string prend = "0";          // field 17: "1" when the payment is made for the aidé
+    std::string heure{};              // field 22: hourly deduction in hundredths
+    std::string etab = "E7501";       // field 25: the establishment that pays
+};
+std::string RecCentre(const Centre& c);
+
 struct Aide {
     std::string code;
     std::string nom = "DUPONT";

@@ -5,23 +5,6 @@
 namespace looptest {
 namespace {
 
-std::string Centre(const std::string& cedex, const std::string& numeroCedex, const std::string& prefixe = "750") {
-    std::vector<std::string> f(25, "");
-    f[0] = "URSSAF TEST";
-    f[1] = "URSSAF TEST - SERVICE PARTICULIERS";
-    f[3] = "10 RUE DU CENTRE";
-    f[7] = "75001";
-    f[8] = "PARIS";
-    f[9] = cedex;
-    f[10] = numeroCedex;
-    f[15] = prefixe;
-    f[16] = "0";
-    f[19] = "100";
-    f[20] = "22000";
-    f[24] = "E7501";
-    return RecTexte("CENTREURSSAF", "75", f);
-}
-
 TEST(PageHeader, LinesFollowEachOtherFromTheTopOfThePage) {
     Banc b;
     b.Imprimer({{"10001001", "00001"}});
@@ -79,26 +62,26 @@ TEST(PageHeader, TheAddressBlockAlwaysTakesFourLines) {
 
 TEST(PageHeader, CedexMentionAfterTheCentresTown) {
     {
-        Banc b(Centre("1", ""));
+        Banc b(RecCentre({.cedex = "1"}));
         b.Imprimer({{"10001001", "00001"}});
         EXPECT_EQ(b.Texte("75001 PARIS").raw, "TEXT 2112 2062 \"75001 PARIS Cedex\"");
         EXPECT_EQ(Avec(b.Textes(), "75001 PARIS")[1].text, "75001 PARIS Cedex");  // payment address
     }
     {
-        Banc b(Centre("1", "9"));
+        Banc b(RecCentre({.cedex = "1", .numeroCedex = "9"}));
         b.Imprimer({{"10001001", "00001"}});
         EXPECT_EQ(b.Texte("75001 PARIS").text, "75001 PARIS Cedex 9");
         EXPECT_EQ(Avec(b.Textes(), "75001 PARIS")[1].text, "75001 PARIS Cedex 9");
     }
     {
-        Banc b(Centre("0", "9"));
+        Banc b(RecCentre({.numeroCedex = "9"}));
         b.Imprimer({{"10001001", "00001"}});
         EXPECT_EQ(b.Texte("75001 PARIS").text, "75001 PARIS");
     }
 }
 
 TEST(PageHeader, PrefixZeroZeroZeroPrintsTheNumberAlone) {
-    Banc b(Centre("0", "", "000"));
+    Banc b(RecCentre({.prefixe = "000"}));
     b.Imprimer({{"10001001", "00001"}});
     EXPECT_EQ(b.Texte("N° URSSAF").text, "N° URSSAF     : 1234567890");
 }

@@ -5,22 +5,6 @@
 namespace looptest {
 namespace {
 
-std::string CentreQuiPrend(const std::string& champ17) {
-    std::vector<std::string> f(25, "");
-    f[0] = "URSSAF TEST";
-    f[1] = "URSSAF TEST - SERVICE PARTICULIERS";
-    f[3] = "10 RUE DU CENTRE";
-    f[7] = "75001";
-    f[8] = "PARIS";
-    f[9] = "0";
-    f[15] = "750";
-    f[16] = champ17;
-    f[19] = "100";
-    f[20] = "22000";
-    f[24] = "E7501";
-    return RecTexte("CENTREURSSAF", "75", f);
-}
-
 std::string Banque(const std::string& compte, const std::string& cle = "11315") {
     std::vector<std::string> f(17, "");
     f[0] = "00001";
@@ -91,7 +75,7 @@ TEST(TotalsBlock, DueDateIsTheLastDayOfTheMonthAfterTheQuarter) {
 }
 
 TEST(TotalsBlock, TextOneTheEstablishmentPays) {
-    Banc b(CentreQuiPrend("1") + RecAide({.code = "00001", .paieEtab = "1"}) + Banque("FR76 1234"));
+    Banc b(RecCentre({.prend = "1"}) + RecAide({.code = "00001", .paieEtab = "1"}) + Banque("FR76 1234"));
     b.Imprimer({{"10001001", "00001"}});
     Operation titre = b.Texte("Le règlement est effectué");
     EXPECT_EQ(titre.raw, "TEXT 132 13801 \"Le règlement est effectué pour votre compte par :\"");
@@ -102,15 +86,7 @@ TEST(TotalsBlock, TextOneTheEstablishmentPays) {
 }
 
 TEST(TotalsBlock, TextOneWithoutTheEstablishmentPrintsEmptyLines) {
-    std::vector<std::string> f(25, "");
-    f[0] = "URSSAF TEST";
-    f[9] = "0";
-    f[15] = "750";
-    f[16] = "1";
-    f[19] = "100";
-    f[20] = "22000";
-    f[24] = "E9999";
-    Banc b(RecTexte("CENTREURSSAF", "75", f) + RecTexte("ASSOCIATION", "E99", {"ASSO"}) +
+    Banc b(RecCentre({.prend = "1", .etab = "E9999"}) + RecTexte("ASSOCIATION", "E99", {"ASSO"}) +
            RecAide({.code = "00001", .paieEtab = "1"}));
     b.Imprimer({{"10001001", "00001"}});
     auto textes = b.Textes();
@@ -119,7 +95,7 @@ TEST(TotalsBlock, TextOneWithoutTheEstablishmentPrintsEmptyLines) {
 }
 
 TEST(TotalsBlock, TextTwoDirectDebitWithTheBic) {
-    Banc b(CentreQuiPrend("1") + Banque("FR76 1131 2327 4447"));
+    Banc b(RecCentre({.prend = "1"}) + Banque("FR76 1131 2327 4447"));
     b.Imprimer({{"10001001", "00001"}});
     EXPECT_EQ(b.Texte("prélèvement").raw,
               "TEXT 132 13801 \"L'URSSAF procèdera au prélèvement de ce montant le 30/04/2011 sur le compte\"");
@@ -129,15 +105,15 @@ TEST(TotalsBlock, TextTwoDirectDebitWithTheBic) {
 }
 
 TEST(TotalsBlock, TextTwoWithAnUnknownBankKeyPrintsTheKeyAlone) {
-    Banc b(CentreQuiPrend("1") + Banque("FR76 1131", "99999"));
+    Banc b(RecCentre({.prend = "1"}) + Banque("FR76 1131", "99999"));
     b.Imprimer({{"10001001", "00001"}});
     EXPECT_EQ(b.Texte("99999").text, "99999 -");
 }
 
 TEST(TotalsBlock, TextThreeWhenTheCentreDoesNotTakeOrNoAccount) {
-    for (const std::string& extra : {CentreQuiPrend("0") + Banque("FR76 1234"),  // centre other than "1"
-                                     CentreQuiPrend("1") + Banque(""),           // no account
-                                     CentreQuiPrend("1")}) {                     // no ELTSFACTAIDE record
+    for (const std::string& extra : {RecCentre({}) + Banque("FR76 1234"),    // centre other than "1"
+                                     RecCentre({.prend = "1"}) + Banque(""),  // no account
+                                     RecCentre({.prend = "1"})}) {            // no ELTSFACTAIDE record
         Banc b(extra);
         b.Imprimer({{"10001001", "00001"}});
         EXPECT_EQ(b.Texte("Le règlement").text, "Le règlement est à envoyer avant le 30/04/2011 à l'adresse suivante :");

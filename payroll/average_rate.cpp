@@ -1,24 +1,22 @@
 // MoyenneTaux, the quarter-average rates of the contribution lines: for each month of the
 // quarter, the CHGPARTEMP rate of the period that the month's first day falls in, averaged
 // over three.
-#include "printing/average_rate.h"
+#include "payroll/average_rate.h"
 
 #include "numbers/numtext.h"
+#include "dba/dates.h"
 #include "payroll/payroll.h"
-#include "printing/declaration.h"
-#include "printing/utility_object.h"
 
-namespace printing {
+namespace payroll {
 
 void PreparerDebutsMois(dnt::SharedState& s) {
-    const dba::Utilitaire& util = Utilitaire();
     s.TabDebutsMois = dba::DynArray();
-    s.TabDebutsMois.setElement(1, payroll::DebutTrimestre(s));
-    const std::string debut = util.DateExterne(s.TabDebutsMois.element(1));
+    s.TabDebutsMois.setElement(1, DebutTrimestre(s));
+    const std::string debut = dba::DateExterneText(s.TabDebutsMois.element(1));
     const long m = dnt::CLngText(debut.substr(3, 2)).value();
     const std::string annee = debut.substr(6, 4);
-    s.TabDebutsMois.setElement(2, util.DateInterne("01/" + std::to_string(m + 1) + "/" + annee));
-    s.TabDebutsMois.setElement(3, util.DateInterne("01/" + std::to_string(m + 2) + "/" + annee));
+    s.TabDebutsMois.setElement(2, dba::DateInterneText("01/" + std::to_string(m + 1) + "/" + annee));
+    s.TabDebutsMois.setElement(3, dba::DateInterneText("01/" + std::to_string(m + 2) + "/" + annee));
 }
 
 double MoyenneTaux(dnt::SharedState& s, const std::string& cle, double diviseur) {
@@ -41,4 +39,4 @@ double MoyenneTaux(dnt::SharedState& s, const std::string& cle, double diviseur)
     return cumul / 3;
 }
 
-}  // namespace printing
+}  // namespace payroll

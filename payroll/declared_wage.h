@@ -7,7 +7,7 @@
 
 #include "common/state.h"
 
-namespace printing {
+namespace payroll {
 
 // The numbers of the computation, held as texts as they are kept between its steps.
 struct SalaireDeclare {
@@ -22,4 +22,4 @@ struct SalaireDeclare {
 // code (value 4), then computes the hours and wage of aidant line k.
 SalaireDeclare CalculSalaireDeclare(dnt::SharedState& s, long k);
 
-}  // namespace printing
+}  // namespace payroll

@@ -1,12 +1,12 @@
 // CalculSalaireDeclare, the hours and net hourly wage of an aidant line: gross less the
 // employee contributions, divided by the hours, held at least at the minimum wage,
 // recomputed above the threshold.
-#include "printing/declared_wage.h"
+#include "payroll/declared_wage.h"
 
 #include "numbers/numtext.h"
 #include "numbers/rounding.h"
 
-namespace printing {
+namespace payroll {
 
 using dnt::CDbl;
 using dnt::Floor;
@@ -86,4 +86,4 @@ SalaireDeclare CalculSalaireDeclare(dnt::SharedState& s, long k) {
     return w;
 }
 
-}  // namespace printing
+}  // namespace payroll
