@@ -214,39 +214,28 @@ const std::vector<Operation>& Banc::Journal() {
     return journal_;
 }
 
-std::vector<Operation> Banc::Textes() {
+// The operations of one kind.
+static std::vector<Operation> DeType(const std::vector<Operation>& ops, const std::string& kind) {
     std::vector<Operation> r;
-    for (const Operation& op : Journal())
-        if (op.kind == "TEXT") r.push_back(op);
+    for (const Operation& op : ops)
+        if (op.kind == kind) r.push_back(op);
     return r;
 }
 
-std::vector<Operation> Banc::Lignes() {
-    std::vector<Operation> r;
-    for (const Operation& op : Journal())
-        if (op.kind == "LINE") r.push_back(op);
-    return r;
-}
+std::vector<Operation> Banc::Textes() { return DeType(Journal(), "TEXT"); }
+
+std::vector<Operation> Banc::Lignes() { return DeType(Journal(), "LINE"); }
 
 Operation Banc::Texte(const std::string& part) {
-    for (const Operation& op : Textes())
-        if (op.text.find(part) != std::string::npos) return op;
+    auto trouves = Avec(Journal(), part);
+    if (!trouves.empty()) return trouves[0];
     ADD_FAILURE() << "no text containing \"" << part << "\" in the journal:\n" << out.str();
     return {};
 }
 
-bool Banc::Contient(const std::string& part) {
-    for (const Operation& op : Textes())
-        if (op.text.find(part) != std::string::npos) return true;
-    return false;
-}
+bool Banc::Contient(const std::string& part) { return !Avec(Journal(), part).empty(); }
 
-long Banc::NombrePages() {
-    long pages = 1;
-    for (const Operation& op : Journal())
-        if (op.kind == "PAGE") ++pages;
-    return pages;
-}
+long Banc::NombrePages() { return static_cast<long>(DeType(Journal(), "PAGE").size()) + 1; }
 
 dba::Record Banc::Lire(const std::string& file, const std::string& key) { return db->DBOpenFile(file)->DBRead(key); }
 
