@@ -16,26 +16,22 @@ dnt::SharedState withQuarter(const std::string& texte) {
 
 }  // namespace
 
-TEST(Calendar, SecondQuarterOf2024) {
-    auto s = withQuarter("2ème TRIMESTRE 2024");
-    EXPECT_EQ(payroll::DebutTrimestre(s), day("01/04/2024"));
-    EXPECT_EQ(s.TabMoisTrimestre.text(), "4\xFE" "5\xFE" "6");
-    EXPECT_EQ(payroll::FinTrimestre(s), day("30/06/2024"));
-}
-
-TEST(Calendar, FirstQuarterEndsOn31March) {
-    auto s = withQuarter("1er  TRIMESTRE 2024");
-    EXPECT_EQ(payroll::DebutTrimestre(s), day("01/01/2024"));
-    EXPECT_EQ(payroll::FinTrimestre(s), day("31/03/2024"));
-    EXPECT_EQ(s.TabMoisTrimestre.text(), "1\xFE" "2\xFE" "3");
-}
-
-TEST(Calendar, FourthQuarterEndsOn31DecemberOfTheSameYear) {
-    auto s = withQuarter("4ème TRIMESTRE 2010");
-    EXPECT_EQ(payroll::DebutTrimestre(s), day("01/10/2010"));
-    EXPECT_EQ(payroll::FinTrimestre(s), day("31/12/2010"));
-    EXPECT_EQ(s.TabMoisTrimestre.element(1), "10");
-    EXPECT_EQ(s.TabMoisTrimestre.element(3), "12");
+TEST(Calendar, FirstAndLastDaysAndMonthsOfEachQuarter) {
+    struct Cas {
+        const char* texte;
+        const char* debut;
+        const char* fin;
+        std::string mois;
+    };
+    for (const Cas& c : {Cas{"1er  TRIMESTRE 2024", "01/01/2024", "31/03/2024", "1\xFE" "2\xFE" "3"},
+                         Cas{"2ème TRIMESTRE 2024", "01/04/2024", "30/06/2024", "4\xFE" "5\xFE" "6"},
+                         Cas{"4ème TRIMESTRE 2010", "01/10/2010", "31/12/2010", "10\xFE" "11\xFE" "12"}}) {
+        SCOPED_TRACE(c.texte);
+        auto s = withQuarter(c.texte);
+        EXPECT_EQ(payroll::DebutTrimestre(s), day(c.debut));
+        EXPECT_EQ(s.TabMoisTrimestre.text(), c.mois);
+        EXPECT_EQ(payroll::FinTrimestre(s), day(c.fin));
+    }
 }
 
 TEST(Calendar, FinTrimestreLeavesTheMonthsAlone) {

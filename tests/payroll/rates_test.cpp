@@ -140,10 +140,3 @@ TEST_F(ChargeDetailKey, ARefusedLockFallsBackOnAPlainRead) {
     EXPECT_EQ(t.s.RecDetailChgPartemp.text(), "E75");
     held.Release();
 }
-
-TEST_F(ChargeDetailKey, TheQuarterKeyIsAppendedToTheAideCode) {
-    t.s.W_CleTrimestre = "20104";
-    aide("05985");
-    payroll::CreationCleFichierDetailChgPartemp(t.s);
-    EXPECT_EQ(t.s.RecDetailChgPartemp.key(), "0598520104");
-}

@@ -100,7 +100,7 @@ size_t errorLine(const std::string& journal) {
     return 0;
 }
 
-TEST(JournalReader, MalformedLinesAreRefusedWithTheirLineNumber) {
+TEST(JournalReader, MalformedLinesAndAMissingLastEndAreRefusedWithTheirLineNumber) {
     EXPECT_EQ(errorLine("TEXT 1 2 \"ok\"\nTEXT 1 2 nope\nEND\n"), 2u);
     EXPECT_EQ(errorLine("TEXT 1.5 2 \"a\"\nEND\n"), 1u);
     EXPECT_EQ(errorLine("TEXT 1 2 \"a\" \nEND\n"), 1u);
@@ -113,10 +113,7 @@ TEST(JournalReader, MalformedLinesAreRefusedWithTheirLineNumber) {
     EXPECT_EQ(errorLine("LINE 1 2 3\nEND\n"), 1u);
     EXPECT_EQ(errorLine("CIRCLE 1 2 3\nEND\n"), 1u);
     EXPECT_EQ(errorLine("END extra\n"), 1u);
-}
-
-TEST(JournalReader, AJournalWithoutItsLastEndIsRefused) {
-    EXPECT_EQ(errorLine("END\nTEXT 1 2 \"a\"\n"), 2u);
+    EXPECT_EQ(errorLine("END\nTEXT 1 2 \"a\"\n"), 2u);  // no END after the last document
 }
 
 TEST(JournalReader, AMissingFileIsAnError) {

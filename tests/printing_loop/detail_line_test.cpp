@@ -2,6 +2,9 @@
 // the contribution cells, the basis label, and what the charge-detail record receives.
 #include "loop_bench.h"
 
+#include <algorithm>
+#include <map>
+
 namespace looptest {
 namespace {
 
@@ -32,92 +35,86 @@ TEST(DetailLine, IdentificationPrintedWhenItsNumericValueIsNotZero) {
         Banc b(RecAidant({.code = "10001", .identification = "0", .cle = "12"}));
         EXPECT_EQ(Imprimer(b).a.n[0], 6449);
     }
-    {
-        Banc b(RecAidant({.code = "10001", .identification = "1711117763286", .cle = "88"}));
-        EXPECT_EQ(Imprimer(b).a.text, "1711117763286 88" + std::string(23, ' ') + "    100.00     29     300     75");
-    }
 }
 
-TEST(DetailLine, NamesOfThirtyAndThirtyOneCharacters) {
-    {
-        // 30 characters, two of them accented: one blank before the second part.
-        Banc b(RecAidant({.code = "10001", .nom = "LEBLANC-DUMOULIN", .prenom = "MARIE-THÉRÈSE",
-                          .champ2 = "NEE DURAND-LEFEBVRE"}));
-        EXPECT_EQ(Imprimer(b).b.text, "LEBLANC-DUMOULIN MARIE-THÉRÈSE NEE DURAND-");
-    }
-    {
-        Banc b(RecAidant({.code = "10001", .nom = "LEBLANC-DUMOULINS", .prenom = "MARIE-THÉRÈSE",
-                          .champ2 = "NEE DURAND-LEFEBVRE"}));
-        EXPECT_EQ(Imprimer(b).b.text, "LEBLANC-DUMOULINS MARIE-THÉRÈS NEE DURAND-");
-    }
-    {
-        Banc b(RecAidant({.code = "10001", .champ2 = "NEE DURAND"}));
-        EXPECT_EQ(Imprimer(b).b.text, "MARTIN JEANNE" + std::string(18, ' ') + "NEE DURAND");
-    }
-}
+// What one line of the block reads, from character `debut` on (`longueur` characters).
+struct Attendu {
+    char ligne;
+    std::string texte;
+    size_t debut = 0, longueur = std::string::npos;
+};
 
-TEST(DetailLine, BasisFForfaitDividesTheCsgRatesBy9825) {
-    Banc b(RecContrat("10001001", "00001", "100", "", "F"));
-    Bloc l = Imprimer(b);
-    EXPECT_EQ(l.a.text, "2 90 07 10 585 564 29                           100.00     30     300     75");
-    EXPECT_EQ(l.c.text, "5 RUE DES ROSES                                  10.00     52       6     12     24");
-    EXPECT_EQ(l.d.text, "75011 PARIS                                    FORFAIT");
-}
+struct Cas {
+    const char* nom;
+    std::string extra;
+    std::string trimestre;  // empty: the first quarter of 2011
+    std::vector<Attendu> lignes;
+    std::map<int, std::string> detail = {};  // fields of the aidé's charge-detail record
+};
 
-TEST(DetailLine, BasisBIsReelAndAnyOtherForfait) {
-    {
-        Banc b(RecContrat("10001001", "00001", "100", "", "B") + RecDetail("10001001", "201101", "10000", "100000"));
-        Bloc l = Imprimer(b);
-        EXPECT_EQ(l.a.text, "2 90 07 10 585 564 29                           100.00     29     300     75");
-        EXPECT_EQ(l.d.text, "75011 PARIS                                    REEL");
-    }
-    {
-        Banc b(RecContrat("10001001", "00001", "100", "", "X"));
-        EXPECT_EQ(Imprimer(b).d.text, "75011 PARIS                                    FORFAIT");
-    }
-}
-
-TEST(DetailLine, AWageBelowTheMinimumIsRaisedAndTheHoursRecomputed) {
-    // 100 hours for 500.00: 390.00 net, 3.90 an hour; declared 50 hours at 7.80.
-    Banc b(RecContrat("10001001", "00001", "100", "", "B") + RecDetail("10001001", "201101", "10000", "50000"));
-    Bloc l = Imprimer(b);
-    EXPECT_EQ(l.a.text, "2 90 07 10 585 564 29                            50.00     15     150     38");
-    EXPECT_EQ(l.c.text, "5 RUE DES ROSES                                   7.80     26       3      6     12");
-    dba::Record d = b.Lire("DETAILCHGPARTEMP", "0000120111");
-    EXPECT_EQ(d.element(3), "50");
-    EXPECT_EQ(d.element(4), "780");
-}
-
-TEST(DetailLine, NoHoursWithPayIsOneHourThenRaisedToTheMinimum) {
-    {
-        // 10.00 of pay without hours: one hour at the whole net pay, 7.80.
-        Banc b(RecContrat("10001001", "00001", "100", "", "B") + RecDetail("10001001", "201101", "0", "1000"));
-        Bloc l = Imprimer(b);
-        // Contributions of 10.00: CSG RDS 0.29 and the last three of line C round to 0 (blank).
-        EXPECT_EQ(l.a.text.substr(44), "      1.00" + std::string(7, ' ') + "       3      1");
-        EXPECT_EQ(l.c.text.substr(46), "    7.80      1");
-        // No hours: the aidant is not added to the charge detail.
-        EXPECT_EQ(b.Lire("DETAILCHGPARTEMP", "0000120111").element(2), "");
-    }
-    {
+TEST(DetailLine, LinesOfTheBlock) {
+    const std::string b = RecContrat("10001001", "00001", "100", "", "B");
+    const std::string ssoc = RecAide({.code = "00001", .categorie = "00"}) + b;
+    const std::vector<Cas> cas = {
+        {"an identification whose numeric value is not zero",
+         RecAidant({.code = "10001", .identification = "1711117763286", .cle = "88"}), {},
+         {{'a', "1711117763286 88" + std::string(23, ' ') + "    100.00     29     300     75"}}},
+        {"a name of 30 characters, two of them accented: one blank before the second part",
+         RecAidant({.code = "10001", .nom = "LEBLANC-DUMOULIN", .prenom = "MARIE-THÉRÈSE",
+                    .champ2 = "NEE DURAND-LEFEBVRE"}), {},
+         {{'b', "LEBLANC-DUMOULIN MARIE-THÉRÈSE NEE DURAND-"}}},
+        {"a name of 31 characters is cut",
+         RecAidant({.code = "10001", .nom = "LEBLANC-DUMOULINS", .prenom = "MARIE-THÉRÈSE",
+                    .champ2 = "NEE DURAND-LEFEBVRE"}), {},
+         {{'b', "LEBLANC-DUMOULINS MARIE-THÉRÈS NEE DURAND-"}}},
+        {"a short name", RecAidant({.code = "10001", .champ2 = "NEE DURAND"}), {},
+         {{'b', "MARTIN JEANNE" + std::string(18, ' ') + "NEE DURAND"}}},
+        {"basis F is forfait and divides the CSG rates by 98.25", RecContrat("10001001", "00001", "100", "", "F"), {},
+         {{'a', "2 90 07 10 585 564 29                           100.00     30     300     75"},
+          {'c', "5 RUE DES ROSES                                  10.00     52       6     12     24"},
+          {'d', "75011 PARIS                                    FORFAIT"}}},
+        {"basis B is reel", b + RecDetail("10001001", "201101", "10000", "100000"), {},
+         {{'a', "2 90 07 10 585 564 29                           100.00     29     300     75"},
+          {'d', "75011 PARIS                                    REEL"}}},
+        {"any other basis is forfait", RecContrat("10001001", "00001", "100", "", "X"), {},
+         {{'d', "75011 PARIS                                    FORFAIT"}}},
+        // 100 hours for 500.00: 390.00 net, 3.90 an hour; declared 50 hours at 7.80.
+        {"a wage below the minimum is raised and the hours recomputed",
+         b + RecDetail("10001001", "201101", "10000", "50000"), {},
+         {{'a', "2 90 07 10 585 564 29                            50.00     15     150     38"},
+          {'c', "5 RUE DES ROSES                                   7.80     26       3      6     12"}},
+         {{3, "50"}, {4, "780"}}},
+        // 10.00 of pay without hours: one hour at the whole net pay, 7.80; contributions of
+        // 10.00: CSG RDS 0.29 and the last three of line C round to 0 (blank); no hours: the
+        // aidant is not added to the charge detail.
+        {"no hours with pay is one hour then raised to the minimum", b + RecDetail("10001001", "201101", "0", "1000"),
+         {},
+         {{'a', "      1.00" + std::string(7, ' ') + "       3      1", 44}, {'c', "    7.80      1", 46}},
+         {{2, ""}}},
         // 5.00: one hour at 3.90 is below the minimum: 0.50 hour at 7.80.
-        Banc b(RecContrat("10001001", "00001", "100", "", "B") + RecDetail("10001001", "201101", "0", "500"));
-        Bloc l = Imprimer(b);
-        EXPECT_EQ(l.a.text.substr(44, 10), "      0.50");
-        EXPECT_EQ(l.c.text.substr(46, 8), "    7.80");
-    }
-}
-
-TEST(DetailLine, SSocRateLoweredBy15PointsUpToTheFourthQuarterOf2010) {
-    const std::string aide = RecAide({.code = "00001", .categorie = "00"}) +
-                             RecContrat("10001001", "00001", "100", "", "B");
-    {
-        Banc b(aide + RecDetail("10001001", "201010", "10000", "100000"), "4eme TRIMESTRE 2010");
-        EXPECT_EQ(Imprimer(b).a.text.substr(47), " 100.00     29     150     75");
-    }
-    {
-        Banc b(aide + RecDetail("10001001", "201101", "10000", "100000"), "1er  TRIMESTRE 2011");
-        EXPECT_EQ(Imprimer(b).a.text.substr(47), " 100.00     29     300     75");
+        {"no hours with less pay", b + RecDetail("10001001", "201101", "0", "500"), {},
+         {{'a', "      0.50", 44, 10}, {'c', "    7.80", 46, 8}}},
+        {"the SSoc rate is lowered by 15 points up to the fourth quarter of 2010",
+         ssoc + RecDetail("10001001", "201010", "10000", "100000"), "4eme TRIMESTRE 2010",
+         {{'a', " 100.00     29     150     75", 47}}},
+        {"the SSoc rate is whole from 2011", ssoc + RecDetail("10001001", "201101", "10000", "100000"), {},
+         {{'a', " 100.00     29     300     75", 47}}},
+        {"the address falls back on the further line",
+         RecTexte("CIVILAIDANT", "10001",
+                  {"MME", "", "JEANNE", "MARTIN", "", "", "", "", "CHEZ MME DURAND", "75011", "PARIS", "", "", "", "",
+                   "", "0", ""}), {},
+         {{'c', "CHEZ MME DURAND" + std::string(31, ' ') + "    7.80     51       6     12     24"}}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Banc banc(c.extra, c.trimestre.empty() ? "1er  TRIMESTRE 2011" : c.trimestre);
+        Bloc l = Imprimer(banc);
+        for (const Attendu& a : c.lignes) {
+            const Operation& op = a.ligne == 'a' ? l.a : a.ligne == 'b' ? l.b : a.ligne == 'c' ? l.c : l.d;
+            EXPECT_EQ(op.text.substr(std::min(a.debut, op.text.size()), a.longueur), a.texte) << a.ligne;
+        }
+        dba::Record d = banc.Lire("DETAILCHGPARTEMP", "00001" + banc.s.W_CleTrimestre);
+        for (const auto& [f, v] : c.detail) EXPECT_EQ(d.element(f), v) << "field " << f;
     }
 }
 
@@ -163,15 +160,6 @@ TEST(DetailLine, HealthAmountPrintedAsIsAndTotalled) {
     EXPECT_EQ(b.Texte("TOTAUX").text, "TOTAUX :      29     300     75     10");
     EXPECT_EQ(b.Texte("NET A PAYER").text, "NET A PAYER :               507");
     EXPECT_EQ(b.Texte("AJOUTER/DEDUIRE").text, "AJOUTER/DEDUIRE :");
-}
-
-TEST(DetailLine, AddressFallsBackOnTheFurtherLine) {
-    std::string extra = RecTexte("CIVILAIDANT", "10001",
-                                 {"MME", "", "JEANNE", "MARTIN", "", "", "", "", "CHEZ MME DURAND", "75011", "PARIS",
-                                  "", "", "", "", "", "0", ""});
-    Banc b(extra);
-    Bloc l = Imprimer(b);
-    EXPECT_EQ(l.c.text, "CHEZ MME DURAND" + std::string(31, ' ') + "    7.80     51       6     12     24");
 }
 
 }  // namespace

@@ -24,12 +24,10 @@ std::string LigneCharge(const std::string& key, const std::string& rate) {
                 "[\"10000\", \"11000\", \"99999\"]"});
 }
 
-std::vector<std::string> Champs(size_t n) { return std::vector<std::string>(n, ""); }
-
 }  // namespace
 
 std::string RecCentre(const Centre& c) {
-    auto f = Champs(25);
+    std::vector<std::string> f(25);
     f[0] = "URSSAF TEST";
     f[1] = "URSSAF TEST - SERVICE PARTICULIERS";
     f[3] = "10 RUE DU CENTRE";
@@ -83,7 +81,7 @@ std::string BaseJsonl() {
 }
 
 std::string RecAide(const Aide& a) {
-    auto f = Champs(40);
+    std::vector<std::string> f(40);
     f[0] = "MME";
     f[1] = a.nom;
     f[2] = "MARIE";
@@ -105,7 +103,7 @@ std::string RecAidant(const Aidant& a) {
 
 std::string RecContrat(const std::string& cle, const std::string& aide, const std::string& debut,
                        const std::string& fin, const std::string& nature) {
-    auto f = Champs(30);
+    std::vector<std::string> f(30);
     f[0] = "02";
     f[1] = "E75";
     f[2] = aide;
@@ -117,7 +115,7 @@ std::string RecContrat(const std::string& cle, const std::string& aide, const st
 
 std::string RecDetail(const std::string& contrat, const std::string& mois, const std::string& heures,
                       const std::string& montant, const std::string& champ62) {
-    auto f = Champs(62);
+    std::vector<std::string> f(62);
     f[5] = heures;
     f[6] = montant;
     f[61] = champ62;
@@ -214,39 +212,28 @@ const std::vector<Operation>& Banc::Journal() {
     return journal_;
 }
 
-std::vector<Operation> Banc::Textes() {
+// The operations of one kind.
+static std::vector<Operation> DeType(const std::vector<Operation>& ops, const std::string& kind) {
     std::vector<Operation> r;
-    for (const Operation& op : Journal())
-        if (op.kind == "TEXT") r.push_back(op);
+    for (const Operation& op : ops)
+        if (op.kind == kind) r.push_back(op);
     return r;
 }
 
-std::vector<Operation> Banc::Lignes() {
-    std::vector<Operation> r;
-    for (const Operation& op : Journal())
-        if (op.kind == "LINE") r.push_back(op);
-    return r;
-}
+std::vector<Operation> Banc::Textes() { return DeType(Journal(), "TEXT"); }
+
+std::vector<Operation> Banc::Lignes() { return DeType(Journal(), "LINE"); }
 
 Operation Banc::Texte(const std::string& part) {
-    for (const Operation& op : Textes())
-        if (op.text.find(part) != std::string::npos) return op;
+    auto trouves = Avec(Journal(), part);
+    if (!trouves.empty()) return trouves[0];
     ADD_FAILURE() << "no text containing \"" << part << "\" in the journal:\n" << out.str();
     return {};
 }
 
-bool Banc::Contient(const std::string& part) {
-    for (const Operation& op : Textes())
-        if (op.text.find(part) != std::string::npos) return true;
-    return false;
-}
+bool Banc::Contient(const std::string& part) { return !Avec(Journal(), part).empty(); }
 
-long Banc::NombrePages() {
-    long pages = 1;
-    for (const Operation& op : Journal())
-        if (op.kind == "PAGE") ++pages;
-    return pages;
-}
+long Banc::NombrePages() { return static_cast<long>(DeType(Journal(), "PAGE").size()) + 1; }
 
 dba::Record Banc::Lire(const std::string& file, const std::string& key) { return db->DBOpenFile(file)->DBRead(key); }
 

@@ -61,22 +61,15 @@ TEST(PageHeader, TheAddressBlockAlwaysTakesFourLines) {
 }
 
 TEST(PageHeader, CedexMentionAfterTheCentresTown) {
-    {
-        Banc b(RecCentre({.cedex = "1"}));
+    // The header's town line, then the payment address's, which repeats it.
+    for (auto [centre, ville] : std::vector<std::pair<Centre, std::string>>{
+             {{.cedex = "1"}, "75001 PARIS Cedex"},
+             {{.cedex = "1", .numeroCedex = "9"}, "75001 PARIS Cedex 9"},
+             {{.numeroCedex = "9"}, "75001 PARIS"}}) {
+        Banc b(RecCentre(centre));
         b.Imprimer({{"10001001", "00001"}});
-        EXPECT_EQ(b.Texte("75001 PARIS").raw, "TEXT 2112 2062 \"75001 PARIS Cedex\"");
-        EXPECT_EQ(Avec(b.Textes(), "75001 PARIS")[1].text, "75001 PARIS Cedex");  // payment address
-    }
-    {
-        Banc b(RecCentre({.cedex = "1", .numeroCedex = "9"}));
-        b.Imprimer({{"10001001", "00001"}});
-        EXPECT_EQ(b.Texte("75001 PARIS").text, "75001 PARIS Cedex 9");
-        EXPECT_EQ(Avec(b.Textes(), "75001 PARIS")[1].text, "75001 PARIS Cedex 9");
-    }
-    {
-        Banc b(RecCentre({.numeroCedex = "9"}));
-        b.Imprimer({{"10001001", "00001"}});
-        EXPECT_EQ(b.Texte("75001 PARIS").text, "75001 PARIS");
+        EXPECT_EQ(b.Texte("75001 PARIS").raw, "TEXT 2112 2062 \"" + ville + "\"");
+        EXPECT_EQ(Avec(b.Textes(), "75001 PARIS").at(1).text, ville);
     }
 }
 
@@ -87,19 +80,13 @@ TEST(PageHeader, PrefixZeroZeroZeroPrintsTheNumberAlone) {
 }
 
 TEST(PageHeader, APeriodOfFortyFiveCharactersIsFollowedByNoBlank) {
-    // "Période       : " is 16 characters (é counts one); the label 29 makes 45.
-    const std::string label = "1" + std::string(24, 'X') + "2011";
-    Banc b("", label);
-    b.Imprimer({{"10001001", "00001"}});
-    EXPECT_EQ(b.Texte("Période").text, "Période       : " + label + "Code : 00001");
-
-    Banc c("", "1" + std::string(23, 'X') + "2011");
-    c.Imprimer({{"10001001", "00001"}});
-    EXPECT_EQ(c.Texte("Période").text, "Période       : 1" + std::string(23, 'X') + "2011 Code : 00001");
-
-    Banc d("", "1" + std::string(25, 'X') + "2011");  // longer: no blank at all
-    d.Imprimer({{"10001001", "00001"}});
-    EXPECT_EQ(d.Texte("Période").text, "Période       : 1" + std::string(25, 'X') + "2011Code : 00001");
+    // "Période       : " is 16 characters (é counts one); a label of 29 makes 45.
+    for (auto [x, blanc] : std::vector<std::pair<size_t, std::string>>{{24, ""}, {23, " "}, {25, ""}}) {
+        const std::string label = "1" + std::string(x, 'X') + "2011";
+        Banc b("", label);
+        b.Imprimer({{"10001001", "00001"}});
+        EXPECT_EQ(b.Texte("Période").text, "Période       : " + label + blanc + "Code : 00001") << x;
+    }
 }
 
 TEST(PageHeader, UnattendedModeIndentsTheCentreAndNumbersAndDropsTheCode) {

@@ -32,11 +32,6 @@ protected:
     fs::path dir;
 };
 
-TEST_F(PrinterSystemTest, TheCurrentPrinterIsTheFirstOfTheListUntilOneIsSelected) {
-    QtPrinterSystem system(dir / "out.pdf");
-    EXPECT_EQ(system.current().deviceName(), "PDF");
-}
-
 // A file is put in place only when its document is ended; a printer selected again starts
 // anew, and a document left open on it is abandoned without a trace.
 TEST_F(PrinterSystemTest, OnlyAnEndedDocumentIsDelivered) {
