@@ -7,7 +7,7 @@ namespace {
 
 using RechercheNom = Fenetre;
 
-TEST_F(RechercheNom, SentenceOfTheSearch) {
+TEST_F(RechercheNom, SentenceOfTheSearchAndItsCandidatesInNameOrder) {
     chercher("du");
     EXPECT_EQ(s.Requete.element(1),
               "SSELECT CIVILAIDE AVEC NomPrenomAide = \"DU]\" AND AVEC CentreUrssafAide = \"75\" PAR 2 PAR 3");
@@ -16,11 +16,8 @@ TEST_F(RechercheNom, SentenceOfTheSearch) {
     EXPECT_EQ(s.Requete.DCount(), 3);
     EXPECT_EQ(f.ResultatAides.DCount(), 5);
     EXPECT_EQ(f.ResultatAides.element(1, 1), "58569");
-}
-
-// A second address line alone keeps the blank that follows it before the postal code.
-TEST_F(RechercheNom, CandidatesOfTheCentreInNameOrder) {
-    chercher("du");
+    // The candidates of the centre in name order. A second address line alone keeps the
+    // blank that follows it before the postal code.
     EXPECT_EQ(lignes(*f.Lst_CodPos), (std::vector<std::string>{"58569", "61594", "58210", "13113", "11945"}));
     EXPECT_EQ(lignes(*f.Lst_NomPrenomPos),
               (std::vector<std::string>{"DUBOIS JEAN-CHRISTOPHE", "DUBOIS PHILIPPE", "DUFOUR PIERRE",
@@ -48,16 +45,13 @@ TEST_F(RechercheNom, AddressShapesOfTheResult) {
                                         "RÉSIDENCE LES CÈDRES 92100 BOULOGNE-BILLANCOURT", "69003 LYON"}));
 }
 
-TEST_F(RechercheNom, TypedNameIsPutInCapitalsAccentsIncluded) {
-    chercher("clément");  // the other CLÉMENT belongs to centre 93
+TEST_F(RechercheNom, TypedNameIsPutInCapitalsAccentsIncludedAndEnterSearches) {
+    ASSERT_TRUE(d.typeInto(*f.Txt_NomPrenomAide, "clément\n"));  // the other CLÉMENT belongs to centre 93
+    EXPECT_EQ(f.Txt_NomPrenomAide->text(), "clément");
     EXPECT_EQ(lignes(*f.Lst_CodPos), std::vector<std::string>{"68848"});
     EXPECT_EQ(lignes(*f.Lst_NomPrenomPos), std::vector<std::string>{"CLÉMENT NICOLAS"});
-}
-
-TEST_F(RechercheNom, EnterInTheNameBoxSearches) {
-    ASSERT_TRUE(d.typeInto(*f.Txt_NomPrenomAide, "rousseau\n"));
-    EXPECT_EQ(f.Txt_NomPrenomAide->text(), "rousseau");
-    EXPECT_EQ(lignes(*f.Lst_CodPos), (std::vector<std::string>{"69760", "04449"}));
+    ASSERT_TRUE(d.replaceText(*f.Txt_NomPrenomAide, "rousseau\n"));
+    EXPECT_EQ(lignes(*f.Lst_CodPos), (std::vector<std::string>{"68848", "69760", "04449"}));
 }
 
 TEST_F(RechercheNom, SuccessiveSearchesAddUp) {

@@ -22,11 +22,6 @@ TEST_F(Sortie, ImprimerHandsTheCodesInNameOrder) {
     EXPECT_TRUE(services.messages().empty());
 }
 
-TEST_F(Sortie, ImprimerIsOnlyOfferedWithASelection) {
-    EXPECT_FALSE(d.click(*f.Cmd_Imprimer));
-    EXPECT_TRUE(f.form().loaded());
-}
-
 TEST_F(Sortie, ConfirmingAnEmptySelectionIsRefused) {
     taperCode("04449");  // a candidate, but nothing selected
     f.Cmd_Imprimer_Click();
@@ -52,7 +47,9 @@ TEST_F(Sortie, RetourAbandonsTheRun) {
     EXPECT_EQ(s.W_AidesSelectionnes.text(), "AVANT");
 }
 
-TEST_F(Sortie, RetourWithNothingChosenAlsoCloses) {
+TEST_F(Sortie, WithNothingChosenImprimerIsNotOfferedButRetourCloses) {
+    EXPECT_FALSE(d.click(*f.Cmd_Imprimer));
+    EXPECT_TRUE(f.form().loaded());
     ASSERT_TRUE(d.click(*f.Cmd_Retour));
     EXPECT_TRUE(s.SelectionAnnulee);
     EXPECT_FALSE(f.form().loaded());
