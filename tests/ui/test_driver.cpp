@@ -64,6 +64,8 @@ protected:
 
 TEST_F(ScreenTest, TypingThenTabPadsTheCodeInLostFocusBeforeTheNextWidgetGetsTheFocus) {
     ASSERT_TRUE(person.focus(centre));
+    EXPECT_FALSE(person.click(ok));  // disabled: nothing happens, the focus stays
+    EXPECT_EQ(form.activeControl(), &centre);
     EXPECT_TRUE(person.type("x7\t"));
     EXPECT_EQ(centre.text(), "07");
     EXPECT_EQ(form.activeControl(), &from);
@@ -123,21 +125,9 @@ TEST_F(ScreenTest, EscapeClicksTheCancelButton) {
 TEST_F(ScreenTest, CheckingIndividualSelectionBlocksTheRangeFrame) {
     EXPECT_TRUE(person.click(individual));
     EXPECT_FALSE(range.enabled());
-    EXPECT_TRUE(from.enabled());
-    EXPECT_FALSE(person.focus(from));
     EXPECT_FALSE(person.typeInto(to, "A"));
-    EXPECT_FALSE(person.mouseDown(range, kRightButton, 1, 1));
-    EXPECT_EQ(to.text(), "");
     person.tab();
     EXPECT_EQ(form.activeControl(), &centre);  // Tab from the check box skips the frame
-}
-
-TEST_F(ScreenTest, DisabledButtonClickDoesNothingAndKeepsTheFocus) {
-    person.focus(centre);
-    log.clear();
-    EXPECT_FALSE(person.click(ok));
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(form.activeControl(), &centre);
 }
 
 TEST_F(ScreenTest, RightClickOnTheBackgroundRequestsThePopupMenu) {
