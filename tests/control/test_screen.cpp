@@ -24,12 +24,6 @@ TEST_F(ControlFixture, InitFillsTheScreen) {
     EXPECT_TRUE(ctl->Cmd_OK->visible());
     EXPECT_FALSE(ctl->Cmd_OK->enabled());
     EXPECT_EQ(ctl->Txt_DateRetour->text(), "10/07/2013");  // quarter end + 10 days
-    EXPECT_TRUE(ctl->Opt_Alpha->value());
-    EXPECT_TRUE(ctl->Cac_RegltParAide->checked() && ctl->Cac_PrelevCpteAide->checked() &&
-                ctl->Cac_RegltParEntite->checked());
-    EXPECT_FALSE(ctl->Cac_SelecInd->checked());
-    EXPECT_EQ(ctl->Cdr_Selection->caption(), "Sélection de l'aidé");
-    EXPECT_EQ(ctl->Cdr_PiedDnt->caption(), "Pied D.N.T.");
     // Rate of the rubric named in PARAMPOLEEMPLOI: its first date is before the quarter end.
     EXPECT_EQ(ctl->state().W_TauxRubCharge.value(), 3500);
     EXPECT_EQ(services.mousePointer(), ui::MousePointer::Default);

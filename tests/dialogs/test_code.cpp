@@ -7,16 +7,76 @@ namespace {
 
 using CodeTape = Fenetre;
 
-class CodeTapeSecteurs : public Fenetre {
-protected:
-    CodeTapeSecteurs() : Fenetre("secteurs") {}  // sectors S01 and S03 only
+// Keys typed into an empty code box by a user, and what the box, the messages and the
+// possible block show afterwards ("" for no message, no listed aidé, or no check).
+struct CodeCase {
+    const char* login;
+    const char* keys;
+    const char* message;
+    const char* text;
+    const char* listed;
+    const char* name;
+    const char* address;
 };
 
-TEST_F(CodeTape, KnownCodeListsTheAideAsOnePossible) {
+const char* const kUnknown = "Cet aidé n'existe pas.";
+const char* const kNotEmployer = "Cet aidé n'est pas reconnu comme Particulier-Employeur.";
+
+const CodeCase kCodeCases[] = {
+    {"*", "58569", "", "58569", "58569", "DUBOIS JEAN-CHRISTOPHE", "87 QUAI DES ORFÈVRES  69003 LYON"},
+    // Address lines of every shape: three lines and an empty fourth (the blank after the
+    // third stays), no address (the further line stands in), nothing but the town, and
+    // the fourth line only (the further line ignored).
+    {"*", "04449", "", "04449", "04449", "", "BAT B 103 IMPASSE DES ROSES ESC 1  75018 PARIS"},
+    {"*", "04581", "", "04581", "04581", "", "RÉSIDENCE LES CÈDRES 92100 BOULOGNE-BILLANCOURT"},
+    {"*", "32869", "", "32869", "32869", "", "69003 LYON"},
+    {"*", "41084", "", "41084", "41084", "", "110 RUE VICTOR HUGO 33000 BORDEAUX"},
+    // A short code is only looked up once padded, by leaving the box or by Enter, which
+    // does not reach the box.
+    {"*", "3326", "", "3326", "", "", ""},
+    {"*", "3326\t", "", "03326", "03326", "RIVIÈRE THOMAS", ""},
+    {"*", "4449\n", "", "04449", "04449", "", ""},
+    // Only digits and backspace reach the box.
+    {"*", "0a4x4 4-", "", "0444", "", "", ""},
+    {"*", "0a4x4 4-\b49", "", "04449", "04449", "", ""},
+    // Refused codes are reported, emptied, and the box keeps the focus.
+    {"*", "123\t", kUnknown, "", "", "", ""},
+    {"*", "123\n", kUnknown, "", "", "", ""},
+    {"*", "\n", kUnknown, "", "", "", ""},  // five zeros
+    {"*", "99999", kUnknown, "", "", "", ""},
+    {"*", "12056", kNotEmployer, "", "", "", ""},  // no employer record
+    {"*", "05985", kNotEmployer, "", "", "", ""},  // an employer of centre 92
+    // A user of sectors S01 and S03 only: S02 is refused, S03-NORD compared on "S03".
+    {"secteurs", "04581", "Vous n'avez pas les droits d'accès au secteur de cet aidé.", "", "", "", ""},
+    {"secteurs", "03326", "", "03326", "03326", "", ""},
+};
+
+class CodeCases : public Fenetre, public ::testing::WithParamInterface<CodeCase> {
+protected:
+    CodeCases() : Fenetre(GetParam().login) {}
+};
+
+TEST_P(CodeCases, TypedKeysGiveTheTextTheMessageAndTheList) {
+    const CodeCase& c = GetParam();
+    ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, c.keys));
+    EXPECT_EQ(f.Txt_CodAide->text(), c.text);
+    EXPECT_EQ(textesMessages(), *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    if (*c.message) {
+        EXPECT_EQ(f.form().activeControl(), f.Txt_CodAide);
+    }
+    EXPECT_EQ(lignes(*f.Lst_CodPos), *c.listed ? std::vector<std::string>{c.listed} : std::vector<std::string>{});
+    if (*c.name) {
+        EXPECT_EQ(lignes(*f.Lst_NomPrenomPos), std::vector<std::string>{c.name});
+    }
+    if (*c.address) {
+        EXPECT_EQ(lignes(*f.Lst_AdressePos), std::vector<std::string>{c.address});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, CodeCases, ::testing::ValuesIn(kCodeCases));
+
+TEST_F(CodeTape, KnownCodeEnablesThePossibleBlockAndReadsTheRecords) {
     ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, "58569"));
-    EXPECT_EQ(lignes(*f.Lst_CodPos), std::vector<std::string>{"58569"});
-    EXPECT_EQ(lignes(*f.Lst_NomPrenomPos), std::vector<std::string>{"DUBOIS JEAN-CHRISTOPHE"});
-    EXPECT_EQ(lignes(*f.Lst_AdressePos), std::vector<std::string>{"87 QUAI DES ORFÈVRES  69003 LYON"});
     EXPECT_EQ(f.Txt_NomPrenomAide->text(), "DUBOIS JEAN-CHRISTOPHE");
     EXPECT_TRUE(f.Fra_Pos->enabled());
     EXPECT_TRUE(f.Cmd_SelectAides->enabled());
@@ -25,98 +85,17 @@ TEST_F(CodeTape, KnownCodeListsTheAideAsOnePossible) {
     EXPECT_FALSE(f.Bdv_Pos->enabled());
     EXPECT_EQ(s.RecAide.key(), "58569");
     EXPECT_EQ(s.RecEltsPartemp.key(), "58569");
-    EXPECT_TRUE(services.messages().empty());
     EXPECT_TRUE(f.form().enabled());
     EXPECT_EQ(services.mousePointer(), ui::MousePointer::Default);
 }
 
-TEST_F(CodeTape, AddressLinesOfEveryShape) {
-    taperCode("04449");  // three lines and an empty fourth: the blank after the third stays
-    EXPECT_EQ(f.Lst_AdressePos->list(0), "BAT B 103 IMPASSE DES ROSES ESC 1  75018 PARIS");
-    taperCode("04581");  // no address: the further line stands in
-    EXPECT_EQ(f.Lst_AdressePos->list(0), "RÉSIDENCE LES CÈDRES 92100 BOULOGNE-BILLANCOURT");
-    taperCode("32869");  // nothing but the town
-    EXPECT_EQ(f.Lst_AdressePos->list(0), "69003 LYON");
-    taperCode("41084");  // fourth line only, the further line ignored
-    EXPECT_EQ(f.Lst_AdressePos->list(0), "110 RUE VICTOR HUGO 33000 BORDEAUX");
-    EXPECT_EQ(f.Lst_CodPos->listCount(), 1);  // each code replaces the previous one
-}
-
-TEST_F(CodeTape, ShortCodeIsPaddedWhenLeavingTheBox) {
-    ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, "3326"));
-    EXPECT_EQ(f.Lst_CodPos->listCount(), 0);
-    ASSERT_TRUE(d.tab());
-    EXPECT_EQ(f.Txt_CodAide->text(), "03326");
-    EXPECT_EQ(lignes(*f.Lst_NomPrenomPos), std::vector<std::string>{"RIVIÈRE THOMAS"});
-}
-
-TEST_F(CodeTape, UnknownPaddedCodeKeepsTheFocusInTheBox) {
-    ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, "123"));
-    d.tab();  // "00123" is looked up on the way out, refused, and the box takes the focus back
-    EXPECT_EQ(textesMessages(), std::vector<std::string>{"Cet aidé n'existe pas."});
-    EXPECT_EQ(f.Txt_CodAide->text(), "");
-    EXPECT_EQ(f.form().activeControl(), f.Txt_CodAide);
-}
-
-TEST_F(CodeTape, EnterPadsWithoutReachingTheBox) {
-    ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, "123\n"));
-    EXPECT_EQ(f.Txt_CodAide->text(), "");  // "00123" does not exist: emptied after the message
-    EXPECT_EQ(textesMessages(), std::vector<std::string>{"Cet aidé n'existe pas."});
-    ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, "4449\n"));
-    EXPECT_EQ(f.Txt_CodAide->text(), "04449");
-    EXPECT_EQ(lignes(*f.Lst_CodPos), std::vector<std::string>{"04449"});
-}
-
-TEST_F(CodeTape, EnterInAnEmptyBoxLooksUpFiveZeros) {
-    ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, "\n"));
-    ASSERT_EQ(services.messages().size(), 1u);
-    EXPECT_EQ(services.messages()[0].text, "Cet aidé n'existe pas.");
-}
-
-TEST_F(CodeTape, OnlyDigitsAndBackspaceReachTheBox) {
-    ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, "0a4x4 4-"));
-    EXPECT_EQ(f.Txt_CodAide->text(), "0444");
-    ASSERT_TRUE(d.type("\b49"));
-    EXPECT_EQ(f.Txt_CodAide->text(), "04449");
-    EXPECT_EQ(f.Lst_CodPos->listCount(), 1);
-}
-
-TEST_F(CodeTape, UnknownCodeIsReportedAndEmptied) {
+TEST_F(CodeTape, UnknownCodeIsAWarningAndKeepsTheSelection) {
     ajouterCode("04449");
     taperCode("99999");
     ASSERT_EQ(services.messages().size(), 1u);
-    const auto& m = services.messages()[0];
-    EXPECT_EQ(m.text, "Cet aidé n'existe pas.");
-    EXPECT_EQ(m.icon, ui::MsgIcon::Warning);
-    EXPECT_EQ(m.title, "Message TALMIRAN");
-    EXPECT_EQ(f.Txt_CodAide->text(), "");
-    EXPECT_EQ(f.form().activeControl(), f.Txt_CodAide);
-    EXPECT_EQ(f.Lst_CodPos->listCount(), 0);
+    EXPECT_EQ(services.messages()[0].icon, ui::MsgIcon::Warning);
+    EXPECT_EQ(services.messages()[0].title, "Message TALMIRAN");
     EXPECT_EQ(lignes(*f.Lst_CodSel), std::vector<std::string>{"04449"});
-}
-
-TEST_F(CodeTape, AideWithoutEmployerRecordIsNotAnEmployer) {
-    ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, "12056"));
-    EXPECT_EQ(textesMessages(), std::vector<std::string>{"Cet aidé n'est pas reconnu comme Particulier-Employeur."});
-    EXPECT_EQ(f.Txt_CodAide->text(), "");
-    EXPECT_EQ(f.Lst_CodPos->listCount(), 0);
-}
-
-TEST_F(CodeTape, EmployerOfAnotherCentreGetsTheEmployerMessage) {
-    ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, "05985"));  // an employer of centre 92
-    EXPECT_EQ(textesMessages(), std::vector<std::string>{"Cet aidé n'est pas reconnu comme Particulier-Employeur."});
-    EXPECT_EQ(f.Txt_CodAide->text(), "");
-    EXPECT_EQ(f.form().activeControl(), f.Txt_CodAide);
-    EXPECT_EQ(f.Lst_CodPos->listCount(), 0);
-}
-
-TEST_F(CodeTapeSecteurs, AideOfAnotherSectorIsRefused) {
-    ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, "04581"));  // sector S02
-    EXPECT_EQ(textesMessages(), std::vector<std::string>{"Vous n'avez pas les droits d'accès au secteur de cet aidé."});
-    EXPECT_EQ(f.Lst_CodPos->listCount(), 0);
-    ASSERT_TRUE(d.typeInto(*f.Txt_CodAide, "03326"));  // sector S03-NORD, compared on "S03"
-    EXPECT_EQ(lignes(*f.Lst_CodPos), std::vector<std::string>{"03326"});
-    EXPECT_EQ(services.messages().size(), 1u);
 }
 
 TEST_F(CodeTape, FirstDigitAfterASearchIsLost) {

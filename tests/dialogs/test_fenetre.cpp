@@ -1,5 +1,4 @@
-// The selection window's controls and captions, its first state, Init, the refused
-// title-bar close and the help pop-up menu.
+// The selection window's refused title-bar close and its help pop-up menu.
 #include "fixture.h"
 #include "ui/keys.h"
 
@@ -7,14 +6,6 @@ namespace dialogstest {
 namespace {
 
 using FenetreSelection = Fenetre;
-
-std::string libelle(ui::Form& form, const std::string& nom) {
-    ui::Widget* w = form.find(nom);
-    if (auto* l = dynamic_cast<ui::Label*>(w)) return l->caption();
-    if (auto* b = dynamic_cast<ui::CommandButton*>(w)) return b->caption();
-    if (auto* fr = dynamic_cast<ui::Frame*>(w)) return fr->caption();
-    return "<" + nom + " absent>";
-}
 
 TEST_F(FenetreSelection, TitleBarCloseDoesNothing) {
     ajouterCode("04449");

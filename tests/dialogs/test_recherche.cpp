@@ -7,7 +7,7 @@ namespace {
 
 using RechercheNom = Fenetre;
 
-TEST_F(RechercheNom, SentenceOfTheSearch) {
+TEST_F(RechercheNom, SentenceOfTheSearchAndItsCandidatesInNameOrder) {
     chercher("du");
     EXPECT_EQ(s.Requete.element(1),
               "SSELECT CIVILAIDE AVEC NomPrenomAide = \"DU]\" AND AVEC CentreUrssafAide = \"75\" PAR 2 PAR 3");
@@ -16,11 +16,8 @@ TEST_F(RechercheNom, SentenceOfTheSearch) {
     EXPECT_EQ(s.Requete.DCount(), 3);
     EXPECT_EQ(f.ResultatAides.DCount(), 5);
     EXPECT_EQ(f.ResultatAides.element(1, 1), "58569");
-}
-
-// A second address line alone keeps the blank that follows it before the postal code.
-TEST_F(RechercheNom, CandidatesOfTheCentreInNameOrder) {
-    chercher("du");
+    // The candidates of the centre in name order. A second address line alone keeps the
+    // blank that follows it before the postal code.
     EXPECT_EQ(lignes(*f.Lst_CodPos), (std::vector<std::string>{"58569", "61594", "58210", "13113", "11945"}));
     EXPECT_EQ(lignes(*f.Lst_NomPrenomPos),
               (std::vector<std::string>{"DUBOIS JEAN-CHRISTOPHE", "DUBOIS PHILIPPE", "DUFOUR PIERRE",
@@ -31,8 +28,6 @@ TEST_F(RechercheNom, CandidatesOfTheCentreInNameOrder) {
                                         "62 RUE DES LILAS  78000 VERSAILLES",
                                         "66 RUE DU GÉNÉRAL DE GAULLE  94300 VINCENNES"}));
     EXPECT_TRUE(f.Fra_Pos->enabled());
-    EXPECT_TRUE(f.Cmd_SelectAides->enabled());
-    EXPECT_TRUE(f.Cmd_SuppAides->enabled());
     EXPECT_FALSE(f.Bdv_Pos->enabled());  // five rows fit
     EXPECT_TRUE(f.form().enabled());
     EXPECT_EQ(services.mousePointer(), ui::MousePointer::Default);
@@ -48,30 +43,13 @@ TEST_F(RechercheNom, AddressShapesOfTheResult) {
                                         "RÉSIDENCE LES CÈDRES 92100 BOULOGNE-BILLANCOURT", "69003 LYON"}));
 }
 
-TEST_F(RechercheNom, TypedNameIsPutInCapitalsAccentsIncluded) {
-    chercher("clément");  // the other CLÉMENT belongs to centre 93
+TEST_F(RechercheNom, TypedNameIsPutInCapitalsAccentsIncludedAndEnterSearches) {
+    ASSERT_TRUE(d.typeInto(*f.Txt_NomPrenomAide, "clément\n"));  // the other CLÉMENT belongs to centre 93
+    EXPECT_EQ(f.Txt_NomPrenomAide->text(), "clément");
     EXPECT_EQ(lignes(*f.Lst_CodPos), std::vector<std::string>{"68848"});
     EXPECT_EQ(lignes(*f.Lst_NomPrenomPos), std::vector<std::string>{"CLÉMENT NICOLAS"});
-}
-
-TEST_F(RechercheNom, EnterInTheNameBoxSearches) {
-    ASSERT_TRUE(d.typeInto(*f.Txt_NomPrenomAide, "rousseau\n"));
-    EXPECT_EQ(f.Txt_NomPrenomAide->text(), "rousseau");
-    EXPECT_EQ(lignes(*f.Lst_CodPos), (std::vector<std::string>{"69760", "04449"}));
-}
-
-TEST_F(RechercheNom, SuccessiveSearchesAddUp) {
-    chercher("DU");
-    chercher("MARCHAND");
-    chercher("ROUSSEAU");
-    EXPECT_EQ(f.Lst_CodPos->listCount(), 9);
-    EXPECT_EQ(f.Lst_NomPrenomPos->listCount(), 9);
-    EXPECT_EQ(f.Lst_AdressePos->listCount(), 9);
-    EXPECT_EQ(f.Lst_NomPrenomPos->list(5), "MARCHAND CATHERINE");
-    EXPECT_EQ(f.Lst_NomPrenomPos->list(8), "ROUSSEAU THOMAS");
-    EXPECT_TRUE(f.Bdv_Pos->enabled());
-    EXPECT_EQ(f.Bdv_Pos->max(), 8);
-    EXPECT_EQ(f.Bdv_Pos->value(), 0);
+    ASSERT_TRUE(d.replaceText(*f.Txt_NomPrenomAide, "rousseau\n"));
+    EXPECT_EQ(lignes(*f.Lst_CodPos), (std::vector<std::string>{"68848", "69760", "04449"}));
 }
 
 TEST_F(RechercheNom, NothingFoundKeepsTheLists) {
@@ -84,7 +62,6 @@ TEST_F(RechercheNom, NothingFoundKeepsTheLists) {
     EXPECT_EQ(services.messages()[0].pointer, ui::MousePointer::Default);
     EXPECT_EQ(lignes(*f.Lst_CodPos), (std::vector<std::string>{"05358", "67318"}));
     EXPECT_TRUE(f.form().enabled());
-    EXPECT_EQ(services.mousePointer(), ui::MousePointer::Default);
 }
 
 TEST_F(RechercheNom, EmptyingTheNameBoxClearsThePossibleBlock) {

@@ -11,20 +11,16 @@ TEST_F(Sortie, ImprimerHandsTheCodesInNameOrder) {
     s.W_AidesSelectionnes.setText("ANCIEN");
     ajouterCode("04449");
     ajouterCode("58569");
+    ajouterCode("69760");  // ROUSSEAU ANNE-SOPHIE before ROUSSEAU THOMAS
     ajouterCode("05358");
     ASSERT_TRUE(d.click(*f.Cmd_Imprimer));
-    EXPECT_EQ(champs(s.W_AidesSelectionnes), (std::vector<std::string>{"58569", "05358", "04449"}));
+    EXPECT_EQ(champs(s.W_AidesSelectionnes), (std::vector<std::string>{"58569", "05358", "69760", "04449"}));
     EXPECT_FALSE(s.SelectionAnnulee);
     EXPECT_TRUE(f.W_SortirSelindDnt);
     EXPECT_FALSE(f.form().loaded());
     EXPECT_EQ(services.mousePointer(), ui::MousePointer::Default);
     EXPECT_TRUE(f.form().enabled());
     EXPECT_TRUE(services.messages().empty());
-}
-
-TEST_F(Sortie, ImprimerIsOnlyOfferedWithASelection) {
-    EXPECT_FALSE(d.click(*f.Cmd_Imprimer));
-    EXPECT_TRUE(f.form().loaded());
 }
 
 TEST_F(Sortie, ConfirmingAnEmptySelectionIsRefused) {
@@ -35,8 +31,6 @@ TEST_F(Sortie, ConfirmingAnEmptySelectionIsRefused) {
     EXPECT_EQ(services.messages()[0].icon, ui::MsgIcon::Warning);
     EXPECT_EQ(services.messages()[0].title, "Message TALMIRAN");
     EXPECT_TRUE(f.form().loaded());
-    EXPECT_TRUE(f.form().enabled());
-    EXPECT_EQ(services.mousePointer(), ui::MousePointer::Default);
     EXPECT_FALSE(f.W_SortirSelindDnt);
     EXPECT_EQ(f.form().activeControl(), f.Lst_CodPos);
     EXPECT_FALSE(f.VerifZones());
@@ -52,7 +46,9 @@ TEST_F(Sortie, RetourAbandonsTheRun) {
     EXPECT_EQ(s.W_AidesSelectionnes.text(), "AVANT");
 }
 
-TEST_F(Sortie, RetourWithNothingChosenAlsoCloses) {
+TEST_F(Sortie, WithNothingChosenImprimerIsNotOfferedButRetourCloses) {
+    EXPECT_FALSE(d.click(*f.Cmd_Imprimer));
+    EXPECT_TRUE(f.form().loaded());
     ASSERT_TRUE(d.click(*f.Cmd_Retour));
     EXPECT_TRUE(s.SelectionAnnulee);
     EXPECT_FALSE(f.form().loaded());

@@ -1,5 +1,5 @@
-// Checks that every kind of widget ignores the person, and raises nothing, while it, a
-// frame around it or its form is disabled or hidden; once free again it answers.
+// Checks that every kind of widget ignores the person, raises nothing and takes no focus
+// while it, a frame around it or its form is disabled or hidden; once free it answers.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -114,6 +114,7 @@ TEST(Disabled, EveryWidgetIgnoresThePersonWhileItOrItsFramesOrFormAreOff) {
             Frame& frame = std::string(blocker.name).rfind("frame", 0) == 0 ? outer : inner;
             blocker.set(form, frame, w, true);
             EXPECT_FALSE(kind.act(w));
+            EXPECT_FALSE(form.trySetFocus(w));
             EXPECT_EQ(events, 0);
             if (&frame == &outer) {
                 EXPECT_TRUE(w.enabled());

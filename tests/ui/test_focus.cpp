@@ -43,7 +43,7 @@ TEST_F(FocusTest, TabRaisesLostFocusOnTheOldWidgetBeforeGotFocusOnTheNew) {
     EXPECT_EQ(log, (std::vector<std::string>{"lost Txt_De", "got Txt_A"}));
 }
 
-TEST_F(FocusTest, TabSkipsWidgetsThatCannotTakeTheFocusAndWrapsAround) {
+TEST_F(FocusTest, TabSkipsWidgetsThatCannotTakeTheFocusAndWrapsAroundWhileSetFocusIgnoresTabStop) {
     frame.setEnabled(false);
     second.setTabStop(false);
     form.setFocus(first);
@@ -53,11 +53,7 @@ TEST_F(FocusTest, TabSkipsWidgetsThatCannotTakeTheFocusAndWrapsAround) {
     EXPECT_EQ(form.activeControl(), &first);
     form.tab(false);
     EXPECT_EQ(form.activeControl(), &ok);
-}
-
-TEST_F(FocusTest, SetFocusIgnoresTabStop) {
-    second.setTabStop(false);
-    form.setFocus(second);
+    form.setFocus(second);  // SetFocus ignores TabStop
     EXPECT_EQ(form.activeControl(), &second);
 }
 
@@ -76,30 +72,16 @@ TEST_F(FocusTest, SetFocusOnADisabledOrHiddenWidgetFailsWithError5AndChangesNoth
     EXPECT_THROW(second.setFocus(), FocusError);
     EXPECT_FALSE(second.trySetFocus());
     EXPECT_FALSE(form.trySetFocus(label));
+    Form other("Frm_SelindDnt");  // a widget of another form
+    EXPECT_THROW(form.setFocus(other.add<TextBox>("Txt_CodAide")), FocusError);
     EXPECT_EQ(form.activeControl(), &first);
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(FocusTest, WidgetOfADisabledOrHiddenFrameOrFormCannotTakeTheFocus) {
-    frame.setEnabled(false);
-    EXPECT_TRUE(frameBox.enabled());
-    EXPECT_FALSE(frameBox.canFocus());
-    EXPECT_FALSE(form.trySetFocus(frameBox));
-    frame.setEnabled(true);
-    frame.setVisible(false);
-    EXPECT_FALSE(form.trySetFocus(frameBox));
-    frame.setVisible(true);
+TEST_F(FocusTest, DisabledFormRefusesSetFocusAndTab) {
     form.setEnabled(false);
     EXPECT_THROW(form.setFocus(frameBox), FocusError);
     EXPECT_FALSE(form.tab());
-    form.setEnabled(true);
-    EXPECT_TRUE(form.trySetFocus(frameBox));
-}
-
-TEST_F(FocusTest, WidgetOfAnotherFormIsRefused) {
-    Form other("Frm_SelindDnt");
-    TextBox& foreign = other.add<TextBox>("Txt_CodAide");
-    EXPECT_THROW(form.setFocus(foreign), FocusError);
 }
 
 TEST_F(FocusTest, LostFocusHandlerThatKeepsTheFocusWins) {

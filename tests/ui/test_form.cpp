@@ -1,5 +1,5 @@
 // Checks closing a form through QueryUnload and Unload, showing and hiding it, and its
-// menus and pop-up requests.
+// menus.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -27,22 +27,20 @@ protected:
     std::vector<UnloadMode> modes;
 };
 
-TEST_F(ClosingTest, QueryUnloadCanRefuseTheTitleBarClose) {
+TEST_F(ClosingTest, QueryUnloadOrUnloadCanRefuseTheClose) {
     EXPECT_FALSE(dialog.requestClose());
     EXPECT_TRUE(dialog.loaded());
     EXPECT_TRUE(dialog.visible());
     mayClose = true;
+    dialog.onUnload = [](int& cancel) { cancel = 1; };  // Unload can cancel too
+    EXPECT_FALSE(dialog.unload());
+    EXPECT_TRUE(dialog.loaded());
+    dialog.onUnload = nullptr;
     EXPECT_TRUE(dialog.unload());
     EXPECT_FALSE(dialog.loaded());
     EXPECT_FALSE(dialog.visible());
-    EXPECT_EQ(modes, (std::vector<UnloadMode>{UnloadMode::FormControlMenu, UnloadMode::FormCode}));
-}
-
-TEST_F(ClosingTest, UnloadCanAlsoBeCancelledInUnload) {
-    mayClose = true;
-    dialog.onUnload = [](int& cancel) { cancel = 1; };
-    EXPECT_FALSE(dialog.unload());
-    EXPECT_TRUE(dialog.loaded());
+    EXPECT_EQ(modes, (std::vector<UnloadMode>{UnloadMode::FormControlMenu, UnloadMode::FormCode,
+                                              UnloadMode::FormCode}));
 }
 
 TEST_F(ClosingTest, UnloadedFormLosesItsFocusWithoutEventsAndTakesNoInput) {
@@ -84,18 +82,6 @@ TEST(FormMenus, ItemOfADisabledOrHiddenMenuCannotBeChosen) {
     EXPECT_EQ(help.items(), (std::vector<Menu*>{&contents}));
     EXPECT_EQ(form.findMenu("Mnu_Sommaire"), &contents);
     EXPECT_THROW(form.addMenu("Mnu_Aide", "x"), std::invalid_argument);
-}
-
-TEST(FormMenus, PopupRequestsAreRecordedAndAnnounced) {
-    Form form("Ctr");
-    Menu& help = form.addMenu("Mnu_Aide", "Aide");
-    int announced = 0;
-    form.subscribe([&](Property property) { announced += property == Property::PopupMenu; });
-    form.popupMenu(help, 12.5f, 40);
-    ASSERT_EQ(form.popupRequests().size(), 1u);
-    EXPECT_EQ(form.popupRequests()[0].menu, &help);
-    EXPECT_EQ(form.popupRequests()[0].x, 12.5f);
-    EXPECT_EQ(announced, 1);
 }
 
 }  // namespace

@@ -40,15 +40,6 @@ TEST(HeadlessMessages, RecordedInOrderWithThePointerAndEnabledOfTheirMoment) {
     EXPECT_EQ(printed, (std::vector<std::string>{boxes[0].text, boxes[1].text}));
 }
 
-TEST(HeadlessMessages, CountsDoEventsAndHostUnloads) {
-    HeadlessServices services;
-    services.doEvents();
-    services.doEvents();
-    services.unloadHost();
-    EXPECT_EQ(services.doEventsCount(), 2);
-    EXPECT_EQ(services.hostUnloadCount(), 1);
-}
-
 TEST(HeadlessSurface, DisablingTheControlDisablesItsSurface) {
     Form surface("Ctr_ControleEditVardec");
     TextBox& box = surface.add<TextBox>("Txt_CtrUrssaf");

@@ -117,7 +117,7 @@ TEST(ListBoxSingle, ClickMarksOnlyThatRow) {
     EXPECT_EQ(list.text(), "row 1");
 }
 
-TEST(ListBoxScrolling, TopIndexStaysInTheListAndRaisesScrollOnChange) {
+TEST(ListBoxScrolling, TopIndexStaysInTheListRaisesScrollOnChangeAndShowsTheCurrentRow) {
     ListBox list("Lst_CodPos", MultiSelect::Simple);
     fill(list, 10);
     list.setVisibleRows(4);
@@ -129,12 +129,7 @@ TEST(ListBoxScrolling, TopIndexStaysInTheListAndRaisesScrollOnChange) {
     list.setTopIndex(-3);
     EXPECT_EQ(list.topIndex(), 0);
     EXPECT_EQ(scrolls, 2);
-}
-
-TEST(ListBoxScrolling, CurrentRowIsScrolledIntoView) {
-    ListBox list("Lst_CodPos", MultiSelect::Simple);
-    fill(list, 10);
-    list.setVisibleRows(4);
+    // The current row is scrolled into view.
     list.setListIndex(8);
     EXPECT_EQ(list.topIndex(), 5);
     list.setListIndex(2);

@@ -31,16 +31,13 @@ TEST_F(ScrollTest, ValueIsClampedAndChangeRaisedOnlyWhenItMoves) {
     EXPECT_EQ(log, (std::vector<std::string>{"change 10", "change 0"}));
 }
 
-TEST_F(ScrollTest, LoweringMaxPullsTheValueBackWithChange) {
+TEST_F(ScrollTest, LoweringMaxPullsTheValueBackWithChangeDownToZero) {
     bar.setValue(8);
     log.clear();
     bar.setMax(3);
     EXPECT_EQ(bar.value(), 3);
     EXPECT_EQ(log, (std::vector<std::string>{"change 3"}));
-}
-
-TEST_F(ScrollTest, RangeOfAnEmptyListStillHoldsZero) {
-    bar.setValue(5);
+    // The range of an empty list still holds zero.
     bar.setMax(-1);
     EXPECT_EQ(bar.value(), 0);
     bar.setValue(0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/keys.h"
 #include "ui/text_box.h"
@@ -22,71 +23,67 @@ void installCodeFilter(TextBox& box, std::size_t width) {
     };
 }
 
-TEST(TextBoxTyping, FilterDiscardsLettersAndEnterPadsWithoutInsertingItself) {
-    TextBox box("Txt_CtrUrssaf");
-    installCodeFilter(box, 2);
-    int changes = 0;
-    box.onChange = [&] { ++changes; };
+// Keys typed into a box, from its first text and selection, and what it holds after
+// (-1: not checked).
+struct Typing {
+    const char* what;
+    int filter;  // 0: none, 2 or 5: a code box of that width, 'A': capitals
+    const char* initial;
+    int selStart, selLength, maxLength;
+    const char* keys;
+    const char* text;
+    int caret, changes;
+};
 
-    EXPECT_TRUE(box.type("a7b"));
-    EXPECT_EQ(box.text(), "7");
-    EXPECT_EQ(changes, 1);
+const Typing kTypings[] = {
+    {"letters discarded", 2, "", -1, 0, 0, "a7b", "7", -1, 1},
+    {"Enter pads without inserting itself", 2, "", -1, 0, 0, "a7b\n", "07", -1, 2},
+    {"Enter on an empty box pads to zeros", 5, "", -1, 0, 0, "\n", "00000", -1, -1},
+    {"backspace passes the filter", 2, "", -1, 0, 0, "12\b", "1", 1, -1},
+    {"backspace at the start", 0, "ab", 0, 0, 0, "\b", "ab", -1, 0},
+    {"handler replaces the key", 'A', "", -1, 0, 0, "dupont", "DUPONT", -1, -1},
+    {"key replaces the selection", 0, "abcd", 1, 2, 0, "X", "aXd", 2, -1},
+    {"backspace erases the selection", 0, "aXd", 0, 99, 0, "\b", "", -1, -1},
+    {"non-ASCII key is one character", 0, "", -1, 0, 0, "é", "é", 1, -1},
+    {"backspace after a non-ASCII character", 0, "ét", 1, 0, 0, "\b", "t", -1, -1},
+    {"typing past MaxLength refused", 0, "", -1, 0, 2, "123", "12", -1, -1},
+    {"typing over a selection at MaxLength", 0, "12", 0, 1, 2, "9", "92", -1, -1},
+};
 
-    box.keyPress(kKeyReturn);
-    EXPECT_EQ(box.text(), "07");
-    EXPECT_EQ(changes, 2);
+TEST(TextBoxTyping, KeysThroughTheFilterGiveTheTextCaretAndChanges) {
+    for (const Typing& t : kTypings) {
+        SCOPED_TRACE(t.what);
+        TextBox box("Txt", t.initial);
+        if (t.filter == 'A') {
+            box.onKeyPress = [](int& key) {
+                if (key >= 'a' && key <= 'z') key -= 'a' - 'A';
+            };
+        } else if (t.filter) {
+            installCodeFilter(box, t.filter);
+        }
+        if (t.maxLength) box.setMaxLength(t.maxLength);
+        if (t.selStart >= 0) {
+            box.setSelStart(t.selStart);
+            box.setSelLength(t.selLength);
+        }
+        int changes = 0;
+        box.onChange = [&] { ++changes; };
+        EXPECT_TRUE(box.type(t.keys));
+        EXPECT_EQ(box.text(), t.text);
+        EXPECT_TRUE(t.caret < 0 || box.selStart() == t.caret) << box.selStart();
+        EXPECT_TRUE(t.changes < 0 || changes == t.changes) << changes;
+    }
 }
 
-TEST(TextBoxTyping, EnterOnAnEmptyBoxPadsToAllZeros) {
-    TextBox box("Txt_CodAide");
-    installCodeFilter(box, 5);
-    box.type("\n");
-    EXPECT_EQ(box.text(), "00000");
-}
-
-TEST(TextBoxTyping, BackspaceDeletesTheCharacterBeforeTheCaretAndPassesTheFilter) {
-    TextBox box("Txt_CtrUrssaf");
-    installCodeFilter(box, 2);
-    box.type("12");
-    box.keyPress(kKeyBack);
-    EXPECT_EQ(box.text(), "1");
-    EXPECT_EQ(box.selStart(), 1);
-}
-
-TEST(TextBoxTyping, BackspaceAtTheStartChangesNothingAndRaisesNoChange) {
-    TextBox box("Txt", "ab");
-    int changes = 0;
-    box.onChange = [&] { ++changes; };
-    box.setSelStart(0);
-    box.keyPress(kKeyBack);
-    EXPECT_EQ(box.text(), "ab");
-    EXPECT_EQ(changes, 0);
-}
-
-TEST(TextBoxTyping, HandlerCanReplaceTheKey) {
-    TextBox box("Txt_NomPrenomAide");
-    box.onKeyPress = [](int& key) {
-        if (key >= 'a' && key <= 'z') key -= 'a' - 'A';
-    };
-    box.type("dupont");
-    EXPECT_EQ(box.text(), "DUPONT");
-}
-
-TEST(TextBoxTyping, KeysAreInsertedAtTheCaretAndReplaceTheSelection) {
+TEST(TextBoxTyping, KeyPressSeesTheCodePointAndEveryKeyEvenPastMaxLength) {
     TextBox box("Txt");
-    box.type("abcd");
-    box.setSelStart(1);
-    box.setSelLength(2);
-    EXPECT_EQ(box.selText(), "bc");
-    box.type("X");
-    EXPECT_EQ(box.text(), "aXd");
-    EXPECT_EQ(box.selStart(), 2);
-    EXPECT_EQ(box.selLength(), 0);
-
-    box.setSelStart(0);
-    box.setSelLength(99);
-    box.keyPress(kKeyBack);
-    EXPECT_EQ(box.text(), "");
+    std::vector<int> seen;
+    box.onKeyPress = [&](int& key) { seen.push_back(key); };
+    box.setMaxLength(2);
+    box.type("é23");
+    EXPECT_EQ(seen, (std::vector<int>{0xE9, '2', '3'}));
+    box.setText("12345");  // an assigned text is not limited
+    EXPECT_EQ(box.text(), "12345");
 }
 
 TEST(TextBoxTyping, AssignedTextPutsTheCaretAtTheStart) {
@@ -96,38 +93,6 @@ TEST(TextBoxTyping, AssignedTextPutsTheCaretAtTheStart) {
     EXPECT_EQ(box.selStart(), 0);
     box.type("5");
     EXPECT_EQ(box.text(), "534");
-}
-
-TEST(TextBoxTyping, NonAsciiKeysCarryTheirCodePointAndCountAsOneCharacter) {
-    TextBox box("Txt");
-    int seen = 0;
-    box.onKeyPress = [&](int& key) { seen = key; };
-    box.type("é");
-    EXPECT_EQ(seen, 0xE9);
-    EXPECT_EQ(box.text(), "é");
-    EXPECT_EQ(box.selStart(), 1);
-    box.type("t");
-    box.setSelStart(1);
-    box.keyPress(kKeyBack);
-    EXPECT_EQ(box.text(), "t");
-}
-
-TEST(TextBoxTyping, MaxLengthRefusesTypingPastItButStillRaisesKeyPress) {
-    TextBox box("Txt");
-    box.setMaxLength(2);
-    int keys = 0;
-    box.onKeyPress = [&](int&) { ++keys; };
-    box.type("123");
-    EXPECT_EQ(box.text(), "12");
-    EXPECT_EQ(keys, 3);
-
-    box.setSelStart(0);
-    box.setSelLength(1);
-    box.type("9");
-    EXPECT_EQ(box.text(), "92");
-
-    box.setText("12345");
-    EXPECT_EQ(box.text(), "12345");
 }
 
 TEST(TextBoxChange, RaisedByAnAssignedTextThatDiffersOnly) {

@@ -76,18 +76,9 @@ public:
             return ui::qt::toQ(saveAnswer);
         };
         p.openFile = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
-        p.confirm = [this](QWidget*, const QString& text, const QString&) {
-            questions.push_back(ui::qt::fromQ(text));
-            return confirmAnswer;
-        };
+        p.confirm = [this](QWidget*, const QString&, const QString&) { return confirmAnswer; };
     }
     ~ScriptedPresenter() { ui::qt::resetPresenter(); }
-
-    std::vector<std::string> texts() const {
-        std::vector<std::string> t;
-        for (const auto& m : messages) t.push_back(m.text);
-        return t;
-    }
 
     std::vector<Shown> messages;
     std::vector<std::vector<std::string>> popups;
@@ -97,7 +88,6 @@ public:
     std::string saveAnswer;  // the file chosen in the save dialog ("" cancels)
     std::vector<std::string> proposedFiles;
     bool confirmAnswer = true;  // the answer to yes-or-no questions
-    std::vector<std::string> questions;
 };
 
 }  // namespace uiqttest

@@ -53,13 +53,6 @@ protected:
         for (int i = 0; i < l->count(); ++i) t.push_back(ui::qt::fromQ(l->item(i)->text()));
         return t;
     }
-    std::vector<int> marked(const char* list) {
-        std::vector<int> m;
-        auto* l = w<QListWidget>(list);
-        for (int i = 0; i < l->count(); ++i)
-            if (l->item(i)->isSelected()) m.push_back(i);
-        return m;
-    }
     void clickRow(const char* list, int row, bool twice = false) {
         auto* l = w<QListWidget>(list);
         QPoint at = l->visualItemRect(l->item(row)).center();

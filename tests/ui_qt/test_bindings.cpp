@@ -166,13 +166,6 @@ TEST_F(Bindings, EveryPropertyTheModelChangesShowsAtOnce) {
     EXPECT_FALSE(view->isEnabled());
 }
 
-TEST_F(Bindings, ADisabledFormTakesNoClick) {
-    form.setEnabled(false);
-    QTest::mouseClick(w<QPushButton>("Cmd"), Qt::LeftButton);
-    form.setEnabled(true);
-    EXPECT_EQ(std::count(events.begin(), events.end(), "Click Cmd"), 0);
-}
-
 TEST_F(Bindings, AnErrorInAHandlerIsReportedNotThrownThroughQt) {
     button->onClick = [] { throw std::runtime_error("plus de papier"); };
     QTest::mouseClick(w<QPushButton>("Cmd"), Qt::LeftButton);

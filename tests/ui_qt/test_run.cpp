@@ -37,18 +37,5 @@ TEST_F(DesktopRun, OkPrintsToThePdfChosenAndClosesTheHost) {
               QString("%1 déclarations imprimées dans %2").arg(progress.total()).arg(ui::qt::toQ(pdf)));
 }
 
-TEST_F(DesktopRun, ACancelledPrinterDialogPrintsNothingAndClosesTheHost) {
-    open();
-    typeCentre("75");
-    person.modal = [](QDialog&) { return int(QDialog::Rejected); };
-    QTest::mouseClick(w<QPushButton>("Cmd_OK"), Qt::LeftButton);
-    settle();
-    for (const auto& m : person.messages) ADD_FAILURE() << m.text;
-    EXPECT_EQ(person.modalCount, 1);
-    EXPECT_TRUE(person.proposedFiles.empty());
-    EXPECT_EQ(hostUnloads, 1);
-    EXPECT_TRUE(desktop->runSummary().isEmpty());
-}
-
 }  // namespace
 }  // namespace uiqttest

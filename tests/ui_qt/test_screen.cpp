@@ -1,12 +1,9 @@
-// The selection screen on the desktop: captions in the screen's order, the individual
-// selection box, the rights gate on OK, the exit, and the run's messages.
+// The selection screen on the desktop: the individual selection box, the exit after its
+// handler, and the hourglass with the disabled screen.
 #include <QCheckBox>
 #include <QCursor>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include "screen_fixture.h"
 
@@ -18,33 +15,18 @@ void clickBox(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButto
 
 using Screen = ScreenFixture;
 
-TEST_F(Screen, IndividualSelectionDisablesTheNameRange) {
+TEST_F(Screen, ClickOrSpaceOnTheIndividualBoxReachesTheControlAndShowsTheRangeDisabled) {
     open();
-    auto* from = w<QLineEdit>("Txt_De");
-    QTest::mouseClick(from, Qt::LeftButton);
-    QTest::keyClicks(from, "DU");
-    EXPECT_EQ(ctl().Txt_De->text(), "DU");
     auto* individual = w<QCheckBox>("Cac_SelecInd");
     clickBox(individual);
     EXPECT_TRUE(individual->isChecked());
     EXPECT_TRUE(ctl().Cac_SelecInd->checked());
     EXPECT_FALSE(w<QGroupBox>("Cdr_Selection")->isEnabled());
-    EXPECT_FALSE(from->isEnabled());
-    EXPECT_EQ(from->text(), "");
-    clickBox(individual);
-    EXPECT_FALSE(individual->isChecked());
-    EXPECT_TRUE(w<QGroupBox>("Cdr_Selection")->isEnabled());
-    EXPECT_TRUE(from->isEnabled());
-}
-
-TEST_F(Screen, SpaceOnTheFocusedBoxClicksIt) {
-    open();
-    auto* individual = w<QCheckBox>("Cac_SelecInd");
-    clickBox(individual);
-    ASSERT_TRUE(individual->isChecked());
-    QTest::keyClick(individual, Qt::Key_Space);
+    EXPECT_FALSE(w<QLineEdit>("Txt_De")->isEnabled());
+    QTest::keyClick(individual, Qt::Key_Space);  // the focused box is clicked
     EXPECT_FALSE(individual->isChecked());
     EXPECT_FALSE(ctl().Cac_SelecInd->checked());
+    EXPECT_TRUE(w<QLineEdit>("Txt_De")->isEnabled());
 }
 
 TEST_F(Screen, SortirClosesTheHostOnceItsHandlerHasReturned) {
