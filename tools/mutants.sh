@@ -168,7 +168,7 @@ first_failure() {
 }
 
 echo "== running the programs without any fault"
-declare -A duration
+declare -A duration=()
 for t in "${gtests[@]}"; do
     t0=$(date +%s%N)
     if ! run_program "$t" "$logs/baseline-$t.log"; then
@@ -183,7 +183,7 @@ for t in "${order[@]}"; do printf '   %-20s %6d ms\n' "$t" "${duration[$t]}"; do
 # The complete suite without any fault, run once before the first phase 2: its failures
 # (a test that needs what this machine lacks) cannot tell a fault.
 baseline_ctest_done=0
-declare -A baseline_failed
+declare -A baseline_failed=()
 ctest_failures() {  # the names of the tests a ctest log says failed
     sed -n '/The following tests FAILED:/,$p' "$1" | sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (.*)$/\1/p'
 }
@@ -213,7 +213,7 @@ results=()  # one line per mutant for the summary
 
 record() {  # index, status, detail
     local i=$1 status=$2 detail=$3
-    results+=("$(printf '%-3s %-13s %-34s %-48s %s' "$((i + 1))" "$status" "${files[$i]}" "${descriptions[$i]}" "$detail")")
+    results+=("$(printf '%-3s %-13s %-32s %-56s %s' "$((i + 1))" "$status" "${files[$i]}" "${descriptions[$i]}" "$detail")")
     printf '   -> %s %s\n' "$status" "$detail"
 }
 
@@ -305,12 +305,16 @@ for ((i = 0; i < total; i++)); do
     record "$i" "$status" "$detail in $(elapsed "$m0")"
 done
 
+if [ "$i" -lt "$total" ]; then
+    echo "mutants: the run stopped at mutant $((i + 1)) of $total" >&2
+fi
+
 # ---------------------------------------------------------------------------------------
 # The summary.
 
 echo
 echo "== summary"
-printf '%-3s %-13s %-34s %-48s %s\n' "#" "result" "file" "fault" "caught by"
+printf '%-3s %-13s %-32s %-56s %s\n' "#" "result" "file" "fault" "caught by"
 printf '%s\n' "${results[@]}"
 echo
 tested=$((caught + survived))
