@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "numbers/error.h"
+#include "payroll/average_rate.h"
 #include "payroll_db.h"
 
 using paytest::day;
@@ -34,6 +35,14 @@ TEST_F(ChargeRates, FirstPeriodReachingTheQuarterEndGivesTheRate) {
     EXPECT_EQ(t.s.TabTauxCharges.element(3), "3.45");
     EXPECT_EQ(t.s.TabTauxCharges.element(8), "8.45");
     EXPECT_EQ(t.s.TabTauxCharges.DCount(), 8);
+}
+
+TEST_F(ChargeRates, TheAverageTakesEachMonthsRateOnItsFirstDay) {
+    // Newest period first: 15.00 until the rate of 30.00 from the quarter's third month.
+    t.put("CHGPARTEMP", "01", {"LIGNE 1", mv({"3000", "1500"}), mv({day("01/06/2024"), day("31/12/2023")})});
+    t.open({"CHGPARTEMP"});
+    payroll::PreparerDebutsMois(t.s);
+    EXPECT_DOUBLE_EQ(payroll::MoyenneTaux(t.s, "01", 100), 20.0);
 }
 
 TEST_F(ChargeRates, AHistoryThatStopsBeforeTheQuarterEndIsAnError) {

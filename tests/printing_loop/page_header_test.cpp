@@ -65,6 +65,7 @@ TEST(PageHeader, CedexMentionAfterTheCentresTown) {
     for (auto [centre, ville] : std::vector<std::pair<Centre, std::string>>{
              {{.cedex = "1"}, "75001 PARIS Cedex"},
              {{.cedex = "1", .numeroCedex = "9"}, "75001 PARIS Cedex 9"},
+             {{.cedex = "01"}, "75001 PARIS Cedex"},  // compared as a number
              {{.numeroCedex = "9"}, "75001 PARIS"}}) {
         Banc b(RecCentre(centre));
         b.Imprimer({{"10001001", "00001"}});
