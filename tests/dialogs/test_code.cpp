@@ -19,6 +19,13 @@ struct CodeCase {
     const char* address;
 };
 
+// How a case reads in the tests' names: the user and the keys, control keys named.
+void PrintTo(const CodeCase& c, std::ostream* os) {
+    *os << c.login << " types ";
+    for (const char* k = c.keys; *k; ++k)
+        *os << (*k == '\n' ? "<Enter>" : *k == '\t' ? "<Tab>" : *k == '\b' ? "<Back>" : std::string(1, *k));
+}
+
 const char* const kUnknown = "Cet aidé n'existe pas.";
 const char* const kNotEmployer = "Cet aidé n'est pas reconnu comme Particulier-Employeur.";
 
