@@ -128,11 +128,15 @@ SchemaState schemaState(Connection& c) {
     return marker.rows() == 1 && marker.bytes(0, 0) == "dnt declarations" ? SchemaState::Ours : SchemaState::Foreign;
 }
 
-void createSchema(Connection& c) {
+namespace {
+
+// Runs `work` in one transaction of its own: committed whole, or rolled back and the
+// error passed on.
+template <class Work>
+void inOneTransaction(Connection& c, Work&& work) {
     c.exec("BEGIN");
     try {
-        c.exec("CREATE SCHEMA dnt");
-        createObjects(c);
+        work();
         c.exec("COMMIT");
     } catch (...) {
         try {
@@ -143,9 +147,17 @@ void createSchema(Connection& c) {
     }
 }
 
+}  // namespace
+
+void createSchema(Connection& c) {
+    inOneTransaction(c, [&] {
+        c.exec("CREATE SCHEMA dnt");
+        createObjects(c);
+    });
+}
+
 void initServer(Connection& c, const ServerRoles& roles) {
-    c.exec("BEGIN");
-    try {
+    inOneTransaction(c, [&] {
         const std::string owner = c.identifier(roles.owner.empty() ? c.role() : roles.owner);
         switch (schemaState(c)) {
         case SchemaState::Foreign:
@@ -175,14 +187,7 @@ void initServer(Connection& c, const ServerRoles& roles) {
             c.exec("GRANT USAGE ON SEQUENCE dnt.runs_number_seq TO " + role);
             c.exec("GRANT EXECUTE ON FUNCTION dnt.write_record(bytea, bytea, bytea, bigint, bigint, boolean) TO " + role);
         }
-        c.exec("COMMIT");
-    } catch (...) {
-        try {
-            c.exec("ROLLBACK");
-        } catch (...) {
-        }
-        throw;
-    }
+    });
 }
 
 }  // namespace dba::pg
