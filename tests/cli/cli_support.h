@@ -1,5 +1,4 @@
-// Runs the `dnt` program as a user would, through the shell, and brings back its exit
-// status, standard output and standard error.
+// Runs the `dnt` program as a user would, through the shell, and brings back its status and outputs.
 #pragma once
 
 #include <sys/wait.h>

@@ -1,8 +1,4 @@
-// Two `dnt print` processes at once on overlapping selections of one database, on each
-// back-end. On the file the second run waits for the first; on a server they run side by
-// side, and an aidé whose records the other run is writing is refused. Either way each
-// aidé's two records come whole from one run, or are left as they were and the aidé is
-// reported.
+// Two `dnt print` runs at once on overlapping selections, on each back-end: each aidé whole from one run, or reported.
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -43,6 +39,13 @@ std::map<std::string, long long> versions(const std::string& uri, const std::str
     std::map<std::string, long long> v;
     for (int i = 0; i < r.rows(); ++i) v[std::string(r.bytes(i, 0))] = std::stoll(std::string(r.bytes(i, 1)));
     return v;
+}
+
+// A map's value at `key`, or nothing's.
+template <class M>
+typename M::mapped_type at(const M& m, const typename M::key_type& key) {
+    auto it = m.find(key);
+    return it == m.end() ? typename M::mapped_type{} : it->second;
 }
 
 long recordsWritten(const std::string& err) {
@@ -86,15 +89,12 @@ TEST_P(ConcurrentRuns, EachAideWholeFromOneRun) {
         EXPECT_EQ(status == 3, err.find(refused) != std::string::npos) << err;
         EXPECT_NE(err.find("declarations printed"), std::string::npos) << err;
     }
-    if (!server) {
-        EXPECT_TRUE(statusA == 0 && statusB == 0) << errA << errB;  // the runs took turns
-    }
+    if (!server) {EXPECT_TRUE(statusA == 0 && statusB == 0) << errA << errB;}  // the runs took turns
 
     const Declared now = declared(target);
     int changed = 0, kept = 0;
     for (const auto& [aide, records] : after) {
-        const auto was = before.count(aide) ? before.at(aide) : std::pair<std::string, std::string>{};
-        const auto is = now.count(aide) ? now.at(aide) : std::pair<std::string, std::string>{};
+        const auto was = at(before, aide), is = at(now, aide);
         EXPECT_TRUE(is == records || is == was) << "aidé " << aide << " is half written";
         if (is == records && records != was) ++changed;
         if (is == was && records != was) {
@@ -105,9 +105,7 @@ TEST_P(ConcurrentRuns, EachAideWholeFromOneRun) {
         }
     }
     EXPECT_GT(changed, 100);
-    if (!server) {
-        EXPECT_EQ(now, after);
-    }
+    if (!server) {EXPECT_EQ(now, after);}
 
     long versionsAdded = 0;
     if (server) {
@@ -116,13 +114,11 @@ TEST_P(ConcurrentRuns, EachAideWholeFromOneRun) {
         const auto regul = versions(target, "REGULDNT"), detail = versions(target, "DETAILCHGPARTEMP");
         for (const auto& [aide, v] : regul) {
             const std::string key = aide + kQuarter;
-            const long long d = (detail.count(key) ? detail.at(key) : 0) -
-                                (detailBefore.count(key) ? detailBefore.at(key) : 0);
-            EXPECT_EQ(v - regulBefore.at(aide), d) << "aidé " << aide;
+            EXPECT_EQ(v - regulBefore.at(aide), at(detail, key) - at(detailBefore, key)) << "aidé " << aide;
         }
         for (const auto& [key, v] : detail)
             if (key.size() == 10 && key.substr(5) == kQuarter)
-                versionsAdded += v - (detailBefore.count(key) ? detailBefore.at(key) : 0);
+                versionsAdded += v - at(detailBefore, key);
         EXPECT_EQ(versionsAdded, recordsWritten(errA) + recordsWritten(errB));
     }
     std::cout << "observed on " << GetParam().name << ": statuses " << statusA << " and " << statusB

@@ -1,6 +1,4 @@
-// The structured export says what the paper says: on each sample database and centre,
-// every figure of the CSV export is read back from the print journal of the same run (the
-// page rebuilt as lines of characters, each cell at its column).
+// Every figure of the CSV export is read back from the print journal of the same run, on each sample and centre.
 #include <gtest/gtest.h>
 
 #include <algorithm>

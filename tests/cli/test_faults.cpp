@@ -1,8 +1,4 @@
-// An operator's bad day, with real files and processes: outputs that are the database, a
-// full disk, a folder that cannot be written, a record locked by another process, a
-// database another process is writing, a database that may only be read. Each time the
-// database is left as it was (or each aidé whole), the output is not delivered half-made,
-// and the status and message say what happened.
+// Faults met with real files and processes leave the database as it was, deliver no half-made output, and say so.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/mount.h>
@@ -63,9 +59,8 @@ TEST_F(Faults, OutputsThatAreTheDatabaseAreRefused) {
     EXPECT_EQ(written(db), before);
     EXPECT_FALSE(fs::exists(tmp.dir() + "/o.pdf"));
     // Standard output that cannot be written is a failure too.
-    EXPECT_EQ(run("db export --db " + db, "", "/dev/full").status, 3);
-    EXPECT_EQ(run("db show --db " + db + " REGULDNT 04581", "", "/dev/full").status, 3);
-    EXPECT_EQ(run("db query --db " + db + " 'SSELECT REGULDNT'", "", "/dev/full").status, 3);
+    for (const std::string& verb : {"export --db " + db, "show --db " + db + " REGULDNT 04581", "query --db " + db + " 'SSELECT REGULDNT'"})
+        EXPECT_EQ(run("db " + verb, "", "/dev/full").status, 3) << verb;
     // A dump that is refused leaves no new database behind.
     std::ofstream(tmp.dir() + "/bad.jsonl") << "{\"file\": \"A\", \"key\": \"k\", \"fields\": [\"x\"]}\n{oops\n";
     EXPECT_EQ(run("db import --db " + tmp.dir() + "/new.db " + tmp.dir() + "/bad.jsonl").status, 3);
@@ -90,19 +85,6 @@ TEST_F(Faults, AFullDiskDeliversNothingAndWritesNothing) {
     const std::string journal = slurp(tmp.dir() + "/j");
     EXPECT_FALSE(journal.empty());
     EXPECT_FALSE(has(journal, "END")) << "the journal of an unfinished run has no END";
-}
-
-TEST_F(Faults, AFolderThatCannotBeWrittenIsFoundBeforeTheRun) {
-    const std::string closed = tmp.dir() + "/closed";
-    fs::create_directory(closed);
-    chmod(closed.c_str(), 0555);
-    chmod(tmp.dir().c_str(), 0777);
-    for (const std::string& f : filesIn(tmp.dir())) chmod((tmp.dir() + "/" + f).c_str(), 0666);
-    const std::string before = written(db);
-    Outcome r = print("--output " + closed + "/o.pdf", "setpriv --reuid=65534 --regid=65534 --clear-groups");
-    EXPECT_EQ(r.status, 3) << r.err;
-    EXPECT_TRUE(has(r.err, "cannot create " + closed + "/o.pdf: Permission denied")) << r.err;
-    EXPECT_EQ(written(db), before);
 }
 
 // Another process holds the lock of one aidé's regularisation record: that aidé is printed
@@ -148,13 +130,23 @@ TEST_F(Faults, ADatabaseAnotherProcessIsWriting) {
     EXPECT_FALSE(has(slurp(tmp.dir() + "/j"), "END"));
 }
 
-TEST_F(Faults, ADatabaseThatMayOnlyBeRead) {
+// Another user: a folder it cannot write is found before the run; a database it may only
+// read is exported and queried, and a print is refused.
+TEST_F(Faults, AnotherUserWhoMayNotWrite) {
+    const std::string closed = tmp.dir() + "/closed", user = "setpriv --reuid=65534 --regid=65534 --clear-groups";
+    fs::create_directory(closed);
+    chmod(closed.c_str(), 0555);
     chmod(tmp.dir().c_str(), 0777);
+    for (const std::string& f : filesIn(tmp.dir())) chmod((tmp.dir() + "/" + f).c_str(), 0666);
+    const std::string before = written(db);
+    Outcome r = print("--output " + closed + "/o.pdf", user);
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_TRUE(has(r.err, "cannot create " + closed + "/o.pdf: Permission denied")) << r.err;
+    EXPECT_EQ(written(db), before);
     chmod(db.c_str(), 0444);
-    const std::string user = "setpriv --reuid=65534 --regid=65534 --clear-groups";
     EXPECT_EQ(run("db export --db " + db, user).out, run("db export --db " + db).out);
     EXPECT_EQ(run("db query --db " + db + " 'SSELECT CENTREURSSAF'", user).status, 0);
-    Outcome r = print("--output " + tmp.dir() + "/o.pdf", user);
+    r = print("--output " + tmp.dir() + "/o.pdf", user);
     EXPECT_EQ(r.status, 3);
     EXPECT_TRUE(has(r.err, "cannot be written by this user")) << r.err;
 }

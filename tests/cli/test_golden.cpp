@@ -1,6 +1,4 @@
-// The golden runs: each sample database's latest quarter printed for each centre, compared
-// with the journals and records kept in tests/data/golden (made by tools/golden.sh, and
-// read against the rules of the declaration before they were kept).
+// The golden runs: each sample database's latest quarter printed for each centre, against tests/data/golden.
 #include <gtest/gtest.h>
 
 #include <filesystem>

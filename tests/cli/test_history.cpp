@@ -1,7 +1,4 @@
-// Looking before writing, and taking a run back, as a user does it from the command line:
-// a dry run writes nothing and prints the same journal as the real run; the history lists
-// the runs; an undo puts the records back, once, and only when nothing changed them since.
-// On both back-ends: the history lives in tables of the file or of the server.
+// Dry runs, the history of runs and their undo from the command line, on both back-ends.
 #include <gtest/gtest.h>
 
 #include "support/backends.h"
@@ -22,8 +19,7 @@ protected:
     void SetUp() override { ASSERT_EQ(run("db import --db " + db + " " + testsupport::sample("small.jsonl")).status, 0); }
     Outcome print(const std::string& args = "") {
         return run("print --db " + db + " --quarter 20132 --centre 75 " + (server ? "" : "--user paie ") + "--output " +
-                   tmp.dir() + "/o.pdf " +
-                   args);
+                   tmp.dir() + "/o.pdf " + args);
     }
     Outcome dbVerb(const std::string& verb) { return run("db " + verb + " --db " + db); }
     // The number a run says it was recorded under ("... (run 7)"); a server's numbers
@@ -77,7 +73,7 @@ TEST_P(History, AnUndoThatCannotBeDoneChangesNothing) {
     ASSERT_EQ(first.status, 0);
     const std::string n = runOf(first.err);
     // Outside the runs: a record of run 1 changed by an import.
-    std::ofstream(tmp.dir() + "/one.jsonl") << "{\"file\": \"DETAILCHGPARTEMP\", \"key\": \"0332620132\", \"fields\": [\"X\"]}\n";
+    std::ofstream(tmp.dir() + "/one.jsonl") << testsupport::Rec("DETAILCHGPARTEMP", "0332620132", {"\"X\""});
     const std::string restore = tmp.dir() + "/restore.jsonl";
     std::ofstream(restore) << run("db export --db " + db + " DETAILCHGPARTEMP").out;
     ASSERT_EQ(run("db import --db " + db + " " + tmp.dir() + "/one.jsonl").status, 0);
@@ -97,9 +93,8 @@ TEST_P(History, AnUndoThatCannotBeDoneChangesNothing) {
     }
     // A later run that wrote another content: the rates changed, the quarter printed again.
     ASSERT_EQ(run("db import --db " + db + " " + restore).status, 0);
-    std::ofstream(tmp.dir() + "/rate.jsonl")
-        << "{\"file\": \"CHGPARTEMP\", \"key\": \"06\", \"fields\": [\"LIGNE 6\", [\"9500\", \"7600\", \"7400\"], "
-           "[\"99999\", \"16531\", \"13881\"]]}\n";
+    std::ofstream(tmp.dir() + "/rate.jsonl") << testsupport::Rec("CHGPARTEMP", "06", {"\"LIGNE 6\"",
+        "[\"9500\", \"7600\", \"7400\"]", "[\"99999\", \"16531\", \"13881\"]"});
     ASSERT_EQ(run("db import --db " + db + " " + tmp.dir() + "/rate.jsonl").status, 0);
     Outcome second = print();
     ASSERT_EQ(second.status, 0);

@@ -1,6 +1,4 @@
-// The command line on a server, as the desks use it: from an empty database to a printed
-// quarter, the demo, the refusals and faults with their statuses and messages, and runs
-// that die or lose their server half-way.
+// The command line on a server: from an empty database to a printed quarter, refusals, and runs that die half-way.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -58,10 +56,7 @@ public:
         }
     }
     ~Background() {
-        if (pid_ > 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
+        if (pid_ > 0 && kill(pid_, SIGKILL) == 0) waitpid(pid_, nullptr, 0);
     }
     void kill9() { kill(pid_, SIGKILL); }
     int wait() {
@@ -206,27 +201,25 @@ TEST_F(ServerCli, ARunThatDiesOrLosesItsServerLeavesNothingBehind) {
     ASSERT_EQ(run("demo --db " + as(owner) + " --aides 3000").status, 0);
     const std::string before = written(as(owner));
     const std::string args = "print --db " + as(desk) + " --quarter 20254 --centre 75 --printer MATRICIELLE --output ";
-    {
-        Background killed(args + files.dir() + "/k.txt", files.dir());
-        ASSERT_FALSE(waitFor(db, kWritingRun).empty()) << killed.err();
-        killed.kill9();
-        EXPECT_EQ(killed.wait(), -SIGKILL);
-        for (int i = 0; i < 500 && value(db, kAdvisoryLocks) != "0"; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        EXPECT_EQ(value(db, kAdvisoryLocks), "0");
+    for (const bool killed : {true, false}) {
+        SCOPED_TRACE(killed ? "killed" : "its session ended");
+        Background bg(args + files.dir() + "/k.txt", files.dir());
+        const std::string pid = waitFor(db, kWritingRun);
+        ASSERT_FALSE(pid.empty()) << bg.err();
+        if (killed) {
+            bg.kill9();
+            EXPECT_EQ(bg.wait(), -SIGKILL);
+            for (int i = 0; i < 500 && value(db, kAdvisoryLocks) != "0"; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            EXPECT_EQ(value(db, kAdvisoryLocks), "0");
+        } else {
+            value(db, "SELECT pg_terminate_backend(" + pid + ")");
+            EXPECT_EQ(bg.wait(), 3) << bg.err();
+            EXPECT_TRUE(has(bg.err(), "lost the connection to server postgresql:///")) << bg.err();
+            EXPECT_TRUE(has(bg.err(), "nothing was written to the database")) << bg.err();
+        }
         EXPECT_EQ(written(as(owner)), before);
         EXPECT_FALSE(fs::exists(files.dir() + "/k.txt"));
-    }
-    {
-        Background cut(args + files.dir() + "/c.txt", files.dir());
-        const std::string pid = waitFor(db, kWritingRun);
-        ASSERT_FALSE(pid.empty()) << cut.err();
-        value(db, "SELECT pg_terminate_backend(" + pid + ")");
-        EXPECT_EQ(cut.wait(), 3) << cut.err();
-        EXPECT_TRUE(has(cut.err(), "lost the connection to server postgresql:///")) << cut.err();
-        EXPECT_TRUE(has(cut.err(), "nothing was written to the database")) << cut.err();
-        EXPECT_EQ(written(as(owner)), before);
-        EXPECT_FALSE(fs::exists(files.dir() + "/c.txt"));
     }
     Outcome again = run(args + files.dir() + "/a.txt");
     EXPECT_EQ(again.status, 0) << again.err;

@@ -1,5 +1,4 @@
-// The back-ends the database tests run on: each gives a fresh, empty database target for
-// one test (a file in a temporary folder, or a database of the test server).
+// The back-ends the database tests run on, each giving a fresh empty database (a temporary file, a server database).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,18 +20,14 @@ struct Backend {
     std::function<std::shared_ptr<std::string>()> fresh;
 };
 
-inline std::vector<Backend> backends() {
-    std::vector<Backend> all;
-    all.push_back({"file", [] {
-                       auto tmp = std::make_shared<TempDb>();
-                       return std::shared_ptr<std::string>(tmp, const_cast<std::string*>(&tmp->path()));
-                   }});
-    all.push_back({"server", [] {
-                       auto db = std::make_shared<ServerDb>();
-                       return std::shared_ptr<std::string>(db, const_cast<std::string*>(&db->uri()));
-                   }});
-    return all;
+// The target of a holder `T` that lives as long as the target.
+template <class T, const std::string& (T::*Target)() const>
+std::shared_ptr<std::string> held() {
+    auto h = std::make_shared<T>();
+    return std::shared_ptr<std::string>(h, const_cast<std::string*>(&((*h).*Target)()));
 }
+
+inline std::vector<Backend> backends() { return {{"file", held<TempDb, &TempDb::path>}, {"server", held<ServerDb, &ServerDb::uri>}}; }
 
 inline void PrintTo(const Backend& b, std::ostream* os) { *os << b.name; }
 

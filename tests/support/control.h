@@ -1,5 +1,4 @@
-// A control on a real database, with headless services, recorded help, a scripted
-// printer dialog and journal printers.
+// A control on a real database, with headless services, recorded help, a scripted printer dialog and journal printers.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,12 +16,10 @@
 
 namespace testsupport {
 
-class PreviewJournal : public printing::JournalPrinter {
-public:
+struct PreviewJournal : printing::JournalPrinter {
     using JournalPrinter::JournalPrinter;
     bool preview() const override { return true; }
 };
-
 // Printers whose pages go to journals kept in memory; the second is a matrix printer,
 // named in mixed case as a system's queue may be.
 class JournalPrinters : public printing::PrinterSystem {
@@ -37,10 +34,7 @@ public:
     std::string journal(long index = 0) { return out[index].str(); }
     // Starts again with empty journals.
     void reset() {
-        for (int i = 0; i < 2; ++i) {
-            printers[i].reset();
-            out[i].str("");
-        }
+        for (int i : {0, 1}) printers[i].reset(), out[i].str("");
     }
 
     long selected = 0;
@@ -48,27 +42,19 @@ public:
 
 private:
     printing::Printer& printer(long index) {
-        if (!printers[index]) {
-            if (index == 0 && previewFirst) printers[index] = std::make_unique<PreviewJournal>(out[index]);
-            else if (index == 0) printers[index] = std::make_unique<printing::JournalPrinter>(out[index]);
-            else printers[index] = std::make_unique<printing::TextPrinter>(out[index], "Epson_Matricielle");
-        }
-        return *printers[index];
+        auto& p = printers[index];
+        if (!p && index == 1) p = std::make_unique<printing::TextPrinter>(out[1], "Epson_Matricielle");
+        if (!p) p = previewFirst ? std::make_unique<PreviewJournal>(out[0]) : std::make_unique<printing::JournalPrinter>(out[0]);
+        return *p;
     }
     std::ostringstream out[2];
     std::unique_ptr<printing::Printer> printers[2];
 };
 
-class ScriptedChooser : public dba::PrinterChooser {
-public:
-    long index = 0;
-    long copies = 1;
+struct ScriptedChooser : dba::PrinterChooser {
+    long index = 0, copies = 1;
     int calls = 0;
-    long choose(long& c) override {
-        ++calls;
-        c = copies;
-        return index;
-    }
+    long choose(long& c) override { return ++calls, c = copies, index; }
 };
 
 class ControlFixture : public ::testing::Test {
@@ -89,12 +75,8 @@ protected:
     void create(const std::string& user = "quelquun", bool init = true) {
         utilitaire.setChooser(&chooser);
         control::Environment env;
-        env.services = &services;
-        env.help = &help;
-        env.utilitaire = &utilitaire;
-        env.printers = &printers;
-        env.today = [] { return dba::DateInterne("15/07/2013"); };
-        env.appPath = "/opt/dnt";
+        env.services = &services, env.help = &help, env.utilitaire = &utilitaire, env.printers = &printers;
+        env.today = [] { return dba::DateInterne("15/07/2013"); }, env.appPath = "/opt/dnt";
         ctl = std::make_unique<control::Ctr_ControleEditVardec>(env);
         ctl->setTheDatabase(db);
         ctl->setTheClient(std::make_shared<int>(1));

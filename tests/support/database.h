@@ -1,6 +1,4 @@
-// The tests' one way to make a database and write records (temporary files, the sample
-// dumps, records written as lines of the dump through the import), and their helpers:
-// refusals, exports, child processes that hold a lock.
+// The tests' one way to make databases and records, and their helpers (refusals, exports, lock holders).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,10 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <initializer_list>
 #include <map>
 #include <sstream>
@@ -76,16 +74,10 @@ inline std::string Rec(const std::string& file, const std::string& key, const st
 inline std::string RecTexte(const std::string& file, const std::string& key, const std::vector<std::string>& fields) {
     std::vector<std::string> json;
     for (const std::string& f : fields) {
-        if (f.find(dba::VM) == std::string::npos) {
-            json.push_back(nlohmann::json(f).dump());
-            continue;
-        }
         nlohmann::json values = nlohmann::json::array();
-        size_t from = 0;
-        for (size_t at; (at = f.find(dba::VM, from)) != std::string::npos; from = at + 1)
-            values.push_back(f.substr(from, at - from));
-        values.push_back(f.substr(from));
-        json.push_back(values.dump());
+        for (size_t from = 0, at = 0; at != std::string::npos; from = at + 1)
+            values.push_back(f.substr(from, (at = f.find(dba::VM, from)) - from));
+        json.push_back((values.size() == 1 ? values[0] : values).dump());
     }
     return Rec(file, key, json);
 }
@@ -106,12 +98,7 @@ inline void put(dba::Database& db, const std::string& lines) {
 // Values of a multi-valued field.
 inline std::string mv(std::initializer_list<std::string> values) {
     std::string text;
-    bool first = true;
-    for (const auto& v : values) {
-        if (!first) text.push_back(dba::VM);
-        text += v;
-        first = false;
-    }
+    for (const auto& v : values) text += (&v == values.begin() ? "" : std::string(1, dba::VM)) + v;
     return text;
 }
 
@@ -134,18 +121,17 @@ inline std::vector<std::string> query(dba::Database& db, const std::string& sent
     dba::DynArray result(db.DBExecute(request.text()));
     std::vector<std::string> rows;
     for (int i = 1; i <= result.DCount(); ++i) {
-        std::string row = result.element(i);
-        for (char& c : row)
-            if (c == dba::VM) c = '|';
-        rows.push_back(row);
+        rows.push_back(result.element(i));
+        std::replace(rows.back().begin(), rows.back().end(), dba::VM, '|');
     }
     return rows;
 }
 
 // The bytes of a file, empty when it cannot be read.
 inline std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
 }
 
 // The dump of a database, or of the files named.
@@ -158,10 +144,7 @@ inline std::string exported(dba::Database& db, const std::vector<std::string>& f
 inline bool has(const std::string& text, const std::string& words) { return text.find(words) != std::string::npos; }
 
 // What the DbError thrown by `f` says: its number (0 when nothing is thrown) and its message.
-struct Failure {
-    int number = 0;
-    std::string message;
-};
+struct Failure { int number = 0; std::string message; };
 inline Failure failureOf(const std::function<void()>& f) {
     try {
         f();
@@ -189,24 +172,21 @@ public:
             _exit(0);
         }
         close(fds[1]);
-        char c = 0;
-        ready_ = read(fds[0], &c, 1) == 1;
+        ready_ = read(fds[0], &ok_, 1) == 1;
         close(fds[0]);
     }
     ~Holder() { kill(); }
     Holder(const Holder&) = delete;
-    Holder& operator=(const Holder&) = delete;
     bool ready() const { return ready_; }
     void kill() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
+        if (pid_ > 0 && ::kill(pid_, SIGKILL) == 0) waitpid(pid_, nullptr, 0);
         pid_ = -1;
     }
 
 private:
     pid_t pid_ = -1;
     bool ready_ = false;
+    char ok_ = 0;
 };
 
 }  // namespace testsupport

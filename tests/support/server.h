@@ -1,5 +1,4 @@
-// The throw-away PostgreSQL cluster that ctest starts before the server tests
-// (scripts/test_cluster.sh): its URIs, and a fresh database on it for each test.
+// The throw-away PostgreSQL cluster ctest starts for the server tests: its URIs, and a fresh database per test.
 #pragma once
 
 #include <unistd.h>
@@ -38,7 +37,6 @@ public:
         }
     }
     ServerDb(const ServerDb&) = delete;
-    ServerDb& operator=(const ServerDb&) = delete;
 
     const std::string& name() const { return name_; }
     const std::string& uri() const { return uri_; }

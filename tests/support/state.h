@@ -1,5 +1,4 @@
-// The shared state of a run on the small sample database: the files the individual
-// selection reads opened, and the rights of a login to the declarations.
+// The shared state of a run on the small sample: the selection's files opened, a login's rights to the declarations.
 #pragma once
 
 #include <memory>
