@@ -48,7 +48,7 @@ TEST(Dates, ImpossibleOrMalformedDatesAreRefused) {
         ExpectRefused([](const std::string& t) { DateInterne(t); }, text);
 }
 
-TEST(Dates, YearRangeEndsAreRefusedJustBeyond) {
+TEST(Dates, YearRangeEndsAndDayNumberTextsNotWholeAreRefused) {
     long first = FromYmd(1, 1, 1);
     long last = FromYmd(9999, 12, 31);
     EXPECT_EQ(DateExterne(first), "01/01/0001");
@@ -56,6 +56,13 @@ TEST(Dates, YearRangeEndsAreRefusedJustBeyond) {
     EXPECT_THROW(DateExterne(first - 1), DbError);
     EXPECT_THROW(DateExterne(last + 1), DbError);
     EXPECT_THROW(FromYmd(10000, 1, 1), DbError);
+    // A day number's text must be a whole number.
+    for (auto [text, date] : std::vector<std::pair<const char*, const char*>>{
+             {"15431", "31/03/2010"}, {" 15431 ", "31/03/2010"}, {"15431.0", "31/03/2010"}, {"-1", "30/12/1967"},
+             {"0", "31/12/1967"}})
+        EXPECT_EQ(DateExterneText(text), date) << text;
+    for (const char* text : {"", "abc", "15431.5", "1/1/2000", "99999999999"})
+        ExpectRefused([](const std::string& t) { DateExterneText(t); }, text);
 }
 
 TEST(Dates, RoundTripKeepsEveryDayAndDaysFollowEachOther) {
@@ -71,15 +78,6 @@ TEST(Dates, RoundTripKeepsEveryDayAndDaysFollowEachOther) {
         previous = date;
     }
     for (long day : {-40000L, -1L, 0L, 1L, 15431L, 20000L, 60000L}) EXPECT_EQ(DateInterne(DateExterne(day)), day);
-}
-
-TEST(Dates, DayNumberTextMustBeAWholeNumber) {
-    for (auto [text, date] : std::vector<std::pair<const char*, const char*>>{
-             {"15431", "31/03/2010"}, {" 15431 ", "31/03/2010"}, {"15431.0", "31/03/2010"}, {"-1", "30/12/1967"},
-             {"0", "31/12/1967"}})
-        EXPECT_EQ(DateExterneText(text), date) << text;
-    for (const char* text : {"", "abc", "15431.5", "1/1/2000", "99999999999"})
-        ExpectRefused([](const std::string& t) { DateExterneText(t); }, text);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ std::string marks(std::string s) {
 }
 }  // namespace
 
-TEST(DynArray, ReadsFieldsValuesAndSubValuesFromOne) {
+TEST(DynArray, ReadsFieldsValuesAndSubValuesFromOneAndMarksAreNotUtf8) {
     DynArray a(marks("A^B1]B2\\x]B3^^D"));
     EXPECT_EQ(a.DCount(), 4);
     EXPECT_EQ(a.element(1), "A");
@@ -33,9 +33,16 @@ TEST(DynArray, ReadsFieldsValuesAndSubValuesFromOne) {
     EXPECT_EQ(a.DCount(2), 3);
     EXPECT_EQ(a.CountValues(3), 0);
     EXPECT_EQ(a.CountValues(40), 0);
+    // Accented capitals are common in names: none of their bytes may look like a mark.
+    DynArray u;
+    u.setElement(1, "CLÉMENT");
+    u.setElement(2, "ÀÉÈÊËÎÏÔÙÛÜÇþýü");
+    EXPECT_EQ(u.DCount(), 2);
+    EXPECT_EQ(u.CountValues(2), 1);
+    EXPECT_EQ(u.element(1), "CLÉMENT");
 }
 
-TEST(DynArray, AnEmptyArrayHasNoFieldsAndWritesPadMissingLevels) {
+TEST(DynArray, AnEmptyArrayHasNoFieldsWritesPadMissingLevelsAndAppendsAddAtTheEnd) {
     DynArray a;
     EXPECT_EQ(a.DCount(), 0);
     EXPECT_EQ(a.element(1), "");
@@ -56,10 +63,8 @@ TEST(DynArray, AnEmptyArrayHasNoFieldsAndWritesPadMissingLevels) {
     EXPECT_EQ(a.text(), marks("A^Z^C"));
     a.Replace(1, 1, 0, "A1");
     EXPECT_EQ(a.text(), marks("A1^Z^C"));
-}
-
-TEST(DynArray, AppendsValuesSubValuesAndFields) {
-    DynArray a;
+    // Appends of values, sub-values and fields.
+    a.setText("");
     a.Replace(2, -1, 0, "first");  // into an empty field: no leading mark
     EXPECT_EQ(a.text(), marks("^first"));
     a.Replace(2, -1, 0, "second");
@@ -71,16 +76,6 @@ TEST(DynArray, AppendsValuesSubValuesAndFields) {
     a.Replace(-1, 0, 0, "last");
     EXPECT_EQ(a.DCount(), 3);
     EXPECT_EQ(a.element(3), "last");
-}
-
-TEST(DynArray, MarksAreNotUtf8) {
-    // Accented capitals are common in names: none of their bytes may look like a mark.
-    DynArray a;
-    a.setElement(1, "CLÉMENT");
-    a.setElement(2, "ÀÉÈÊËÎÏÔÙÛÜÇþýü");
-    EXPECT_EQ(a.DCount(), 2);
-    EXPECT_EQ(a.CountValues(2), 1);
-    EXPECT_EQ(a.element(1), "CLÉMENT");
 }
 
 TEST(DynArray, LargeArraysReadTheSameThroughTheirIndex) {

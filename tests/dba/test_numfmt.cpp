@@ -36,9 +36,7 @@ TEST(FormatNombre, IntegerPartRightAlignedThenExactlyTheDecimalsRoundedOnTheText
         EXPECT_EQ(FormatNombre(text, 4, 2, 0).size(), 7u) << text;
         EXPECT_EQ(FormatNombre(text, 5, 0, 0).size(), 6u) << text;
     }
-}
-
-TEST(FormatNombre, TextThatIsNotANumberOrAnotherLayoutIsRefused) {
+    // Text that is not a number, or another layout, is refused.
     for (const char* text : {"", "abc", "1,5", "12 h", "1E999"}) {
         try {
             FormatNombre(text, 4, 2, 0);

@@ -33,17 +33,15 @@ TEST(CurrencyFromDouble, RoundsTheScaledDoubleHalfToEvenAndRefusesBeyondTheRange
         EXPECT_THROW(Currency::fromDouble(x), OverflowError) << x;
 }
 
-TEST(CurrencyArithmetic, SumsOverflowInsteadOfWrapping) {
+// Sums overflow instead of wrapping.
+TEST(CurrencyArithmetic, SumsAndProductsRoundAndOverflowBeyondTheRange) {
     EXPECT_THROW(ticks(kMaxTicks) + ticks(1), OverflowError);
     EXPECT_THROW(ticks(kMinTicks) - ticks(1), OverflowError);
     EXPECT_THROW(-ticks(kMinTicks), OverflowError);
     EXPECT_EQ((ticks(kMaxTicks) + ticks(kMinTicks)).ticks(), -1);
     EXPECT_EQ((-ticks(kMaxTicks)).ticks(), -kMaxTicks);
-}
-
-// The product is rounded half to even at the fourth decimal, and overflows beyond the
-// range even when the tick product fits in 128 bits.
-TEST(CurrencyArithmetic, ProductIsRoundedHalfToEvenAndOverflowsBeyondTheRange) {
+    // The product is rounded half to even at the fourth decimal, and overflows beyond the
+    // range even when the tick product fits in 128 bits.
     const std::vector<std::tuple<int64_t, int64_t, int64_t>> cases = {
         {1, 5000, 0}, {3, 5000, 2}, {-3, 5000, -2},  // x 0.5: 0.00005 -> 0, 0.00015 -> 0.0002
         {5, 5000, 2}, {-5, 5000, -2},                // 0.00025 -> 0.0002

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -16,7 +17,7 @@ namespace {
 constexpr int32_t kLongMin = -2147483647 - 1;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
 
-TEST(Int16Arithmetic, OverflowsOneStepPastEitherEndWithTheBasicErrorNumber) {
+TEST(Int16Arithmetic, OverflowsOneStepPastEitherEndAndDividesTowardZero) {
     EXPECT_EQ((Int16(32766) + Int16(1)).value(), 32767);
     EXPECT_THROW(Int16(32767) + Int16(1), OverflowError);
     EXPECT_EQ((Int16(-32767) - Int16(1)).value(), -32768);
@@ -33,9 +34,7 @@ TEST(Int16Arithmetic, OverflowsOneStepPastEitherEndWithTheBasicErrorNumber) {
     } catch (const Error& e) {
         EXPECT_EQ(e.number(), kErrOverflow);
     }
-}
-
-TEST(Int16Arithmetic, IntegerDivisionTruncatesTowardZeroAndRefusesZeroAndTheOverflowingQuotient) {
+    // Integer division truncates toward zero and refuses zero and the overflowing quotient.
     EXPECT_EQ(idiv(Int16(7), Int16(2)).value(), 3);
     EXPECT_EQ(idiv(Int16(-7), Int16(2)).value(), -3);
     EXPECT_EQ(idiv(Int16(7), Int16(-2)).value(), -3);
@@ -67,14 +66,12 @@ TEST(ConversionFromDouble, HalvesGoToTheEvenNeighbourThenTheRangeIsChecked) {
     for (auto [x, n] : longs) EXPECT_EQ(CLng(x).value(), n) << x;
     for (double x : {32767.5, -32769.5, kNaN}) EXPECT_THROW(CInt(x), OverflowError) << x;
     for (double x : {2147483647.5, -2147483649.0, kInf, -kInf}) EXPECT_THROW(CLng(x), OverflowError) << x;
-}
-
-TEST(WholePart, FloorGoesDownAndFixGoesTowardZero) {
-    EXPECT_EQ(Floor(-2.5), -3.0);
-    EXPECT_EQ(Fix(-2.5), -2.0);
-    EXPECT_EQ(Floor(2.5), 2.0);
-    EXPECT_EQ(Fix(2.5), 2.0);
-    EXPECT_EQ(Floor(-0.0000001), -1.0);
+    // Floor goes down and Fix toward zero: x, Floor(x), Fix(x).
+    for (auto [x, floor, fix] : std::vector<std::tuple<double, double, double>>{
+             {-2.5, -3.0, -2.0}, {2.5, 2.0, 2.0}, {-0.0000001, -1.0, -0.0}}) {
+        EXPECT_EQ(Floor(x), floor) << x;
+        EXPECT_EQ(Fix(x), fix) << x;
+    }
 }
 
 }  // namespace

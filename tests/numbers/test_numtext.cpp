@@ -14,7 +14,7 @@
 namespace dnt {
 namespace {
 
-TEST(TextToNumber, AcceptsTheFormsRecordsHoldWithinTheDoubleRange) {
+TEST(TextToNumber, AcceptsTheFormsRecordsHoldWithinTheDoubleRangeAndNothingElse) {
     const std::vector<std::pair<const char*, double>> cases = {
         {"12", 12.0}, {"-3.5", -3.5}, {" 12 ", 12.0}, {"+0.25", 0.25}, {".5", 0.5}, {"5.", 5.0},
         {"1.5E+3", 1500.0}, {"25e-1", 2.5},
@@ -24,9 +24,7 @@ TEST(TextToNumber, AcceptsTheFormsRecordsHoldWithinTheDoubleRange) {
     for (auto [text, x] : cases) EXPECT_EQ(CDbl(text), x) << text;
     EXPECT_THROW(CDbl("1E400"), OverflowError);
     EXPECT_THROW(CDbl("-2E308"), OverflowError);
-}
-
-TEST(TextToNumber, RefusesEverythingElseNamingTheText) {
+    // Everything else is refused, naming the text.
     for (const char* text : {"", " ", "abc", "12a", "1 2", "1,5", "--1", "+", ".", "1e", "1e+", "E5", "0x10", "1.2.3", "- 1"}) {
         EXPECT_FALSE(IsNumeric(text)) << text;
         try {
@@ -64,13 +62,11 @@ TEST(NumberToText, FifteenSignificantDigitsAndTheExponentFormFrom1E15) {
     }
     EXPECT_THROW(NumberToText(std::numeric_limits<double>::infinity()), OverflowError);
     EXPECT_THROW(NumberToText(std::numeric_limits<double>::quiet_NaN()), OverflowError);
-}
-
-TEST(NumberToText, CurrencyKeepsAtMostFourDecimalsAndWholeNumbersAreWrittenWhole) {
-    const std::vector<std::pair<int64_t, const char*>> cases = {
+    // Currency keeps at most four decimals; whole numbers are written whole.
+    const std::vector<std::pair<int64_t, const char*>> currencies = {
         {1311000, "131.1"}, {70000, "7"}, {-5, "-0.0005"}, {0, "0"},
         {std::numeric_limits<int64_t>::min(), "-922337203685477.5808"}};
-    for (auto [n, text] : cases) EXPECT_EQ(NumberToText(Currency::fromTicks(n)), text);
+    for (auto [n, text] : currencies) EXPECT_EQ(NumberToText(Currency::fromTicks(n)), text);
     EXPECT_EQ(NumberToText(Int16(-32768)), "-32768");
     EXPECT_EQ(NumberToText(Long32(2147483647)), "2147483647");
     EXPECT_EQ(NumberToText(std::numeric_limits<int64_t>::min()), "-9223372036854775808");

@@ -17,28 +17,35 @@ protected:
 
 }  // namespace
 
-TEST_F(Droits, UnknownUserTakesTheStarRecordAtTheModulesLevel) {
+// An unknown user takes the star record; the level is the module's only; restricted
+// sectors compare on three characters, and InitialiserListe reads the rights again.
+TEST_F(Droits, LevelsAndSectorsOfKnownAndUnknownUsers) {
     auto d = of("quelquun");
     EXPECT_EQ(d->NiveauAcces(), 2);
     EXPECT_TRUE(d->TousSecteurs());
     d->listeSecteurs().InitialiserListe();
     EXPECT_EQ(d->listeSecteurs().Count(), 0);
     EXPECT_TRUE(d->AccesSecteur("S07-SUD"));
-    // The level is the module's only.
     EXPECT_EQ(of("lecteur")->NiveauAcces(), 1);
     EXPECT_EQ(of("aucun")->NiveauAcces(), 0);  // rights in another module only
     EXPECT_EQ(rights::DroitsUtilisateur(db, "quelquun").DroitsModule("SAISIEAIDE")->NiveauAcces(), 1);
-}
 
-TEST_F(Droits, RestrictedSectorsComparedOnThreeCharacters) {
-    auto d = of("secteurs");
-    EXPECT_EQ(d->NiveauAcces(), 2);
-    EXPECT_FALSE(d->TousSecteurs());
-    d->listeSecteurs().InitialiserListe();
-    EXPECT_EQ(d->listeSecteurs().W_Liste(), (std::vector<std::string>{"S01", "S03"}));
-    EXPECT_TRUE(d->AccesSecteur("S03-NORD"));
-    EXPECT_FALSE(d->AccesSecteur("S02-EST"));
-    EXPECT_FALSE(d->AccesSecteur(""));
+    auto s = of("secteurs");
+    EXPECT_EQ(s->NiveauAcces(), 2);
+    EXPECT_FALSE(s->TousSecteurs());
+    s->listeSecteurs().InitialiserListe();
+    EXPECT_EQ(s->listeSecteurs().W_Liste(), (std::vector<std::string>{"S01", "S03"}));
+    for (auto [sector, allowed] : std::vector<std::pair<const char*, bool>>{
+             {"S03-NORD", true}, {"S02-EST", false}, {"", false}})
+        EXPECT_EQ(s->AccesSecteur(sector), allowed) << sector;
+    testsupport::put(*db, testsupport::RecTexte("DROITS", "secteurs",
+                                             {"EDITIONDNTVARDEC", "2", "", testsupport::mv({"S05", "ÉTÉ-NORD"})}));
+    s->listeSecteurs().InitialiserListe();
+    // Codes are cut to three characters, not three bytes.
+    EXPECT_EQ(s->listeSecteurs().W_Liste(), (std::vector<std::string>{"S05", "ÉTÉ"}));
+    for (auto [sector, allowed] : std::vector<std::pair<const char*, bool>>{
+             {"S05-X", true}, {"ÉTÉ-SUD", true}, {"ÉTA-SUD", false}})
+        EXPECT_EQ(s->AccesSecteur(sector), allowed) << sector;
 }
 
 TEST_F(Droits, NoRecordAtAllMeansNoRight) {
@@ -50,16 +57,4 @@ TEST_F(Droits, NoRecordAtAllMeansNoRight) {
     EXPECT_FALSE(d->TousSecteurs());
     EXPECT_FALSE(d->AccesSecteur("S01"));
     EXPECT_EQ(of("quelquun")->NiveauAcces(), 0);
-}
-
-TEST_F(Droits, InitialiserListeReadsTheRightsAgain) {
-    auto d = of("secteurs");
-    testsupport::put(*db, testsupport::RecTexte("DROITS", "secteurs",
-                                             {"EDITIONDNTVARDEC", "2", "", testsupport::mv({"S05", "ÉTÉ-NORD"})}));
-    d->listeSecteurs().InitialiserListe();
-    // Codes are cut to three characters, not three bytes.
-    EXPECT_EQ(d->listeSecteurs().W_Liste(), (std::vector<std::string>{"S05", "ÉTÉ"}));
-    EXPECT_TRUE(d->AccesSecteur("S05-X"));
-    EXPECT_TRUE(d->AccesSecteur("ÉTÉ-SUD"));
-    EXPECT_FALSE(d->AccesSecteur("ÉTA-SUD"));
 }

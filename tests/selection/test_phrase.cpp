@@ -37,7 +37,7 @@ std::string phrase(bool e, bool p, bool a, selection::Tri tri = selection::Tri::
 
 }  // namespace
 
-TEST(PhraseContrat, EveryPaymentModeCombination) {
+TEST(PhraseContrat, EveryPaymentModeCombinationAndSortKey) {
     const std::string S = "SSELECT CONTRAT";
     EXPECT_EQ(phrase(true, true, true), S + kB + kSort);
     EXPECT_EQ(phrase(false, false, false), S + kB + kSort);  // none checked: no condition either
@@ -47,16 +47,12 @@ TEST(PhraseContrat, EveryPaymentModeCombination) {
     EXPECT_EQ(phrase(true, true, false), S + kB + kEntite + " OR" + kB + kPrelev + kSort);
     EXPECT_EQ(phrase(true, false, true), S + kB + kEntite + " OR" + kB + kAide + kSort);
     EXPECT_EQ(phrase(false, true, true), S + kB + kPrelev + " OR" + kB + kAide + kSort);
+    EXPECT_EQ(phrase(true, true, true, selection::Tri::Commune), S + kB + " PAR LibCommuneAide" + kSort);
+    EXPECT_EQ(phrase(true, true, true, selection::Tri::Secteur), S + kB + " PAR CodSecteurContratAide" + kSort);
+    EXPECT_EQ(phrase(true, true, true, selection::Tri::Responsable), S + kB + " PAR ResponsableAideContrat" + kSort);
 }
 
-TEST(PhraseContrat, SortKeys) {
-    const std::string S = "SSELECT CONTRAT" + kB;
-    EXPECT_EQ(phrase(true, true, true, selection::Tri::Commune), S + " PAR LibCommuneAide" + kSort);
-    EXPECT_EQ(phrase(true, true, true, selection::Tri::Secteur), S + " PAR CodSecteurContratAide" + kSort);
-    EXPECT_EQ(phrase(true, true, true, selection::Tri::Responsable), S + " PAR ResponsableAideContrat" + kSort);
-}
-
-TEST(PhraseContrat, NameRangeInUpperCaseWithItsBracket) {
+TEST(PhraseContrat, NameRangeInUpperCaseWithItsBracketAndNoQuote) {
     selection::CriteresContrat c;
     c.ctrUrssaf = "75";
     c.de = "dupont";
@@ -69,6 +65,9 @@ TEST(PhraseContrat, NameRangeInUpperCaseWithItsBracket) {
     c.a = "";
     p = selection::PhraseContrat(quarter(), c, dba::DynArray());
     EXPECT_EQ(p.find("<= \"]\""), std::string::npos);
+    c.de = "A\" OR AVEC 1 = \"X";  // a quote typed by a person is refused
+    EXPECT_EQ(testsupport::errorOf([&] { selection::PhraseContrat(quarter(), c, dba::DynArray()); }),
+              dba::kErrBadSentence);
 }
 
 TEST(PhraseContrat, ThreeAidesChosenOneByOne) {
@@ -79,14 +78,6 @@ TEST(PhraseContrat, ThreeAidesChosenOneByOne) {
               "SSELECT CONTRAT AVEC 1 = \"02\" AND AVEC CtrUrssafContrat = \"75\" AND AVEC 2 = \"E75\" AND AVEC 3 = "
               "\"07022\" OR = \"11344\" OR = \"11945\" AND AVEC 65 # \"O\" AND AVEC 7 <= \"15887\" AND AVEC 8 >= "
               "\"15797\" OR = \"\"" + kSort);
-}
-
-TEST(PhraseContrat, AQuoteTypedByAPersonIsRefused) {
-    selection::CriteresContrat c;
-    c.ctrUrssaf = "75";
-    c.de = "A\" OR AVEC 1 = \"X";
-    EXPECT_EQ(testsupport::errorOf([&] { selection::PhraseContrat(quarter(), c, dba::DynArray()); }),
-              dba::kErrBadSentence);
 }
 
 TEST(RequeteContrat, RunsOnContratAndKeepsKeyAndAide) {
