@@ -20,7 +20,7 @@ size_t count(const std::string& text, const std::string& what) {
 
 }  // namespace
 
-TEST_F(ControlFixture, IncoherentRangeWithAnEmptyUpperBound) {
+TEST_F(ControlFixture, IncoherentRangeOrAQuoteInItIsRefusedBeforeAnythingRuns) {
     create();
     enterCentre("75");
     person->replaceText(*ctl->Txt_De, "MARTIN");
@@ -30,16 +30,12 @@ TEST_F(ControlFixture, IncoherentRangeWithAnEmptyUpperBound) {
     EXPECT_FALSE(ctl->W_Sortir);
     EXPECT_EQ(chooser.calls, 0);
     EXPECT_TRUE(ctl->state().W_DebutTrimestre.empty());  // nothing ran
-}
-
-TEST_F(ControlFixture, AQuoteInTheRangeIsRefusedBeforeAnythingRuns) {
-    create();
-    enterCentre("75");
+    // A quote in the range is refused before anything runs.
     person->replaceText(*ctl->Txt_De, "A\" OR AVEC 1 = \"X");
     person->replaceText(*ctl->Txt_A, "Z");
     person->click(*ctl->Cmd_OK);
-    ASSERT_EQ(services.messages().size(), 1u);
-    EXPECT_NE(services.messages()[0].text.find("guillemet"), std::string::npos);
+    ASSERT_EQ(services.messages().size(), 2u);
+    EXPECT_NE(services.messages()[1].text.find("guillemet"), std::string::npos);
     EXPECT_FALSE(ctl->W_Sortir);
     EXPECT_EQ(chooser.calls, 0);
 }
@@ -68,9 +64,10 @@ TEST_F(ControlFixture, EmptySelectionGivesTheNoticeAndKeepsTheScreen) {
     EXPECT_TRUE(ctl->W_Sortir) << ::testing::PrintToString(messages());
 }
 
-TEST_F(ControlFixture, QuarterAndRatesOfTheRun) {
+TEST_F(ControlFixture, TwoCopiesPrintTheSameSelectionTwiceWithTheQuarterAndRatesOfTheRun) {
     create();
     enterCentre("75");
+    chooser.copies = 2;
     ctl->gestionRequete = printOneLine;
     person->click(*ctl->Cmd_OK);
     auto& s = ctl->state();
@@ -82,14 +79,6 @@ TEST_F(ControlFixture, QuarterAndRatesOfTheRun) {
     EXPECT_EQ(s.TauxRub922.value(), 1900);
     // Rubric 908: first date (15983) before the quarter end: 18000 + 2000.
     EXPECT_EQ(s.TauxRub908.value(), 20000);
-}
-
-TEST_F(ControlFixture, TwoCopiesPrintTheSameSelectionTwice) {
-    create();
-    enterCentre("75");
-    chooser.copies = 2;
-    ctl->gestionRequete = printOneLine;
-    person->click(*ctl->Cmd_OK);
     std::string journal = printers.journal();
     EXPECT_EQ(count(journal, "TEXT 0 0 \"ROWS "), 2u);
     EXPECT_EQ(count(journal, "PAGE 2"), 1u);

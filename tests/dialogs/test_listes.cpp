@@ -28,7 +28,7 @@ protected:
     void expectSelectionnesEnPhase() { expectBlocEnPhase(*f.Lst_CodSel, *f.Lst_NomPrenomSel, *f.Lst_AdresseSel); }
 };
 
-TEST_F(Listes, ClickInAnyListMarksTheSameRowInAllThree) {
+TEST_F(Listes, ClickInAnyListMarksTheSameRowInAllThreeAndADoubleClickAdds) {
     neufCandidats();
     ASSERT_TRUE(d.clickRow(*f.Lst_NomPrenomPos, 1));
     EXPECT_EQ(marques(*f.Lst_CodPos), std::vector<int>{1});
@@ -41,6 +41,12 @@ TEST_F(Listes, ClickInAnyListMarksTheSameRowInAllThree) {
     ASSERT_TRUE(d.clickRow(*f.Lst_CodPos, 1));  // a second click unmarks
     EXPECT_EQ(marques(*f.Lst_NomPrenomPos), std::vector<int>{6});
     EXPECT_EQ(f.Lst_NomPrenomPos->listIndex(), 1);
+    expectPossiblesEnPhase();
+    // A double click adds the candidate and leaves the block unmarked.
+    ASSERT_TRUE(d.clickRow(*f.Lst_CodPos, 6));
+    ASSERT_TRUE(d.doubleClickRow(*f.Lst_AdressePos, 6));
+    EXPECT_EQ(lignes(*f.Lst_CodSel), std::vector<std::string>{"67318"});
+    EXPECT_TRUE(marques(*f.Lst_CodPos).empty());
     expectPossiblesEnPhase();
 }
 
@@ -69,14 +75,6 @@ TEST_F(Listes, PlaceIsAfterEqualNamesByCharacterCodes) {
     EXPECT_EQ(f.RecherchePlaceAjout("ANDRÉE"), 1);
     EXPECT_EQ(f.RecherchePlaceAjout("ÉMILE"), 4);  // and after Z
     EXPECT_EQ(f.RecherchePlaceAjout("dubois"), 4);  // small letters after capitals
-}
-
-TEST_F(Listes, DoubleClickOnACandidateAddsIt) {
-    neufCandidats();
-    ASSERT_TRUE(d.doubleClickRow(*f.Lst_AdressePos, 6));
-    EXPECT_EQ(lignes(*f.Lst_CodSel), std::vector<std::string>{"67318"});
-    EXPECT_TRUE(marques(*f.Lst_CodPos).empty());
-    expectPossiblesEnPhase();
 }
 
 TEST_F(Listes, MarkedSelectedEntriesAreRemovedWhereverTheyAre) {
@@ -108,8 +106,11 @@ TEST_F(Listes, RemovingTheLastEntryDisablesImprimer) {
     EXPECT_FALSE(f.Cmd_Imprimer->enabled());
 }
 
-TEST_F(Listes, PossibleScrollBarMovesTheCurrentRowOfAllThree) {
+TEST_F(Listes, PossibleScrollBarOrAListScrolledByItselfMovesAllThree) {
     neufCandidats();
+    ASSERT_TRUE(f.Lst_NomPrenomPos->scroll(2));
+    EXPECT_EQ(f.Lst_CodPos->topIndex(), 2);
+    EXPECT_EQ(f.Lst_AdressePos->topIndex(), 2);
     ASSERT_TRUE(f.Bdv_Pos->enabled());
     EXPECT_EQ(f.Bdv_Pos->max(), 8);
     EXPECT_EQ(f.Bdv_Pos->value(), 0);
@@ -148,13 +149,6 @@ TEST_F(Listes, SelectedScrollBarFittedToTenRows) {
     EXPECT_EQ(f.Bdv_Sel->max(), 9);
     EXPECT_EQ(f.Bdv_Sel->value(), 0);
     expectSelectionnesEnPhase();
-}
-
-TEST_F(Listes, AListScrolledByItselfTakesTheOthersAlong) {
-    neufCandidats();
-    ASSERT_TRUE(f.Lst_NomPrenomPos->scroll(2));
-    EXPECT_EQ(f.Lst_CodPos->topIndex(), 2);
-    EXPECT_EQ(f.Lst_AdressePos->topIndex(), 2);
 }
 
 }  // namespace

@@ -11,44 +11,44 @@ namespace {
 
 using SelectionParCodes = BaseEchantillon;
 
-TEST_F(SelectionParCodes, KnownCodesAreChosenAndPrinted) {
-    s.SelectionAnnulee = true;
-    dialogs::selectionParCodes(s, services, "75", {"04449", "58569", "3326"});
-    EXPECT_EQ(champs(s.W_AidesSelectionnes), (std::vector<std::string>{"58569", "03326", "04449"}));
-    EXPECT_FALSE(s.SelectionAnnulee);
-    EXPECT_TRUE(services.messages().empty());
-}
+// Codes handed to the window for a centre, and the codes printed, the messages shown
+// and whether the run goes back. The selection held before is "AVANT".
+struct ParCodes {
+    const char* what;
+    const char* centre;
+    std::vector<std::string> codes, printed, messages;
+    bool annulee;
+};
 
-TEST_F(SelectionParCodes, RefusedCodesGetTheWindowsMessagesAndAreSkipped) {
-    dialogs::selectionParCodes(s, services, "75", {"99999", "04449", "12056", "05985", "04449", "58569"});
-    EXPECT_EQ(champs(s.W_AidesSelectionnes), (std::vector<std::string>{"58569", "04449"}));
-    EXPECT_EQ(textesMessages(), (std::vector<std::string>{"Cet aidé n'existe pas.",
-                                                          "Cet aidé n'est pas reconnu comme Particulier-Employeur.",
-                                                          "Cet aidé n'est pas reconnu comme Particulier-Employeur."}));
-    EXPECT_FALSE(s.SelectionAnnulee);
-}
-
-TEST_F(SelectionParCodes, CodesThatCannotBeTypedAreRefusedUntyped) {
-    dialogs::selectionParCodes(s, services, "75", {"044490", "04A49", "", "04449"});
-    EXPECT_EQ(champs(s.W_AidesSelectionnes), std::vector<std::string>{"04449"});
-    ASSERT_EQ(services.messages().size(), 3u);
-    EXPECT_EQ(services.messages()[0].text, "Code d'aidé incorrect : « 044490 » (cinq chiffres au plus).");
-    EXPECT_EQ(services.messages()[0].title, "Message TALMIRAN");
-}
-
-TEST_F(SelectionParCodes, NothingChosenGoesBack) {
-    s.W_AidesSelectionnes.setText("X");
-    dialogs::selectionParCodes(s, services, "75", {"99999"});
-    EXPECT_TRUE(s.SelectionAnnulee);
-    EXPECT_EQ(s.W_AidesSelectionnes.text(), "X");
-    dialogs::selectionParCodes(s, services, "75", {});
-    EXPECT_TRUE(s.SelectionAnnulee);
-}
-
-TEST_F(SelectionParCodes, FilesNotYetOpenAreOpened) {
-    s.Fichiers.clear();
-    dialogs::selectionParCodes(s, services, "92", {"05985"});
-    EXPECT_EQ(champs(s.W_AidesSelectionnes), std::vector<std::string>{"05985"});
+TEST_F(SelectionParCodes, CodesAreTypedChosenOrRefusedAndPrintedInNameOrder) {
+    const char* const kUnknown = "Cet aidé n'existe pas.";
+    const char* const kNotEmployer = "Cet aidé n'est pas reconnu comme Particulier-Employeur.";
+    const ParCodes cases[] = {
+        {"known codes", "75", {"04449", "58569", "3326"}, {"58569", "03326", "04449"}, {}, false},
+        {"refused codes skipped", "75", {"99999", "04449", "12056", "05985", "04449", "58569"}, {"58569", "04449"},
+         {kUnknown, kNotEmployer, kNotEmployer}, false},
+        {"codes that cannot be typed", "75", {"044490", "04A49", "", "04449"}, {"04449"},
+         {"Code d'aidé incorrect : « 044490 » (cinq chiffres au plus).", "", ""}, false},
+        {"nothing chosen", "75", {"99999"}, {"AVANT"}, {kUnknown}, true},
+        {"no codes", "75", {}, {"AVANT"}, {}, true},
+        {"files not yet open", "92", {"05985"}, {"05985"}, {}, false},
+    };
+    for (const ParCodes& c : cases) {
+        SCOPED_TRACE(c.what);
+        const size_t before = services.messages().size();
+        s.W_AidesSelectionnes.setText("AVANT");
+        s.SelectionAnnulee = !c.annulee;
+        if (std::string(c.what) == "files not yet open") s.Fichiers.clear();
+        dialogs::selectionParCodes(s, services, c.centre, c.codes);
+        EXPECT_EQ(champs(s.W_AidesSelectionnes), c.printed);
+        EXPECT_EQ(s.SelectionAnnulee, c.annulee);
+        ASSERT_EQ(services.messages().size() - before, c.messages.size());
+        for (size_t i = 0; i < c.messages.size(); ++i) {
+            const auto& shown = services.messages()[before + i];
+            if (!c.messages[i].empty()) EXPECT_EQ(shown.text, c.messages[i]);
+            EXPECT_EQ(shown.title, "Message TALMIRAN");
+        }
+    }
 }
 
 TEST_F(SelectionParCodes, ScriptMixingSearchAndCodes) {

@@ -26,7 +26,7 @@ protected:
     int changes = 0;
 };
 
-TEST_F(ComboTest, SettingListIndexShowsTheItemAndRaisesClickNotChange) {
+TEST_F(ComboTest, SettingListIndexOrAUserPickShowsTheItemAndRaisesClickNotChange) {
     combo.setListIndex(1);
     EXPECT_EQ(combo.text(), "LYON");
     EXPECT_EQ(clicks, 1);
@@ -38,6 +38,11 @@ TEST_F(ComboTest, SettingListIndexShowsTheItemAndRaisesClickNotChange) {
     combo.setListIndex(-1);
     EXPECT_EQ(combo.text(), "");
     EXPECT_EQ(clicks, 3);
+
+    EXPECT_TRUE(combo.choose(2));
+    EXPECT_EQ(combo.text(), "PARIS");
+    EXPECT_FALSE(combo.choose(5));  // a row outside the list is refused
+    EXPECT_EQ(clicks, 4);
 }
 
 TEST_F(ComboTest, ListIndexOutsideTheListIsError380AndReadsEmpty) {
@@ -65,9 +70,18 @@ TEST_F(ComboTest, EditableTextRaisesChangeAndFollowsAMatchingItemWithoutClick) {
     EXPECT_EQ(combo.listIndex(), -1);
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(clicks, 0);
+    // Erasing the text by keys raises Change with an empty text.
+    combo.choose(1);
+    std::string seen = "unset";
+    combo.onChange = [&] { seen = combo.text(); };
+    combo.setSelStart(0);
+    combo.setSelLength(4);
+    combo.keyPress(kKeyBack);
+    EXPECT_EQ(seen, "");
+    EXPECT_EQ(combo.listIndex(), -1);
 }
 
-TEST_F(ComboTest, DropDownListTextMustBeAnItem) {
+TEST_F(ComboTest, DropDownListTextMustBeAnItemAndKeysDoNotEditIt) {
     list.setText("LYON");
     EXPECT_EQ(list.listIndex(), 1);
     EXPECT_EQ(clicks, 1);
@@ -77,6 +91,12 @@ TEST_F(ComboTest, DropDownListTextMustBeAnItem) {
     } catch (const PropertyError& e) {
         EXPECT_EQ(e.number(), kErrTextReadOnly);
     }
+    EXPECT_EQ(list.text(), "LYON");
+    // Keys reach KeyPress but do not edit it.
+    int keys = 0;
+    list.onKeyPress = [&](int&) { ++keys; };
+    list.type("x");
+    EXPECT_EQ(keys, 1);
     EXPECT_EQ(list.text(), "LYON");
     EXPECT_EQ(changes, 0);
 }
@@ -95,33 +115,6 @@ TEST_F(ComboTest, CurrentItemFollowsInsertionsAndIsLostWithItsRemoval) {
     EXPECT_THROW(list.removeItem(2), PropertyError);
     EXPECT_THROW(list.addItem("X", 3), PropertyError);
     EXPECT_EQ(clicks, 1);
-}
-
-TEST_F(ComboTest, UserPickRaisesClickAndARowOutsideTheListIsRefused) {
-    EXPECT_TRUE(combo.choose(2));
-    EXPECT_EQ(combo.text(), "PARIS");
-    EXPECT_FALSE(combo.choose(5));
-    EXPECT_EQ(clicks, 1);
-}
-
-TEST_F(ComboTest, ErasingTheEditableTextRaisesChangeWithAnEmptyText) {
-    combo.choose(1);
-    std::string seen = "unset";
-    combo.onChange = [&] { seen = combo.text(); };
-    combo.setSelStart(0);
-    combo.setSelLength(4);
-    combo.keyPress(kKeyBack);
-    EXPECT_EQ(seen, "");
-    EXPECT_EQ(combo.listIndex(), -1);
-}
-
-TEST_F(ComboTest, KeysDoNotEditADropDownList) {
-    list.choose(0);
-    int keys = 0;
-    list.onKeyPress = [&](int&) { ++keys; };
-    list.type("x");
-    EXPECT_EQ(keys, 1);
-    EXPECT_EQ(list.text(), "ANNECY");
 }
 
 TEST_F(ComboTest, ClearEmptiesListAndTextWithoutEvents) {

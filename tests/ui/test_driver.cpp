@@ -73,18 +73,15 @@ TEST_F(ScreenTest, TypingThenTabPadsTheCodeInLostFocusBeforeTheNextWidgetGetsThe
     EXPECT_TRUE(ok.enabled());
 }
 
-TEST_F(ScreenTest, ClickingAButtonRunsTheLostFocusOfTheBoxFirst) {
+TEST_F(ScreenTest, ClickingAButtonRunsTheLostFocusOfTheBoxFirstAndIsLostIfItDisablesTheButton) {
     person.focus(centre);
     person.type("7");
     ok.setEnabled(true);
     log.clear();
     EXPECT_TRUE(person.click(ok));
     EXPECT_EQ(log, (std::vector<std::string>{"lost centre", "change 07", "click ok"}));
-}
-
-TEST_F(ScreenTest, ClickIsLostWhenLostFocusDisablesTheButton) {
+    // The click is lost when LostFocus disables the button.
     person.focus(centre);
-    person.type("07");
     EXPECT_TRUE(ok.enabled());
     centre.onLostFocus = [this] { ok.setEnabled(false); };
     log.clear();
@@ -101,7 +98,7 @@ TEST_F(ScreenTest, KeysGoToTheFocusedWidgetOnly) {
     EXPECT_EQ(centre.text(), "");
 }
 
-TEST_F(ScreenTest, EnterGoesToTheBoxWithoutADefaultButtonAndToTheButtonWithOne) {
+TEST_F(ScreenTest, EnterGoesToTheBoxWithoutADefaultButtonAndToTheButtonWithOneEscapeToCancel) {
     person.focus(centre);
     person.type("7\n");
     EXPECT_EQ(centre.text(), "07");
@@ -110,14 +107,11 @@ TEST_F(ScreenTest, EnterGoesToTheBoxWithoutADefaultButtonAndToTheButtonWithOne) 
     person.type("\n");
     EXPECT_EQ(log, (std::vector<std::string>{"click ok"}));
     EXPECT_EQ(form.activeControl(), &centre);
-}
-
-TEST_F(ScreenTest, EscapeClicksTheCancelButton) {
+    // Escape clicks the Cancel button.
     CommandButton& quit = form.add<CommandButton>("Cmd_Sortir", nullptr, "Sortir");
     int quits = 0;
     quit.onClick = [&] { ++quits; };
     quit.setCancel(true);
-    person.focus(centre);
     person.key(kKeyEscape);
     EXPECT_EQ(quits, 1);
 }
@@ -154,27 +148,22 @@ TEST(DriverLists, MarkRowsClicksOnlyTheRowsThatDiffer) {
     EXPECT_FALSE(person.clickRow(list, 4));
 }
 
-TEST(DriverCombo, ChoosesByText) {
+TEST(DriverComboAndOptions, ChoosesByTextClickSelectsTheOptionAndSpaceClicksTheFocusedOne) {
     Form form("Ctr");
     ComboBox& centres = form.add<ComboBox>("Cbo_CtrUrssaf");
     centres.addItem("ANNECY");
     centres.addItem("LYON");
     int clicks = 0;
     centres.onClick = [&] { ++clicks; };
-    Driver person(form);
-    EXPECT_TRUE(person.choose(centres, "LYON"));
-    EXPECT_EQ(centres.listIndex(), 1);
-    EXPECT_FALSE(person.choose(centres, "NICE"));
-    EXPECT_EQ(clicks, 1);
-}
-
-TEST(DriverOptions, ClickSelectsTheOptionAndSpaceClicksTheFocusedOne) {
-    Form form("Ctr");
     Frame& sort = form.add<Frame>("Cdr_Tri");
     OptionButton& alpha = form.add<OptionButton>("Opt_Alpha", &sort);
     OptionButton& town = form.add<OptionButton>("Opt_Commune", &sort);
     alpha.setValue(true);
     Driver person(form);
+    EXPECT_TRUE(person.choose(centres, "LYON"));
+    EXPECT_EQ(centres.listIndex(), 1);
+    EXPECT_FALSE(person.choose(centres, "NICE"));
+    EXPECT_EQ(clicks, 1);
     EXPECT_TRUE(person.click(town));
     EXPECT_FALSE(alpha.value());
     person.focus(alpha);

@@ -57,7 +57,7 @@ TEST_F(FocusTest, TabSkipsWidgetsThatCannotTakeTheFocusAndWrapsAroundWhileSetFoc
     EXPECT_EQ(form.activeControl(), &second);
 }
 
-TEST_F(FocusTest, SetFocusOnADisabledOrHiddenWidgetFailsWithError5AndChangesNothing) {
+TEST_F(FocusTest, SetFocusOnADisabledOrHiddenWidgetOrFormFailsWithError5AndChangesNothing) {
     form.setFocus(first);
     log.clear();
     second.setEnabled(false);
@@ -76,10 +76,7 @@ TEST_F(FocusTest, SetFocusOnADisabledOrHiddenWidgetFailsWithError5AndChangesNoth
     EXPECT_THROW(form.setFocus(other.add<TextBox>("Txt_CodAide")), FocusError);
     EXPECT_EQ(form.activeControl(), &first);
     EXPECT_TRUE(log.empty());
-}
-
-TEST_F(FocusTest, DisabledFormRefusesSetFocusAndTab) {
-    form.setEnabled(false);
+    form.setEnabled(false);  // a disabled form refuses SetFocus and Tab
     EXPECT_THROW(form.setFocus(frameBox), FocusError);
     EXPECT_FALSE(form.tab());
 }

@@ -27,7 +27,11 @@ protected:
     std::vector<UnloadMode> modes;
 };
 
-TEST_F(ClosingTest, QueryUnloadOrUnloadCanRefuseTheClose) {
+TEST_F(ClosingTest, QueryUnloadOrUnloadCanRefuseTheCloseAndADisabledFormIgnoresTheTitleBar) {
+    dialog.setEnabled(false);
+    EXPECT_FALSE(dialog.requestClose());
+    EXPECT_TRUE(modes.empty());  // not even asked
+    dialog.setEnabled(true);
     EXPECT_FALSE(dialog.requestClose());
     EXPECT_TRUE(dialog.loaded());
     EXPECT_TRUE(dialog.visible());
@@ -56,13 +60,6 @@ TEST_F(ClosingTest, UnloadedFormLosesItsFocusWithoutEventsAndTakesNoInput) {
     dialog.show();
     EXPECT_TRUE(dialog.loaded());
     EXPECT_EQ(dialog.activeControl(), &code);
-}
-
-TEST_F(ClosingTest, DisabledFormIgnoresTheTitleBarClose) {
-    mayClose = true;
-    dialog.setEnabled(false);
-    EXPECT_FALSE(dialog.requestClose());
-    EXPECT_TRUE(modes.empty());
 }
 
 TEST(FormMenus, ItemOfADisabledOrHiddenMenuCannotBeChosen) {

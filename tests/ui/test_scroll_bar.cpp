@@ -22,16 +22,14 @@ protected:
     std::vector<std::string> log;
 };
 
-TEST_F(ScrollTest, ValueIsClampedAndChangeRaisedOnlyWhenItMoves) {
+TEST_F(ScrollTest, ValueIsClampedToTheRangeAndChangeRaisedOnlyWhenItMoves) {
     bar.setValue(15);
     EXPECT_EQ(bar.value(), 10);
     bar.setValue(99);
     bar.setValue(-4);
     EXPECT_EQ(bar.value(), 0);
     EXPECT_EQ(log, (std::vector<std::string>{"change 10", "change 0"}));
-}
-
-TEST_F(ScrollTest, LoweringMaxPullsTheValueBackWithChangeDownToZero) {
+    // Lowering Max pulls the value back, with Change, down to zero.
     bar.setValue(8);
     log.clear();
     bar.setMax(3);
@@ -44,7 +42,7 @@ TEST_F(ScrollTest, LoweringMaxPullsTheValueBackWithChangeDownToZero) {
     EXPECT_EQ(bar.value(), 0);
 }
 
-TEST_F(ScrollTest, ArrowsAndTrackStepWithinTheRange) {
+TEST_F(ScrollTest, ArrowsTrackAndDragStepWithinTheRange) {
     bar.setSmallChange(1);
     bar.setLargeChange(4);
     bar.arrow(+1);
@@ -55,10 +53,8 @@ TEST_F(ScrollTest, ArrowsAndTrackStepWithinTheRange) {
     EXPECT_EQ(bar.value(), 10);
     bar.arrow(-1);
     EXPECT_EQ(bar.value(), 9);
-}
-
-TEST_F(ScrollTest, DragRaisesScrollThenChange) {
-    bar.drag(7);
+    log.clear();
+    bar.drag(7);  // a drag raises Scroll, then Change
     EXPECT_EQ(log, (std::vector<std::string>{"scroll 7", "change 7"}));
 }
 

@@ -9,8 +9,11 @@ namespace {
 
 using SelectionWindow = SelectionFixture;
 
-TEST_F(SelectionWindow, TheArrowsAddInNameOrderAndRemove) {
+TEST_F(SelectionWindow, TheArrowsAddInNameOrderAndRemoveAndF1OpensTheHelp) {
     open();
+    QTest::keyClick(w<QLineEdit>("Txt_CodAide"), Qt::Key_F1);
+    EXPECT_EQ(helpCalls, 1);
+    EXPECT_TRUE(person.popups.empty());
     search("M");
     clickRow("Lst_CodPos", 4);  // MORIN
     clickRow("Lst_CodPos", 0);  // MARCHAND CATHERINE
@@ -44,13 +47,6 @@ TEST_F(SelectionWindow, TheBlocksScrollBarScrollsItsLists) {
     EXPECT_GT(top, 0);
     EXPECT_EQ(w<QListWidget>("Lst_NomPrenomPos")->verticalScrollBar()->value(), top);
     EXPECT_EQ(w<QListWidget>("Lst_AdressePos")->verticalScrollBar()->value(), top);
-}
-
-TEST_F(SelectionWindow, F1OpensTheHelpContents) {
-    open();
-    QTest::keyClick(w<QLineEdit>("Txt_CodAide"), Qt::Key_F1);
-    EXPECT_EQ(helpCalls, 1);
-    EXPECT_TRUE(person.popups.empty());
 }
 
 // Shown modally through the services: the window waits until Imprimer or Retour.
