@@ -144,28 +144,24 @@ TEST(PrintLoop, EmptyModePrintsNoFrameFooterNorTotalsButWritesBothRecords) {
     EXPECT_EQ(d.element(5), "50");
 }
 
-TEST(PrintLoop, AnEarlierStampEndsTheRegularisationScan) {
-    Banc b(Rec("REGULDNT", "00001", {"[\"50\", \"30\", \"20\"]", "[\"20104\", \"\", \"\"]"}));
-    b.Imprimer({{"10001001", "00001"}});
-    dba::Record r = b.Lire("REGULDNT", "00001");
-    EXPECT_EQ(r.element(2, 1), "20104");
-    EXPECT_EQ(r.element(2, 2), "");  // not read, not stamped
-    EXPECT_EQ(r.element(2, 3), "");
-    EXPECT_EQ(b.Texte("AJOUTER/DEDUIRE").text, "AJOUTER/DEDUIRE :");
-    EXPECT_EQ(b.Lire("DETAILCHGPARTEMP", "0000120111").element(5), "0");
-}
-
-TEST(PrintLoop, UnusedAndSameQuarterAmountsAreTakenAndGiveANegativeAdjustment) {
-    Banc b(Rec("REGULDNT", "00001", {"[\"50\", \"30\", \"20\"]", "[\"20111\", \"\", \"20104\"]"}));
-    b.Imprimer({{"10001001", "00001"}});
-    dba::Record r = b.Lire("REGULDNT", "00001");
-    EXPECT_EQ(r.element(2), std::string("20111") + dba::VM + "20111" + dba::VM + "20104");
-    // 80 of regularisation: the adjustment is -80 inside its 10-wide field.
-    Operation x = b.Texte("AJOUTER/DEDUIRE");
-    EXPECT_EQ(x.text, "AJOUTER/DEDUIRE :        -80");
-    EXPECT_EQ(x.n[0], 36 * 132);
-    EXPECT_EQ(b.Texte("NET A PAYER").text, "NET A PAYER :               417");
-    EXPECT_EQ(b.Lire("DETAILCHGPARTEMP", "0000120111").element(5), "80");
+TEST(PrintLoop, RegularisationAmountsTakenAndStamped) {
+    struct Cas {
+        std::string dates, stamps, ajouter, net, champ5;
+    };
+    for (const Cas& c : {
+             // An earlier stamp ends the scan: the amounts after it are neither read nor stamped.
+             Cas{"[\"20104\", \"\", \"\"]", "20104\xFD\xFD", "AJOUTER/DEDUIRE :", "", "0"},
+             // Unused and same-quarter amounts are taken: -80 inside its 10-wide field.
+             Cas{"[\"20111\", \"\", \"20104\"]", "20111\xFD" "20111\xFD" "20104", "AJOUTER/DEDUIRE :        -80",
+                 "NET A PAYER :               417", "80"}}) {
+        Banc b(Rec("REGULDNT", "00001", {"[\"50\", \"30\", \"20\"]", c.dates}));
+        b.Imprimer({{"10001001", "00001"}});
+        EXPECT_EQ(b.Lire("REGULDNT", "00001").element(2), c.stamps);
+        EXPECT_EQ(b.Texte("AJOUTER/DEDUIRE").text, c.ajouter);
+        EXPECT_EQ(b.Texte("AJOUTER/DEDUIRE").n[0], 36 * 132);
+        if (!c.net.empty()) { EXPECT_EQ(b.Texte("NET A PAYER").text, c.net); }
+        EXPECT_EQ(b.Lire("DETAILCHGPARTEMP", "0000120111").element(5), c.champ5);
+    }
 }
 
 TEST(PrintLoop, AnAideWithoutLinesPrintsAndWritesNothing) {
@@ -174,11 +170,13 @@ TEST(PrintLoop, AnAideWithoutLinesPrintsAndWritesNothing) {
                         RecTexte("REGULDNT", "00002", {"50", ""});
     {
         Banc b(extra);
+        printing::GestionRequete(b.s, dba::DynArray());  // an empty selection prints nothing either
         b.Imprimer({{"20001001", "00002"}});
         EXPECT_TRUE(b.Textes().empty());
         EXPECT_TRUE(b.Lignes().empty());
         EXPECT_EQ(b.Lire("REGULDNT", "00002").element(2), "");
         EXPECT_FALSE(b.Existe("DETAILCHGPARTEMP", "0000220111"));
+        EXPECT_FALSE(b.Existe("DETAILCHGPARTEMP", "0000120111"));
     }
     {
         // The next aidé then begins the document: page 1, no NEWPAGE.
@@ -237,13 +235,6 @@ TEST(PrintLoop, AnAidantWorkingForTwoAdjacentAidesEndsTheRunAndLaterAidesFindThe
         EXPECT_EQ(lignesA[1].text.substr(44, 1), " ");  // BLANC, open contract
         EXPECT_EQ(Avec(page3, "TOTAUX").size(), 1u);
     }
-}
-
-TEST(PrintLoop, AnEmptySelectionPrintsNothing) {
-    Banc b;
-    printing::GestionRequete(b.s, dba::DynArray());
-    EXPECT_TRUE(b.Textes().empty());
-    EXPECT_FALSE(b.Existe("DETAILCHGPARTEMP", "0000120111"));
 }
 
 }  // namespace
