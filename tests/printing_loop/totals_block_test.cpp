@@ -22,12 +22,9 @@ TEST(TotalsBlock, TotalsEndUnderTheirColumnsAndTheBoxesFollow) {
     EXPECT_EQ(b.Texte("NET A PAYER").raw, "TEXT 5280 13244 \"NET A PAYER :               497\"");
     auto ops = b.Journal();
     for (long x : {7314L, 8392L, 9356L, 10376L, 11340L}) EXPECT_TRUE(ALigne(ops, x, 11453, x, 12247)) << x;
-    EXPECT_TRUE(ALigne(ops, 7314, 12247, 11340, 12247));
-    EXPECT_TRUE(ALigne(ops, 7314, 12247, 7314, 13551));
-    EXPECT_TRUE(ALigne(ops, 9356, 12247, 9356, 12984));
-    EXPECT_TRUE(ALigne(ops, 11340, 12247, 11340, 13551));
-    EXPECT_TRUE(ALigne(ops, 7314, 12984, 11340, 12984));
-    EXPECT_TRUE(ALigne(ops, 7314, 13551, 11340, 13551));
+    const long traits[][4] = {{7314, 12247, 11340, 12247}, {7314, 12247, 7314, 13551}, {9356, 12247, 9356, 12984},
+                              {11340, 12247, 11340, 13551}, {7314, 12984, 11340, 12984}, {7314, 13551, 11340, 13551}};
+    for (const auto& [x1, y1, x2, y2] : traits) EXPECT_TRUE(ALigne(ops, x1, y1, x2, y2)) << x1 << " " << y1;
     // The totals and amounts are bold, the payment paragraph is not.
     bool gras = false;
     for (const Operation& op : ops) {
