@@ -212,7 +212,7 @@ TEST(CalcDetails, LinesAndTotalsOfTheContractsRead) {
     }
 }
 
-TEST(CalcDetails, AMissingAidantLeavesAnEmptyRecord) {
+TEST(CalcDetails, AMissingAidantLeavesAnEmptyRecordAndKindFTakesTheSecondRate) {
     Banc b;
     b.contrat({"99999001", day("01/01/2020")});
     b.detail("99999001202404", {{6, "1000"}});
@@ -220,10 +220,7 @@ TEST(CalcDetails, AMissingAidantLeavesAnEmptyRecord) {
     b.lire({"99999001"});
     EXPECT_EQ(b.t.s.RecAidant.text(), "");
     EXPECT_EQ(b.valeur("1.1"), "99999");
-}
-
-TEST(CalcDetails, KindFTakesTheSecondRateAndReducedValue) {
-    Banc b;
+    // Kind F takes the second rate and reduced value, another kind the first.
     b.t.s.W_TauxCentre = 22.0;
     b.t.s.W_ValeurReduite = 9.08;
     b.t.s.W_TauxCentreBis = 0;

@@ -31,16 +31,13 @@ TEST(Calendar, FirstAndLastDaysAndMonthsOfEachQuarter) {
         EXPECT_EQ(payroll::DebutTrimestre(s), day(c.debut));
         EXPECT_EQ(s.TabMoisTrimestre.text(), c.mois);
         EXPECT_EQ(payroll::FinTrimestre(s), day(c.fin));
+        auto fin = withQuarter(c.texte);  // the last day leaves the months alone
+        payroll::FinTrimestre(fin);
+        EXPECT_TRUE(fin.TabMoisTrimestre.empty());
     }
 }
 
-TEST(Calendar, FinTrimestreLeavesTheMonthsAlone) {
-    auto s = withQuarter("3ème TRIMESTRE 2024");
-    payroll::FinTrimestre(s);
-    EXPECT_TRUE(s.TabMoisTrimestre.empty());
-}
-
-TEST(Calendar, AnotherFirstCharacterGivesEmptyTextAndKeepsTheMonths) {
+TEST(Calendar, AnotherFirstCharacterGivesEmptyTextAndAnImpossibleYearIsRaised) {
     for (const char* texte : {"5ème TRIMESTRE 2024", "0 2024", "", "TRIMESTRE 2024"}) {
         auto s = withQuarter(texte);
         s.TabMoisTrimestre.setText("7\xFE" "8\xFE" "9");
@@ -48,38 +45,25 @@ TEST(Calendar, AnotherFirstCharacterGivesEmptyTextAndKeepsTheMonths) {
         EXPECT_EQ(payroll::FinTrimestre(s), "") << texte;
         EXPECT_EQ(s.TabMoisTrimestre.text(), "7\xFE" "8\xFE" "9");
     }
-}
-
-TEST(Calendar, AnImpossibleYearIsRaised) {
-    auto s = withQuarter("2ème TRIMESTRE 20x4");
+    auto s = withQuarter("2ème TRIMESTRE 20x4");  // an impossible year is raised
     EXPECT_THROW(payroll::DebutTrimestre(s), dnt::Error);
 }
 
-TEST(Calendar, BoundsAreInside) {
+TEST(Calendar, InsideTheBoundsComparedByWholeDays) {
     auto s = withQuarter("2ème TRIMESTRE 2024");
     s.W_DebutTrimestre = payroll::DebutTrimestre(s);
     s.W_FinTrimestre = payroll::FinTrimestre(s);
-    EXPECT_TRUE(payroll::ComprisDansTrimestre(s, day("01/04/2024")));
-    EXPECT_TRUE(payroll::ComprisDansTrimestre(s, day("30/06/2024")));
-    EXPECT_FALSE(payroll::ComprisDansTrimestre(s, day("31/03/2024")));
-    EXPECT_FALSE(payroll::ComprisDansTrimestre(s, day("01/07/2024")));
-    EXPECT_FALSE(payroll::ComprisDansTrimestre(s, ""));
-}
-
-TEST(Calendar, AFractionalDayIsComparedByItsWholePart) {
-    dnt::SharedState s;
+    for (auto [jour, dedans] : std::vector<std::pair<std::string, bool>>{
+             {day("01/04/2024"), true}, {day("30/06/2024"), true}, {day("31/03/2024"), false},
+             {day("01/07/2024"), false}, {"", false}})
+        EXPECT_EQ(payroll::ComprisDansTrimestre(s, jour), dedans) << jour;
+    // A fractional day is compared by its whole part.
     s.W_DebutTrimestre = "20000";
     s.W_FinTrimestre = "20090";
-    EXPECT_TRUE(payroll::ComprisDansTrimestre(s, "20000.7"));
-    EXPECT_TRUE(payroll::ComprisDansTrimestre(s, "20090.9"));
-    EXPECT_FALSE(payroll::ComprisDansTrimestre(s, "19999.9"));
+    for (auto [jour, dedans] : std::vector<std::pair<std::string, bool>>{
+             {"20000.7", true}, {"20090.9", true}, {"19999.9", false}})
+        EXPECT_EQ(payroll::ComprisDansTrimestre(s, jour), dedans) << jour;
+    EXPECT_THROW(payroll::ComprisDansTrimestre(s, "x"), dnt::ConversionError);  // not a number
     s.W_DebutTrimestre = "20000.8";  // the quarter's bounds are cut too
     EXPECT_TRUE(payroll::ComprisDansTrimestre(s, "20000"));
-}
-
-TEST(Calendar, NonNumericDateIsAConversionError) {
-    dnt::SharedState s;
-    s.W_DebutTrimestre = "20000";
-    s.W_FinTrimestre = "20090";
-    EXPECT_THROW(payroll::ComprisDansTrimestre(s, "x"), dnt::ConversionError);
 }

@@ -26,42 +26,41 @@ protected:
 
 }  // namespace
 
-TEST_F(Constants, OneDateBeforeTheQuarterGivesTheSameAmountEveryMonth) {
-    constants(mv({"1165", "1100"}), mv({day("01/01/2024"), day("01/01/2023")}));
-    payroll::LectureConstantesPaie(t.s);
-    EXPECT_EQ(t.s.TabConstantesPaie.text(), "1165\xFE" "1165\xFE" "1165");
-    EXPECT_EQ(t.s.W_ValeurConstante, 11.65);
-    EXPECT_EQ(t.s.W_ValeurConstanteTrim, 11.65);
-    EXPECT_EQ(t.s.W_ValeurConstante1, 1500.0);
+TEST_F(Constants, EachMonthTakesTheAmountInForceAndTheQuarterTheirAverage) {
+    struct Cas {
+        std::string amounts, dates, mois;
+        double moyenne;
+    };
+    for (const Cas& c : {
+             // One date before the quarter: the same amount every month.
+             Cas{mv({"1165", "1100"}), mv({day("01/01/2024"), day("01/01/2023")}), "1165\xFE" "1165\xFE" "1165", 11.65},
+             // A date in the second month is averaged.
+             Cas{mv({"1200", "1165"}), mv({day("01/05/2024"), day("01/01/2024")}), "1165\xFE" "1200\xFE" "1200",
+                 ((1165 + 1200.0 + 1200.0) / 3) / 100},
+             // A date on the 15th applies to its whole month.
+             Cas{mv({"1300", "1200", "1165"}), mv({day("15/06/2024"), day("15/04/2024"), day("01/01/2024")}),
+                 "1200\xFE" "1200\xFE" "1300", ((1200 + 1200.0 + 1300.0) / 3) / 100}}) {
+        constants(c.amounts, c.dates);
+        payroll::LectureConstantesPaie(t.s);
+        EXPECT_EQ(t.s.TabConstantesPaie.text(), c.mois);
+        EXPECT_EQ(t.s.W_ValeurConstante, c.moyenne);
+        EXPECT_EQ(t.s.W_ValeurConstanteTrim, c.moyenne);
+        EXPECT_EQ(t.s.W_ValeurConstante1, 1500.0);
+    }
 }
 
-TEST_F(Constants, ADateInTheSecondMonthIsAveraged) {
-    constants(mv({"1200", "1165"}), mv({day("01/05/2024"), day("01/01/2024")}));
-    payroll::LectureConstantesPaie(t.s);
-    EXPECT_EQ(t.s.TabConstantesPaie.text(), "1165\xFE" "1200\xFE" "1200");
-    EXPECT_EQ(t.s.W_ValeurConstante, ((1165 + 1200.0 + 1200.0) / 3) / 100);
-    EXPECT_EQ(t.s.W_ValeurConstanteTrim, t.s.W_ValeurConstante);
-}
-
-TEST_F(Constants, ADateOnThe15thAppliesToItsWholeMonth) {
-    constants(mv({"1300", "1200", "1165"}), mv({day("15/06/2024"), day("15/04/2024"), day("01/01/2024")}));
-    payroll::LectureConstantesPaie(t.s);
-    EXPECT_EQ(t.s.TabConstantesPaie.text(), "1200\xFE" "1200\xFE" "1300");
-}
-
-TEST_F(Constants, NoDateOfEffectLeavesAnEmptyAmountWhichCannotBeConverted) {
+TEST_F(Constants, AnEmptyOrOverflowingAmountIsRaised) {
     constants(mv({"1165"}), mv({day("01/07/2024")}));
     EXPECT_THROW(payroll::LectureConstantesPaie(t.s), dnt::ConversionError);
     EXPECT_EQ(t.s.TabConstantesPaie.element(1), "");
-}
-
-TEST_F(Constants, TheFirstMonthsAmountIsA16BitIntegerThatOverflows) {
     // The first month's amount is taken as an integer: 40000 does not fit and is raised.
     constants("40000", day("01/01/2024"));
     EXPECT_THROW(payroll::LectureConstantesPaie(t.s), dnt::OverflowError);
 }
 
-TEST_F(Constants, AMissingRecordIsRaised) {
+TEST(ConstantsMissing, AMissingRecordIsRaised) {
+    paytest::PayrollDb t;
+    t.chooseQuarter("2ème TRIMESTRE 2024");
     t.put("CONSTANTESPAIE", "2", {"1"});
     EXPECT_THROW(payroll::LectureConstantesPaie(t.s), dba::DbError);
 }
@@ -96,7 +95,7 @@ protected:
 
 }  // namespace
 
-TEST_F(CentreRates, ReducedValueIsCutAndTheOtherRounded) {
+TEST_F(CentreRates, ReducedValueIsCutTheOtherRoundedAndTheSecondRateZero) {
     // 10.00 less 0.125 % is 9.9875: cut to 9.98.
     centre(mv({day("01/01/2020")}), mv({"125"}));
     t.s.W_ValeurConstante = 10.00;
@@ -108,9 +107,7 @@ TEST_F(CentreRates, ReducedValueIsCutAndTheOtherRounded) {
     EXPECT_EQ(t.s.W_TauxCentreNet, 0.125 - 2.5);
     // 1500 less 0.125 % is 1498.125, 149813 cents, 8.6099... an hour, rounded to 8.61.
     EXPECT_EQ(t.s.W_Valeur1Reduite, 8.61);
-}
-
-TEST_F(CentreRates, TheSecondRateIsAlwaysZero) {
+    // The second rate is always zero.
     centre(mv({day("01/01/2020")}), mv({"22048"}));
     t.s.W_TauxCentreBis = 5;
     t.s.W_ValeurConstante = 11.657;

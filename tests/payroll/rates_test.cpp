@@ -30,11 +30,9 @@ TEST_F(ChargeRates, FirstPeriodReachingTheQuarterEndGivesTheRate) {
           {"LIGNE 1", mv({"30150", "30300", "30450"}), mv({day("31/03/2024"), day("30/06/2024"), "99999"})});
     t.put("CHGPARTEMP", "02", {"LIGNE 2", mv({"14900", "15050"}), mv({day("01/07/2024"), "99999"})});
     payroll::TauxUrssafDesCharges(t.s);
-    EXPECT_EQ(t.s.TabTauxCharges.element(1), "30.3");   // the period ending on the quarter's last day
-    EXPECT_EQ(t.s.TabTauxCharges.element(2), "14.9");   // the first period already ends after it
-    EXPECT_EQ(t.s.TabTauxCharges.element(3), "3.45");
-    EXPECT_EQ(t.s.TabTauxCharges.element(8), "8.45");
-    EXPECT_EQ(t.s.TabTauxCharges.DCount(), 8);
+    // Line 1: the period ending on the quarter's last day; line 2: the first period already ends after it.
+    EXPECT_EQ(t.s.TabTauxCharges.text(),
+              "30.3\xFE" "14.9\xFE" "3.45\xFE" "4.45\xFE" "5.45\xFE" "6.45\xFE" "7.45\xFE" "8.45");
 }
 
 TEST_F(ChargeRates, TheAverageTakesEachMonthsRateOnItsFirstDay) {
@@ -45,16 +43,13 @@ TEST_F(ChargeRates, TheAverageTakesEachMonthsRateOnItsFirstDay) {
     EXPECT_DOUBLE_EQ(payroll::MoyenneTaux(t.s, "01", 100), 20.0);
 }
 
-TEST_F(ChargeRates, AHistoryThatStopsBeforeTheQuarterEndIsAnError) {
+TEST_F(ChargeRates, AShortHistoryOrAMissingLineIsAnError) {
     t.put("CHGPARTEMP", "05", {"LIGNE 5", mv({"4000"}), mv({day("31/03/2024")})});
     EXPECT_THROW(payroll::TauxUrssafDesCharges(t.s), dnt::ConversionError);
-}
-
-TEST(ChargeRatesMissing, AMissingLineIsRaised) {
-    paytest::PayrollDb t;
-    t.chooseQuarter("2ème TRIMESTRE 2024");
-    for (int n = 1; n <= 6; ++n) t.put("CHGPARTEMP", "0" + std::to_string(n), {"LIGNE", "1000", "99999"});
-    EXPECT_THROW(payroll::TauxUrssafDesCharges(t.s), dba::DbError);
+    paytest::PayrollDb six;  // a missing line is raised
+    six.chooseQuarter("2ème TRIMESTRE 2024");
+    for (int n = 1; n <= 6; ++n) six.put("CHGPARTEMP", "0" + std::to_string(n), {"LIGNE", "1000", "99999"});
+    EXPECT_THROW(payroll::TauxUrssafDesCharges(six.s), dba::DbError);
 }
 
 TEST(Rubrics, OvertimeRubricsOfBothRatesSortedByKey) {
@@ -77,21 +72,18 @@ TEST(Rubrics, OvertimeRubricsOfBothRatesSortedByKey) {
     EXPECT_EQ(t.s.RubriquesHeuresSup.text(), "125\xFD" "1250000\xFE" "150\xFD" "1500000");
 }
 
-TEST(TypeExo, RecordOneIsKeptWithItsFile) {
+TEST(TypeExo, RecordOneIsKeptWithItsFileAndAgeFlagsAreCleared) {
     paytest::PayrollDb t;
     t.put("TYPEEXO", "1", {"1", "EXONERATION", "50"});
     payroll::LectureTypeExo(t.s);
     EXPECT_EQ(t.s.RecTypeExo.element(3), "50");
     EXPECT_EQ(t.s.RecTypeExo.key(), "1");
     EXPECT_NO_THROW(t.s.fichier("TYPEEXO"));
-}
-
-TEST(AgeAidant, BothFlagsAreCleared) {
-    dnt::SharedState s;
-    s.W_AgeAidantLigne = s.W_AgeAidantAide = true;
-    payroll::Recherche_Age_Aidant(s);
-    EXPECT_FALSE(s.W_AgeAidantLigne);
-    EXPECT_FALSE(s.W_AgeAidantAide);
+    // The age search clears both flags.
+    t.s.W_AgeAidantLigne = t.s.W_AgeAidantAide = true;
+    payroll::Recherche_Age_Aidant(t.s);
+    EXPECT_FALSE(t.s.W_AgeAidantLigne);
+    EXPECT_FALSE(t.s.W_AgeAidantAide);
 }
 
 namespace {
@@ -111,18 +103,8 @@ protected:
 
 }  // namespace
 
-TEST_F(ChargeDetailKey, AnExistingRecordIsStartedAfresh) {
-    t.put("DETAILCHGPARTEMP", "0444920242", {"OLD", "X", "1", "2", "99"});
-    aide("04449");
-    payroll::CreationCleFichierDetailChgPartemp(t.s);
-    EXPECT_EQ(t.s.RecDetailChgPartemp.key(), "0444920242");
-    EXPECT_EQ(t.s.RecDetailChgPartemp.text(), "E75");
-    t.s.RecDetailChgPartemp.DBWrite();
-    EXPECT_EQ(t.get("DETAILCHGPARTEMP", "0444920242").text(), "E75");
-}
-
-TEST_F(ChargeDetailKey, AMissingKeyGivesAnEmptyRecordOfThatKey) {
-    t.put("DETAILCHGPARTEMP", "0598520242", {"PREVIOUS"});
+TEST_F(ChargeDetailKey, AnExistingRecordIsStartedAfreshAndAMissingKeyGivesAnEmptyOne) {
+    t.put("DETAILCHGPARTEMP", "0598520242", {"OLD", "X", "1", "2", "99"});  // started afresh
     aide("05985");
     payroll::CreationCleFichierDetailChgPartemp(t.s);
     t.s.RecDetailChgPartemp.setElement(5, "12");

@@ -27,7 +27,7 @@ protected:
 
 }  // namespace
 
-TEST_F(SampleAide, RatesOfTheQuarter) {
+TEST_F(SampleAide, RatesLinesAndChargeDetail) {
     payroll::LectureRubSaisie(t.s);
     EXPECT_EQ(t.s.RubriquesHeuresSup.text(), "125\xFD" "1250000\xFE" "126\xFD" "1250000\xFE" "150\xFD" "1500000");
     payroll::LectureConstantesPaie(t.s);
@@ -42,14 +42,8 @@ TEST_F(SampleAide, RatesOfTheQuarter) {
     payroll::TauxUrssafDesCharges(t.s);
     EXPECT_EQ(t.s.TabTauxCharges.text(),
               "30.4\xFE" "15.15\xFE" "5.05\xFE" "2.9\xFE" "0.5\xFE" "7.5\xFE" "2.35\xFE" "1.2");
-}
 
-TEST_F(SampleAide, LinesAndChargeDetail) {
-    payroll::LectureRubSaisie(t.s);
-    payroll::LectureConstantesPaie(t.s);
-    payroll::ValeurdesCharges(t.s);
-    payroll::TauxUrssafDesCharges(t.s);
-
+    // The lines of its contract and its charge detail.
     dba::DynArray tableau("15129001\xFD" "11344");
     t.s.RecContrat = t.get("CONTRAT", "15129001");
     payroll::LectureDetailCalcul(t.s, 1, tableau);

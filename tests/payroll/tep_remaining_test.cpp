@@ -148,9 +148,7 @@ TEST_F(TepRestant, FiguresOfEachBasisAndLine) {
             EXPECT_EQ(t.s.W_LignesAidants.element(static_cast<int>(L + 1), 10), c.v10[L]) << "line " << L + 1;
         if (c.regulReste >= 0) { EXPECT_EQ(t.s.W_Regul.value(), c.regulReste); }
     }
-}
-
-TEST_F(TepRestant, AnUnconvertibleRateIsRaised) {
+    // An unconvertible rate is raised.
     EXPECT_THROW(calculer({.nom = "", .taux = {"10", "20", "0", "0", "", "0", "0", "0"}, .lignes = {{"10", "1000"}}}),
                  dnt::ConversionError);
 }

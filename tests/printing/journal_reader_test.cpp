@@ -71,7 +71,7 @@ TEST(JournalReader, ReplayingAJournalIntoTheJournalWriterGivesItBackByteForByte)
     EXPECT_EQ(again.str(), journal);
 }
 
-TEST(JournalReader, EachDocumentStartsWithPageOneAndAnEmptyOneIsOnlyItsEnd) {
+TEST(JournalReader, EachDocumentStartsWithPageOneAnEmptyOneIsOnlyItsEndAndEscapesAreDecoded) {
     std::istringstream in("PAGE 2\nFONT \"Courier New\" 11 1\nTEXT 5 -6 \"a\\u00e9\\n\"\nEND\n\nEND\n"
                           "WIDTH 3\nLINE 1 2 3 4\nEND\n");
     RecordingSink sink;
@@ -79,14 +79,11 @@ TEST(JournalReader, EachDocumentStartsWithPageOneAndAnEmptyOneIsOnlyItsEnd) {
     EXPECT_EQ(sink.ops, (std::vector<std::string>{"page 1", "page 2", "font Courier New 11 bold",
                                                   "text 5 -6 a\xC3\xA9\n", "end", "end", "page 1",
                                                   "width 3", "line 1 2 3 4", "end"}));
-}
-
-TEST(JournalReader, SurrogatePairsBecomeOneUtf8Character) {
-    std::istringstream in("TEXT 0 0 \"\\ud83d\\ude00\"\nEND\n");
-    RecordingSink sink;
-    replayJournal(in, sink);
-    ASSERT_EQ(sink.ops.size(), 3u);
-    EXPECT_EQ(sink.ops[1], "text 0 0 \xF0\x9F\x98\x80");
+    // Surrogate pairs become one UTF-8 character.
+    std::istringstream pair("TEXT 0 0 \"\\ud83d\\ude00\"\nEND\n");
+    RecordingSink again;
+    replayJournal(pair, again);
+    EXPECT_EQ(again.ops, (std::vector<std::string>{"page 1", "text 0 0 \xF0\x9F\x98\x80", "end"}));
 }
 
 size_t errorLine(const std::string& journal) {
@@ -100,23 +97,16 @@ size_t errorLine(const std::string& journal) {
     return 0;
 }
 
-TEST(JournalReader, MalformedLinesAndAMissingLastEndAreRefusedWithTheirLineNumber) {
-    EXPECT_EQ(errorLine("TEXT 1 2 \"ok\"\nTEXT 1 2 nope\nEND\n"), 2u);
-    EXPECT_EQ(errorLine("TEXT 1.5 2 \"a\"\nEND\n"), 1u);
-    EXPECT_EQ(errorLine("TEXT 1 2 \"a\" \nEND\n"), 1u);
-    EXPECT_EQ(errorLine("TEXT 1  2 \"a\"\nEND\n"), 1u);
-    EXPECT_EQ(errorLine("TEXT 1 2 \"bad \\x escape\"\nEND\n"), 1u);
-    EXPECT_EQ(errorLine("TEXT 1 2 \"unclosed\nEND\n"), 1u);
-    EXPECT_EQ(errorLine("END\nFONT \"Courier New\" 11 2\nEND\n"), 2u);
-    EXPECT_EQ(errorLine("PAGE 1\nEND\n"), 1u);
-    EXPECT_EQ(errorLine("WIDTH 0\nEND\n"), 1u);
-    EXPECT_EQ(errorLine("LINE 1 2 3\nEND\n"), 1u);
-    EXPECT_EQ(errorLine("CIRCLE 1 2 3\nEND\n"), 1u);
-    EXPECT_EQ(errorLine("END extra\n"), 1u);
-    EXPECT_EQ(errorLine("END\nTEXT 1 2 \"a\"\n"), 2u);  // no END after the last document
-}
-
-TEST(JournalReader, AMissingFileIsAnError) {
+TEST(JournalReader, MalformedLinesAMissingLastEndAndAMissingFileAreRefused) {
+    // Each journal, then the number of the line refused.
+    for (const auto& [journal, ligne] : std::vector<std::pair<std::string, size_t>>{
+             {"TEXT 1 2 \"ok\"\nTEXT 1 2 nope\nEND\n", 2}, {"TEXT 1.5 2 \"a\"\nEND\n", 1},
+             {"TEXT 1 2 \"a\" \nEND\n", 1}, {"TEXT 1  2 \"a\"\nEND\n", 1},
+             {"TEXT 1 2 \"bad \\x escape\"\nEND\n", 1}, {"TEXT 1 2 \"unclosed\nEND\n", 1},
+             {"END\nFONT \"Courier New\" 11 2\nEND\n", 2}, {"PAGE 1\nEND\n", 1}, {"WIDTH 0\nEND\n", 1},
+             {"LINE 1 2 3\nEND\n", 1}, {"CIRCLE 1 2 3\nEND\n", 1}, {"END extra\n", 1},
+             {"END\nTEXT 1 2 \"a\"\n", 2}})  // no END after the last document
+        EXPECT_EQ(errorLine(journal), ligne) << journal;
     RecordingSink sink;
     EXPECT_THROW(replayJournalFile("/nonexistent-dir/none.journal", sink), JournalError);
 }

@@ -47,6 +47,10 @@ TEST(TextPrinter, LaterCharactersReplaceEarlierOnesAndCountAsCodePoints) {
     p.printNoNewline("B");
     p.endDoc();
     EXPECT_EQ(out.str(), "éBZ\n");
+    EXPECT_TRUE(isMatrixPrinterName("Epson Matricielle LQ"));  // matrix printers are known by their name
+    EXPECT_TRUE(isMatrixPrinterName("MATRIC"));
+    EXPECT_FALSE(isMatrixPrinterName("PDF"));
+    EXPECT_FALSE(isMatrixPrinterName("Laser MATRI"));
 }
 
 TEST(TextPrinter, HorizontalLinesAreDashesUnderTextAndOtherLinesAreLeftOut) {
@@ -64,13 +68,6 @@ TEST(TextPrinter, HorizontalLinesAreDashesUnderTextAndOtherLinesAreLeftOut) {
         p.endDoc();
         EXPECT_EQ(out.str(), "\n-X-Y-\n") << (lineFirst ? "line first" : "text first");
     }
-}
-
-TEST(TextPrinter, MatrixPrintersAreKnownByTheirName) {
-    EXPECT_TRUE(isMatrixPrinterName("Epson Matricielle LQ"));
-    EXPECT_TRUE(isMatrixPrinterName("MATRIC"));
-    EXPECT_FALSE(isMatrixPrinterName("PDF"));
-    EXPECT_FALSE(isMatrixPrinterName("Laser MATRI"));
 }
 
 }  // namespace

@@ -60,33 +60,38 @@ TEST(PageHeader, TheAddressBlockAlwaysTakesFourLines) {
     EXPECT_EQ(Avec(pages[3], "75010 PARIS")[0].n[1], 4055);
 }
 
-TEST(PageHeader, CedexMentionAfterTheCentresTown) {
-    // The header's town line, then the payment address's, which repeats it.
-    for (auto [centre, ville] : std::vector<std::pair<Centre, std::string>>{
-             {{.cedex = "1"}, "75001 PARIS Cedex"},
-             {{.cedex = "1", .numeroCedex = "9"}, "75001 PARIS Cedex 9"},
-             {{.cedex = "01"}, "75001 PARIS Cedex"},  // compared as a number
-             {{.numeroCedex = "9"}, "75001 PARIS"}}) {
-        Banc b(RecCentre(centre));
-        b.Imprimer({{"10001001", "00001"}});
-        EXPECT_EQ(b.Texte("75001 PARIS").raw, "TEXT 2112 2062 \"" + ville + "\"");
-        EXPECT_EQ(Avec(b.Textes(), "75001 PARIS").at(1).text, ville);
-    }
-}
-
-TEST(PageHeader, PrefixZeroZeroZeroPrintsTheNumberAlone) {
-    Banc b(RecCentre({.prefixe = "000"}));
-    b.Imprimer({{"10001001", "00001"}});
-    EXPECT_EQ(b.Texte("N° URSSAF").text, "N° URSSAF     : 1234567890");
-}
-
-TEST(PageHeader, APeriodOfFortyFiveCharactersIsFollowedByNoBlank) {
-    // "Période       : " is 16 characters (é counts one); a label of 29 makes 45.
-    for (auto [x, blanc] : std::vector<std::pair<size_t, std::string>>{{24, ""}, {23, " "}, {25, ""}}) {
+TEST(PageHeader, TextsOfEachCentreAideAndQuarter) {
+    // The records added and the quarter, then every text containing `part`.
+    struct Cas {
+        std::string extra, part;
+        std::vector<std::string> textes;
+        std::string trimestre = "1er  TRIMESTRE 2011";
+    };
+    const std::string non = "NON EXONERE PART PATRONALE SECURITE SOCIALE";
+    // "Période       : " is 16 characters (é counts one); a label of 29 makes 45, followed by no blank.
+    auto periode = [](size_t x, const std::string& blanc) {
         const std::string label = "1" + std::string(x, 'X') + "2011";
-        Banc b("", label);
+        return Cas{"", "Période", {"Période       : " + label + blanc + "Code : 00001"}, label};
+    };
+    const std::vector<Cas> cas = {
+        // The Cedex mention on the header's town line, then the payment address's.
+        {RecCentre({.cedex = "1"}), "75001 PARIS", {"75001 PARIS Cedex", "75001 PARIS Cedex"}},
+        {RecCentre({.cedex = "1", .numeroCedex = "9"}), "75001 PARIS", {"75001 PARIS Cedex 9", "75001 PARIS Cedex 9"}},
+        {RecCentre({.cedex = "01"}), "75001 PARIS", {"75001 PARIS Cedex", "75001 PARIS Cedex"}},  // as a number
+        {RecCentre({.numeroCedex = "9"}), "75001 PARIS", {"75001 PARIS", "75001 PARIS"}},
+        {RecCentre({.prefixe = "000"}), "N° URSSAF", {"N° URSSAF     : 1234567890"}},
+        periode(24, ""), periode(23, " "), periode(25, ""),
+        {RecAide({.code = "00001", .categorie = "00"}), "EXONERE PART", {non}},
+        {RecAide({.code = "00001", .categorie = "01"}), "EXONERE PART", {non}},
+        {RecAide({.code = "00001", .categorie = "02"}), "EXONERE PART", {non.substr(4)}},
+        {RecAide({.code = "00001", .categorie = "10"}), "EXONERE PART", {non.substr(4)}},
+    };
+    for (const Cas& c : cas) {
+        Banc b(c.extra, c.trimestre);
         b.Imprimer({{"10001001", "00001"}});
-        EXPECT_EQ(b.Texte("Période").text, "Période       : " + label + blanc + "Code : 00001") << x;
+        std::vector<std::string> textes;
+        for (const Operation& op : Avec(b.Textes(), c.part)) textes.push_back(op.text);
+        EXPECT_EQ(textes, c.textes) << c.extra << c.trimestre;
     }
 }
 
@@ -101,18 +106,6 @@ TEST(PageHeader, UnattendedModeIndentsTheCentreAndNumbersAndDropsTheCode) {
     EXPECT_EQ(b.Texte("SIRET").n[0], 45 * 132);
     EXPECT_EQ(b.Texte("MME DUPONT MARIE").n[0], 45 * 132);
     EXPECT_FALSE(b.Contient("Code :"));
-}
-
-TEST(PageHeader, ExemptionFollowsTheCategory) {
-    for (auto [categorie, texte] : std::vector<std::pair<std::string, std::string>>{
-             {"00", "NON EXONERE PART PATRONALE SECURITE SOCIALE"},
-             {"01", "NON EXONERE PART PATRONALE SECURITE SOCIALE"},
-             {"02", "EXONERE PART PATRONALE SECURITE SOCIALE"},
-             {"10", "EXONERE PART PATRONALE SECURITE SOCIALE"}}) {
-        Banc b(RecAide({.code = "00001", .categorie = categorie}));
-        b.Imprimer({{"10001001", "00001"}});
-        EXPECT_EQ(b.Texte("EXONERE PART").text, texte) << categorie;
-    }
 }
 
 }  // namespace

@@ -22,12 +22,9 @@ TEST(TotalsBlock, TotalsEndUnderTheirColumnsAndTheBoxesFollow) {
     EXPECT_EQ(b.Texte("NET A PAYER").raw, "TEXT 5280 13244 \"NET A PAYER :               497\"");
     auto ops = b.Journal();
     for (long x : {7314L, 8392L, 9356L, 10376L, 11340L}) EXPECT_TRUE(ALigne(ops, x, 11453, x, 12247)) << x;
-    EXPECT_TRUE(ALigne(ops, 7314, 12247, 11340, 12247));
-    EXPECT_TRUE(ALigne(ops, 7314, 12247, 7314, 13551));
-    EXPECT_TRUE(ALigne(ops, 9356, 12247, 9356, 12984));
-    EXPECT_TRUE(ALigne(ops, 11340, 12247, 11340, 13551));
-    EXPECT_TRUE(ALigne(ops, 7314, 12984, 11340, 12984));
-    EXPECT_TRUE(ALigne(ops, 7314, 13551, 11340, 13551));
+    const long traits[][4] = {{7314, 12247, 11340, 12247}, {7314, 12247, 7314, 13551}, {9356, 12247, 9356, 12984},
+                              {11340, 12247, 11340, 13551}, {7314, 12984, 11340, 12984}, {7314, 13551, 11340, 13551}};
+    for (const auto& [x1, y1, x2, y2] : traits) EXPECT_TRUE(ALigne(ops, x1, y1, x2, y2)) << x1 << " " << y1;
     // The totals and amounts are bold, the payment paragraph is not.
     bool gras = false;
     for (const Operation& op : ops) {
@@ -74,54 +71,44 @@ TEST(TotalsBlock, DueDateIsTheLastDayOfTheMonthAfterTheQuarter) {
     }
 }
 
-TEST(TotalsBlock, TextOneTheEstablishmentPays) {
-    Banc b(RecCentre({.prend = "1"}) + RecAide({.code = "00001", .paieEtab = "1"}) + Banque("FR76 1234"));
-    b.Imprimer({{"10001001", "00001"}});
-    Operation titre = b.Texte("Le règlement est effectué");
-    EXPECT_EQ(titre.raw, "TEXT 132 13801 \"Le règlement est effectué pour votre compte par :\"");
-    EXPECT_EQ(b.Texte("ETABLISSEMENT TEST").raw, "TEXT 660 14050 \"ETABLISSEMENT TEST\"");
-    EXPECT_EQ(b.Texte("5 RUE ETAB").raw, "TEXT 660 14299 \"5 RUE ETAB\"");
-    EXPECT_EQ(b.Texte("75002 PARIS").raw, "TEXT 660 14548 \"75002 PARIS\"");
-    EXPECT_FALSE(b.Contient("prélèvement"));
-}
-
-TEST(TotalsBlock, TextOneWithoutTheEstablishmentPrintsEmptyLines) {
-    Banc b(RecCentre({.prend = "1", .etab = "E9999"}) + RecTexte("ASSOCIATION", "E99", {"ASSO"}) +
-           RecAide({.code = "00001", .paieEtab = "1"}));
-    b.Imprimer({{"10001001", "00001"}});
-    auto textes = b.Textes();
-    ASSERT_FALSE(textes.empty());
-    EXPECT_EQ(textes.back().text, "Le règlement est effectué pour votre compte par :");
-}
-
-TEST(TotalsBlock, TextTwoDirectDebitWithTheBic) {
-    Banc b(RecCentre({.prend = "1"}) + Banque("FR76 1131 2327 4447"));
-    b.Imprimer({{"10001001", "00001"}});
-    EXPECT_EQ(b.Texte("prélèvement").raw,
-              "TEXT 132 13801 \"L'URSSAF procèdera au prélèvement de ce montant le 30/04/2011 sur le compte\"");
-    EXPECT_EQ(b.Texte("bancaire").raw, "TEXT 132 14050 \"bancaire suivant : FR76 1131 2327 4447\"");
-    EXPECT_EQ(b.Texte("11315").raw, "TEXT 2640 14299 \"11315 - CEPAFRPP\"");
-    EXPECT_EQ(b.s.W_RequeteBic.element(1), "SSELECT BIC AVEC 1 = \"11315\"");
-}
-
-TEST(TotalsBlock, TextTwoWithAnUnknownBankKeyPrintsTheKeyAlone) {
-    Banc b(RecCentre({.prend = "1"}) + Banque("FR76 1131", "99999"));
-    b.Imprimer({{"10001001", "00001"}});
-    EXPECT_EQ(b.Texte("99999").text, "99999 -");
-}
-
-TEST(TotalsBlock, TextThreeWhenTheCentreDoesNotTakeOrNoAccount) {
-    for (const std::string& extra : {RecCentre({}) + Banque("FR76 1234"),    // centre other than "1"
-                                     RecCentre({.prend = "1"}) + Banque(""),  // no account
-                                     RecCentre({.prend = "1"})}) {            // no ELTSFACTAIDE record
-        Banc b(extra);
+TEST(TotalsBlock, PaymentTextOfEachCase) {
+    // The records added, the journal lines expected, the BIC query and the last text printed.
+    struct Cas {
+        std::string extra;
+        std::vector<std::string> textes;
+        std::string bic = "", dernier = "";
+    };
+    const std::string un = "TEXT 132 13801 \"Le règlement est effectué pour votre compte par :\"";
+    const std::vector<std::string> texteTrois = {  // the centre's field 2 names the address, not field 1
+        "TEXT 132 13801 \"Le règlement est à envoyer avant le 30/04/2011 à l'adresse suivante :\"",
+        "TEXT 660 14050 \"URSSAF TEST - SERVICE PARTICULIERS\"", "TEXT 660 14299 \"10 RUE DU CENTRE\"",
+        "TEXT 660 14548 \"75001 PARIS\""};
+    const std::vector<Cas> cas = {
+        {RecCentre({.prend = "1"}) + RecAide({.code = "00001", .paieEtab = "1"}) + Banque("FR76 1234"),
+         {un, "TEXT 660 14050 \"ETABLISSEMENT TEST\"", "TEXT 660 14299 \"5 RUE ETAB\"",
+          "TEXT 660 14548 \"75002 PARIS\""}},
+        // Text one without the establishment: empty lines.
+        {RecCentre({.prend = "1", .etab = "E9999"}) + RecTexte("ASSOCIATION", "E99", {"ASSO"}) +
+             RecAide({.code = "00001", .paieEtab = "1"}), {un}, "", un.substr(15)},
+        {RecCentre({.prend = "1"}) + Banque("FR76 1131 2327 4447"),
+         {"TEXT 132 13801 \"L'URSSAF procèdera au prélèvement de ce montant le 30/04/2011 sur le compte\"",
+          "TEXT 132 14050 \"bancaire suivant : FR76 1131 2327 4447\"", "TEXT 2640 14299 \"11315 - CEPAFRPP\""},
+         "SSELECT BIC AVEC 1 = \"11315\""},
+        {RecCentre({.prend = "1"}) + Banque("FR76 1131", "99999"), {"TEXT 2640 14299 \"99999 -\""}},
+        {RecCentre({}) + Banque("FR76 1234"), texteTrois},     // a centre other than "1"
+        {RecCentre({.prend = "1"}) + Banque(""), texteTrois},  // no account
+        {RecCentre({.prend = "1"}), texteTrois},               // no ELTSFACTAIDE record
+    };
+    for (const Cas& c : cas) {
+        Banc b(c.extra);
         b.Imprimer({{"10001001", "00001"}});
-        EXPECT_EQ(b.Texte("Le règlement").text, "Le règlement est à envoyer avant le 30/04/2011 à l'adresse suivante :");
-        // The centre's field 2 names the payment address, not field 1.
-        EXPECT_EQ(b.Texte("URSSAF TEST - SERVICE").raw, "TEXT 660 14050 \"URSSAF TEST - SERVICE PARTICULIERS\"");
-        EXPECT_EQ(Avec(b.Textes(), "10 RUE DU CENTRE").back().raw, "TEXT 660 14299 \"10 RUE DU CENTRE\"");
-        EXPECT_EQ(Avec(b.Textes(), "75001 PARIS").back().raw, "TEXT 660 14548 \"75001 PARIS\"");
-        EXPECT_FALSE(b.Contient("prélèvement"));
+        b.Journal();
+        const std::string journal = b.out.str();
+        for (const std::string& t : c.textes) EXPECT_NE(journal.find(t + "\n"), std::string::npos) << t;
+        EXPECT_EQ(b.Contient("prélèvement"), c.textes[0].find("prélèvement") != std::string::npos ||
+                                                 c.textes[0].find("99999") != std::string::npos);
+        if (!c.bic.empty()) { EXPECT_EQ(b.s.W_RequeteBic.element(1), c.bic); }
+        if (!c.dernier.empty()) { EXPECT_EQ("\"" + b.Textes().back().text + "\"", c.dernier); }
     }
 }
 

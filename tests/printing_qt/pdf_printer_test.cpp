@@ -90,15 +90,14 @@ protected:
     fs::path dir, pdf, journal;
 };
 
-TEST_F(PdfPrinter, HasTwoA4PortraitPages) {
+TEST_F(PdfPrinter, PagesTextFontsPositionsAndJournal) {
+    // Two A4 portrait pages.
     std::string info = run("pdfinfo '" + pdf.string() + "'");
     EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +2\n"))) << info;
     // A4 is 595.276 x 841.89 points; the PDF states it in whole points.
     EXPECT_TRUE(std::regex_search(info, std::regex("Page size: +595(\\.[0-9]+)? x 84[12](\\.[0-9]+)? pts")))
         << info;
-}
-
-TEST_F(PdfPrinter, TheTextCanBeReadBackPageByPage) {
+    // The text can be read back page by page.
     std::string text = run("pdftotext -layout '" + pdf.string() + "' -");
     auto feed = text.find('\f');
     ASSERT_NE(feed, std::string::npos) << text;
@@ -108,9 +107,7 @@ TEST_F(PdfPrinter, TheTextCanBeReadBackPageByPage) {
     EXPECT_TRUE(std::regex_search(first, std::regex("Période +: +1er +TRIMESTRE 2025"))) << text;
     EXPECT_TRUE(std::regex_search(first, std::regex("Date : 01/04/2025 +Page : 1"))) << text;
     EXPECT_NE(second.find("SECONDE PAGE"), std::string::npos) << text;
-}
-
-TEST_F(PdfPrinter, LiberationMonoRegularAndBoldAreEmbedded) {
+    // Liberation Mono regular and bold are embedded.
     std::string fonts = run("pdffonts '" + pdf.string() + "'");
     std::istringstream lines(fonts);
     std::string line;
@@ -123,9 +120,7 @@ TEST_F(PdfPrinter, LiberationMonoRegularAndBoldAreEmbedded) {
     }
     EXPECT_GE(regular, 1) << fonts;
     EXPECT_GE(bold, 1) << fonts;
-}
-
-TEST_F(PdfPrinter, CharactersSitWhereThePageModelPutsThem) {
+    // Characters sit where the page model puts them.
     std::string boxes = run("pdftotext -bbox -f 1 -l 1 '" + pdf.string() + "' -");
     std::smatch m;
     ASSERT_TRUE(std::regex_search(boxes, m,
@@ -136,9 +131,7 @@ TEST_F(PdfPrinter, CharactersSitWhereThePageModelPutsThem) {
     EXPECT_NEAR(std::stod(m[1]), 2 * 567 / 20.0, 0.2);
     EXPECT_NEAR(std::stod(m[3]) - std::stod(m[1]), 6 * 132 / 20.0, 0.2);
     EXPECT_NEAR(std::stod(m[2]), 5 * 567 / 20.0, 1.0);
-}
-
-TEST_F(PdfPrinter, TheJournalBesideItIsTheJournalPrinters) {
+    // The journal beside it is the journal printer's.
     std::ostringstream expected;
     {
         JournalPrinter p(expected);
@@ -147,14 +140,12 @@ TEST_F(PdfPrinter, TheJournalBesideItIsTheJournalPrinters) {
     EXPECT_EQ(readFile(journal), expected.str());
 }
 
-TEST(Printers, TheListStartsWithThePdfAndTheMatrixPrinters) {
+TEST(Printers, ListMatrixOutputErrorsAndMissingFonts) {
     auto names = printerNames();
     ASSERT_GE(names.size(), 2u);
     EXPECT_EQ(names[0], "PDF");
     EXPECT_EQ(names[1], "MATRICIELLE");
-}
-
-TEST(Printers, TheMatrixPrinterWritesTextPages) {
+    // The matrix printer writes text pages.
     fs::path dir = makeTempDir();
     {
         auto p = openPrinter("MATRICIELLE", dir / "out.txt");
@@ -165,15 +156,11 @@ TEST(Printers, TheMatrixPrinterWritesTextPages) {
     }
     EXPECT_EQ(readFile(dir / "out.txt"), "A\n\fB\n");
     fs::remove_all(dir);
-}
-
-TEST(Printers, UnknownPrintersAndMissingOutputsAreErrors) {
+    // Unknown printers and missing outputs are errors.
     EXPECT_THROW(openPrinter("NO SUCH PRINTER ANYWHERE"), OutputError);
     EXPECT_THROW(openPrinter("PDF"), OutputError);
     EXPECT_THROW(openPrinter("PDF", "/nonexistent-dir/out.pdf"), OutputError);
-}
-
-TEST(Printers, MissingFontFilesAreNamedWithTheirPackage) {
+    // Missing font files are named with their package.
     try {
         registerPrinterFonts("/nonexistent-dir");
         FAIL() << "no error";

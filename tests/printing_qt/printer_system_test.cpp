@@ -34,7 +34,7 @@ protected:
 
 // A file is put in place only when its document is ended; a printer selected again starts
 // anew, and a document left open on it is abandoned without a trace.
-TEST_F(PrinterSystemTest, OnlyAnEndedDocumentIsDelivered) {
+TEST_F(PrinterSystemTest, OnlyAnEndedDocumentIsDeliveredAndIndexesAreChecked) {
     auto owned = std::make_unique<QtPrinterSystem>(dir / "out", dir / "out.journal");
     QtPrinterSystem& system = *owned;
     system.select(1).print("left open");
@@ -50,12 +50,10 @@ TEST_F(PrinterSystemTest, OnlyAnEndedDocumentIsDelivered) {
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
     EXPECT_EQ(names.size(), 2u) << "no temporary file left";
-}
-
-TEST_F(PrinterSystemTest, AnIndexOutsideTheListIsAnError) {
-    QtPrinterSystem system(dir / "out.pdf");
-    EXPECT_THROW(system.select(static_cast<long>(system.printerNames().size())), PrinterError);
-    EXPECT_THROW(system.select(-1), PrinterError);
+    // An index outside the list is an error.
+    QtPrinterSystem other(dir / "out.pdf");
+    EXPECT_THROW(other.select(static_cast<long>(other.printerNames().size())), PrinterError);
+    EXPECT_THROW(other.select(-1), PrinterError);
 }
 
 }  // namespace
