@@ -185,8 +185,6 @@ inline bool ALigne(const std::vector<Operation>& ops, long x1, long y1, long x2,
     });
 }
 
-// An internal day number of a "dd/mm/yyyy" date, as text.
-inline std::string Jour(const std::string& date) { return dba::DateInterneText(date); }
 
 class Banc {
 public:

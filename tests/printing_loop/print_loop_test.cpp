@@ -55,7 +55,7 @@ TEST(PrintLoop, OneRowPrintsTheAideOnceWithFrameTotalsAndRecords) {
 }
 
 TEST(PrintLoop, TheFirstOfAnAidantsAdjacentContractsGivesItsLine) {
-    const std::string extra = RecContrat("10001001", "00001", "100", Jour("15/02/2011")) +
+    const std::string extra = RecContrat("10001001", "00001", "100", testsupport::day("15/02/2011")) +
                               RecContrat("10001002", "00001") + RecDetail("10001002", "201102", "10000");
     {
         Banc b(extra);
@@ -160,7 +160,7 @@ TEST(PrintLoop, RegularisationAmountsTakenAndStamped) {
 
 TEST(PrintLoop, AnAideWithoutLinesPrintsAndWritesNothing) {
     std::string extra = RecAide({.code = "00002", .nom = "DURAND"}) + RecAidant({.code = "20001", .nom = "PETIT"}) +
-                        RecContrat("20001001", "00002", Jour("01/05/2011")) +  // starts after the quarter
+                        RecContrat("20001001", "00002", testsupport::day("01/05/2011")) +  // starts after the quarter
                         RecTexte("REGULDNT", "00002", {"50", ""});
     {
         Banc b(extra);
@@ -205,7 +205,7 @@ TEST(PrintLoop, AnAidantWorkingForTwoAdjacentAidesEndsTheRunAndLaterAidesFindThe
     std::string extra = RecAide({.code = "00002", .nom = "DURAND"}) + RecContrat("10001002", "00002") +
                         RecDetail("10001002", "201101", "5000") + RecAide({.code = "00003", .nom = "LAMBERT"}) +
                         RecAidant({.code = "30001", .nom = "ROUX"}) + RecAidant({.code = "30002", .nom = "BLANC"}) +
-                        RecContrat("30001003", "00003", "100", Jour("15/02/2011")) + RecContrat("30002003", "00003") +
+                        RecContrat("30001003", "00003", "100", testsupport::day("15/02/2011")) + RecContrat("30002003", "00003") +
                         RecDetail("30001003", "201101", "10000") + RecDetail("30002003", "201101", "10000");
     {
         Banc b(extra);
