@@ -14,6 +14,7 @@
 #include "dba/pg_connection.h"
 #include "printing/qt/printer_fonts.h"
 #include "ui/driver.h"
+#include "ui/qt/desktop_font.h"
 #include "ui/qt/guarded.h"
 #include "ui/qt/presenter.h"
 #include "ui/qt/text.h"
@@ -31,6 +32,7 @@ void fail(const QString& text) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dnt-gui"));
+    ui::qt::useDesktopFont();
 
     std::string error;
     std::optional<gui::Options> parsed = gui::parseOptions(argc, argv, error);

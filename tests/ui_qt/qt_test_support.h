@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/qt/desktop_font.h"
 #include "ui/qt/presenter.h"
 #include "ui/qt/text.h"
 
@@ -25,7 +26,12 @@ inline QApplication& app() {
     static char name[] = "test_ui_qt";
     static char* argv[] = {name, nullptr};
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QApplication* instance = new QApplication(argc, argv);
+    static QApplication* instance = [] {
+        auto* a = new QApplication(argc, argv);
+        // The screens laid out as on every machine, whatever fonts this one has.
+        if (!ui::qt::useDesktopFont()) ADD_FAILURE() << "DejaVu Sans is missing (fonts-dejavu-core)";
+        return a;
+    }();
     return *instance;
 }
 
