@@ -2,11 +2,13 @@
 // regularisation, the charge detail and remaining exemption, the printed declaration, and
 // the records written back.
 #include "numbers/numtext.h"
+#include "dba/test_steps.h"
 #include "payroll/payroll.h"
 #include "printing/declaration.h"
 #include "printing/layout_text.h"
 #include "printing/payment_paragraph.h"
 #include "printing/print_loop_steps.h"
+#include "printing/printer.h"
 #include "rights/droits.h"
 
 namespace printing {
@@ -32,7 +34,6 @@ void NoterDeclaration(dnt::SharedState& s) {
         PassageErreurs passer(true);
         d.reglement = NomModeReglement(ChoixModeReglement(s, passer));
     }
-    if (!s.Bilan.vus.count(d.aide)) s.Declaree(d);
 }
 
 // After the last detail line: the frame footer and totals in detailed mode, then the part of
@@ -71,14 +72,26 @@ void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::s
     if (s.W_NbAidants.value() == 0) return;
 
     // The aidé's two records are one unit of work: when either write fails, even under
-    // the loop's error trap, neither is kept, and the aidé is told to the host.
-    if (s.TheDatabase) {
-        if (auto echec = s.TheDatabase->unit(A, [&] { DeclarerAide(s, Tableau, A, passer); }))
-            s.Bilan.echecs.push_back({A, echec->number, echec->message});
-    } else {
+    // the loop's error trap, neither is kept, and the aidé is told to the host. Its pages
+    // wait for the unit's end: an aidé whose records were not written is not in the
+    // document either (nor in the export), as if it had not been selected.
+    if (!s.TheDatabase) {
         DeclarerAide(s, Tableau, A, passer);
+        s.Bilan.imprime(A);
+        return;
     }
+    const bool premierePage = s.PremierePage;
+    if (s.Imprimante) s.Imprimante->holdPages();
+    auto echec = s.TheDatabase->unit(A, [&] { DeclarerAide(s, Tableau, A, passer); });
+    if (s.Imprimante) s.Imprimante->releaseHeldPages(!echec);
+    if (echec) {
+        s.PremierePage = premierePage;
+        s.Bilan.echecs.push_back({A, echec->number, echec->message});
+        return;
+    }
+    if (s.Declaree && !s.Bilan.vus.count(A)) s.Declaree(s.DeclarationCourante);
     s.Bilan.imprime(A);
+    dba::testStep("aide:" + A);
 }
 
 void DeclarerAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A, PassageErreurs& passer) {

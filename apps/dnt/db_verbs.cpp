@@ -23,7 +23,7 @@ const char* kDbUsage =
     "       dnt db show --db PATH|URI FILE KEY\n"
     "       dnt db runs --db PATH|URI            the runs that wrote records\n"
     "       dnt db run --db PATH|URI N           one run and its aidés\n"
-    "       dnt db undo --db PATH|URI N [--user LOGIN]   take run N back\n"
+    "       dnt db undo --db PATH|URI N [--user LOGIN] [--wait SECONDS]   take run N back\n"
     "       dnt db copy --from PATH|URI --to PATH|URI [--replace]\n"
     "       dnt db init-server --db URI [--owner ROLE] [--printers ROLE,...]\n";
 
@@ -106,7 +106,7 @@ int runDb(int argc, char** argv) {
     }
     if (verb == "runs") return listRuns(parseArgs(argc, argv, 3, {"db"}));
     if (verb == "run") return showRun(parseArgs(argc, argv, 3, {"db"}));
-    if (verb == "undo") return undoRun(parseArgs(argc, argv, 3, {"db", "user"}), currentLogin());
+    if (verb == "undo") return undoRun(parseArgs(argc, argv, 3, {"db", "user", "wait"}), currentLogin());
     throw UsageError("unknown verb db " + verb + "\n" + kDbUsage);
 }
 

@@ -7,6 +7,7 @@
 
 #include "apps/dnt/cli.h"
 #include "apps/dnt/db_target.h"
+#include "apps/dnt/run_wait.h"
 #include "numbers/ascii.h"
 #include "printing/output_file.h"
 #include "printing/matrix_rule.h"
@@ -82,6 +83,7 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
         dialogs::selectionParCodes(s, services_, centre, codes);
     };
     env.enregistrer = !o.dryRun;
+    env.attenteRun = runWait(o.waitSeconds, quarterKeyOf(o.quarter), o.centre);
     env.descriptionRun = [this] {
         dba::RunInfo run;
         run.login = o_.user;

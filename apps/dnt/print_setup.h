@@ -31,6 +31,7 @@ struct PrintOptions {
     bool dryRun = false;        // print, write nothing
     std::string exportPath;     // the structured export, .csv or .json
     std::string options;        // the run's choices as given, for the history of runs
+    long waitSeconds = 300;     // the longest wait for another desk's run of the pair
 };
 
 int printDeclarations(const PrintOptions& o);

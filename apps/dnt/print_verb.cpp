@@ -10,6 +10,7 @@
 #include "apps/dnt/cli.h"
 #include "apps/dnt/db_target.h"
 #include "apps/dnt/print_setup.h"
+#include "apps/dnt/run_wait.h"
 #include "control/ctr_controle.h"
 #include "control/libelles_trimestre.h"
 #include "dba/dates.h"
@@ -38,6 +39,8 @@ const char* kPrintUsage =
     "                         server, the role it authenticated, which --user may only repeat)\n"
     "  --dry-run              print to the chosen output and write nothing to the database\n"
     "  --export FILE          also write what was declared, FILE.csv (semicolons, UTF-8) or FILE.json\n"
+    "  --wait SECONDS         how long to wait for another desk printing the same quarter and centre\n"
+    "                         (default 300; 0 does not wait)\n"
     "  --help                 this text\n"
     "\n"
     "At the selection screen (without --omr):\n"
@@ -99,7 +102,7 @@ int runPrint(int argc, char** argv) {
     Args a = parseArgs(argc, argv, 2,
                        {"db", "quarter", "centre", "omr", "aide", "pages-before", "pages-after", "pages-max", "from",
                         "to", "select", "modes", "sort", "copies", "printer", "output", "journal", "today", "user",
-                        "help", "dry-run", "export"},
+                        "help", "dry-run", "export", "wait"},
                        {"omr", "help", "dry-run"});
     if (a.has("help")) {
         std::cout << kPrintUsage;
@@ -158,6 +161,7 @@ int runPrint(int argc, char** argv) {
         o.today = todayDayNumber();
     }
     o.dryRun = a.has("dry-run");
+    o.waitSeconds = waitSeconds(a);
     o.exportPath = a.get("export");
     if (a.has("export") && !printing::DeclarationExport::knownExtension(o.exportPath))
         throw UsageError("--export takes a .csv or a .json file, not \"" + o.exportPath + "\"");
@@ -268,6 +272,10 @@ int printDeclarations(const PrintOptions& given) {
     int status = kOk;
     try {
         status = driveControl(o, setup);
+    } catch (const dba::RunBusy& busy) {
+        std::cerr << "dnt: " << describeHolder(quarterKeyOf(o.quarter), o.centre, busy.holder()) << ", still after "
+                  << busy.waited() << " s: nothing printed\n";
+        return kStopped;
     } catch (const std::exception& e) {
         const dnt::Error* numbered = dynamic_cast<const dnt::Error*>(&e);
         std::cerr << "dnt: " << e.what();
@@ -284,15 +292,14 @@ int printDeclarations(const PrintOptions& given) {
     if (o.dryRun) {
         std::cerr << ", nothing written to the database";
     } else if (printed > 0) {
-        const long written = printed - static_cast<long>(bilan.echecs.size());
-        std::cerr << (bilan.enregistre ? ", records of " + std::to_string(written) + " written" : ", no record written");
+        std::cerr << (bilan.enregistre ? ", records of " + std::to_string(printed) + " written" : ", no record written");
         if (bilan.run) std::cerr << " (run " << bilan.run << ")";
     }
     if (!o.exportPath.empty() && setup.control().state().Imprimante) std::cerr << "; exported to " << o.exportPath;
     std::cerr << "\n";
     for (const dnt::BilanRun::Echec& e : bilan.echecs)
-        std::cerr << "dnt: aidé " << e.aide << " printed but its records were not written: " << e.raison << " (error "
-                  << e.numero << ")\n";
+        std::cerr << "dnt: aidé " << e.aide << " left out of " << setup.destination()
+                  << ": its records could not be written: " << e.raison << " (error " << e.numero << ")\n";
     if (!bilan.echecs.empty()) return kDataError;
     if (status != kOk) return status;
     // A message shown and nothing printed: the run stopped on it.

@@ -87,9 +87,9 @@ TEST_F(Faults, AFullDiskDeliversNothingAndWritesNothing) {
     EXPECT_FALSE(has(journal, "END")) << "the journal of an unfinished run has no END";
 }
 
-// Another process holds the lock of one aidé's regularisation record: that aidé is printed
-// and told, and neither of its records is kept (its charge detail of the quarter is not
-// created); the others are written; the status says so.
+// Another process holds the lock of one aidé's regularisation record: neither of its
+// records is kept (its charge detail of the quarter is not created), and it is left out of
+// the document and told; the others are printed and written; the status says so.
 TEST_F(Faults, AnAideWhoseRecordIsLockedElsewhereIsWrittenNeitherWay) {
     const std::string before = written(db);
     Outcome r;
@@ -98,12 +98,17 @@ TEST_F(Faults, AnAideWhoseRecordIsLockedElsewhereIsWrittenNeitherWay) {
             static auto held = dba::Database::Open(db);
             held->DBOpenFile("REGULDNT")->DBReadLock("04581");
         });
-        r = print("--output " + tmp.dir() + "/o.pdf");
+        r = print("--output " + tmp.dir() + "/o.pdf --journal " + tmp.dir() + "/j");
     }
     EXPECT_EQ(r.status, 3) << r.err;
-    EXPECT_TRUE(has(r.err, "aidé 04581 printed but its records were not written: record 04581 of REGULDNT is locked"))
+    EXPECT_TRUE(has(r.err, "20 declarations printed to " + tmp.dir() + "/o.pdf, records of 20 written")) << r.err;
+    EXPECT_TRUE(has(r.err, "aidé 04581 left out of " + tmp.dir() +
+                               "/o.pdf: its records could not be written: record 04581 of REGULDNT is locked"))
         << r.err;
     EXPECT_TRUE(fs::exists(tmp.dir() + "/o.pdf"));
+    const std::string journal = slurp(tmp.dir() + "/j");
+    EXPECT_FALSE(has(journal, "Code : 04581")) << "its pages are not in the document";
+    EXPECT_TRUE(has(journal, "Code : 11344"));
     auto after = dba::Database::Open(db, dba::OpenMode::ReadOnly);
     auto detail = after->DBOpenFile("DETAILCHGPARTEMP");
     EXPECT_THROW(detail->DBRead("0458120132"), dba::DbError) << "not created without its regularisation";

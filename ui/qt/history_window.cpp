@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "dba/run_history.h"
+#include "rights/undo_permission.h"
 #include "ui/qt/guarded.h"
 #include "ui/qt/presenter.h"
 #include "ui/qt/text.h"
@@ -54,11 +55,15 @@ void HistoryWindow::refresh() {
     std::vector<dba::RunRow> runs;
     db_->storage().snapshot([&] { runs = db_->storage().runs(); });
     table_->setRowCount(0);
+    const dba::RunStanding standing(runs);
     for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
         const dba::RunRow& r = *it;
-        QString state;
-        if (r.info.kind == "undo") state = QStringLiteral("annule l'impression %1").arg(r.info.undoes);
-        if (r.undoneBy) state = QStringLiteral("annulée par %1").arg(r.undoneBy);
+        QStringList parts;
+        if (r.info.kind == "undo") parts << QStringLiteral("annule l'impression %1").arg(r.info.undoes);
+        if (r.undoneBy && !standing.stands(r.number)) parts << QStringLiteral("annulée par %1").arg(r.undoneBy);
+        if (r.undoneBy && standing.stands(r.number))
+            parts << QStringLiteral("annulée par %1, rétablie par %2").arg(r.undoneBy).arg(standing.undoneBy(r.undoneBy));
+        const QString state = parts.join(QStringLiteral(", "));
         const int row = table_->rowCount();
         table_->insertRow(row);
         const QStringList cells{QString::number(r.number), toQ(r.info.time), toQ(r.info.login), toQ(r.info.quarter),
@@ -83,19 +88,41 @@ void HistoryWindow::undoChosen() {
     undo.login = login_;
     undo.options = "undo " + std::to_string(number);
     undo.output = "-";
-    const dba::UndoOutcome outcome = dba::undoRun(*db_, number, undo);
+    dba::UndoOutcome outcome;
+    try {
+        outcome = dba::undoRun(*db_, number, undo, rights::undoPermission(db_, login_), dba::RunWait{});
+    } catch (const dba::RunBusy& busy) {
+        presenter().message(this,
+                            QStringLiteral("L'impression %1 n'est pas annulée : le même trimestre et le même centre "
+                                           "sont en cours d'impression par %2.")
+                                .arg(number)
+                                .arg(toQ(busy.holder().login)),
+                            QMessageBox::Warning, kTitle);
+        return;
+    }
     if (outcome.refused) {
         const dba::UndoRefusal& r = *outcome.refused;
-        QString why = r.kind == dba::UndoRefusal::UnknownRun ? QStringLiteral("elle n'existe pas")
-                      : r.kind == dba::UndoRefusal::AlreadyUndone
-                          ? QStringLiteral("elle est déjà annulée (impression %1)").arg(r.undoneBy)
-                          : QStringLiteral("des enregistrements ont changé depuis");
-        QString text = QStringLiteral("L'impression %1 ne peut pas être annulée : %2.").arg(number).arg(why);
-        for (const auto& c : outcome.refused->changes) {
-            text += QStringLiteral("\n%1 %2").arg(toQ(c.file), toQ(c.key));
-            if (c.laterRuns.empty()) text += QStringLiteral(" : modifié hors des impressions");
-            for (long long later : c.laterRuns) text += QStringLiteral(" : écrit par l'impression %1").arg(later);
+        QString why;
+        switch (r.kind) {
+        case dba::UndoRefusal::UnknownRun: why = QStringLiteral("elle n'existe pas"); break;
+        case dba::UndoRefusal::AlreadyUndone:
+            why = QStringLiteral("elle est déjà annulée (impression %1)").arg(r.undoneBy);
+            break;
+        case dba::UndoRefusal::LaterRuns: {
+            QStringList later;
+            for (long long n : r.laterRuns) later << QString::number(n);
+            why = QStringLiteral("des impressions plus récentes ont écrit ses enregistrements ; annulez d'abord, "
+                                 "dans cet ordre : %1")
+                      .arg(later.join(QStringLiteral(", ")));
+            break;
         }
+        case dba::UndoRefusal::Changed:
+            why = QStringLiteral("%1 enregistrement(s) ont changé depuis").arg(r.changes.size());
+            break;
+        case dba::UndoRefusal::ForeignFile: why = QStringLiteral("elle contient un fichier qu'aucune impression n'écrit"); break;
+        case dba::UndoRefusal::Rights: why = QStringLiteral("vos droits ne le permettent pas (%1)").arg(toQ(r.reason)); break;
+        }
+        QString text = QStringLiteral("L'impression %1 ne peut pas être annulée : %2.").arg(number).arg(why);
         presenter().message(this, text + QStringLiteral("\nRien n'a été changé."), QMessageBox::Warning, kTitle);
     } else {
         presenter().message(this,
