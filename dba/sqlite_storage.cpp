@@ -63,7 +63,7 @@ bool isEmptyOrAbsent(const std::string& path, bool& exists) {
 }  // namespace
 
 std::vector<std::string> SqliteStorage::companions(const std::string& path) {
-    return {path, path + "-wal", path + "-shm", path + "-locks"};
+    return {path, path + "-wal", path + "-shm", path + "-journal", path + "-locks"};
 }
 
 SqliteStorage::SqliteStorage(const std::string& path, OpenMode mode) : path_(path) {

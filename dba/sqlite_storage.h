@@ -52,8 +52,8 @@ public:
     void exec(const char* sql);
     sqlite3* handle() { return db_; }
 
-    // The files that belong to the database at `path`: the file, its -wal, -shm and
-    // -locks companions.
+    // The files that belong to the database at `path`: the file, its -wal and -shm, the
+    // -journal SQLite keeps while it creates the file, and the -locks companion.
     static std::vector<std::string> companions(const std::string& path);
 
 protected:

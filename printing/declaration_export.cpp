@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
+#include <string_view>
+#include <system_error>
 
 #include "printing/json_string.h"
 #include "printing/output_error.h"
@@ -20,8 +22,12 @@ std::string extension(const std::filesystem::path& path) {
     return e;
 }
 
-// A CSV field: quoted when it holds the separator, a quote or a line break.
-std::string champCsv(const std::string& v) {
+// A text cell of the CSV (codes, names, the payment mode): one that a spreadsheet would
+// take for a formula (beginning with =, +, -, @, a tab or a carriage return) gets a
+// leading ' so that it stays a text; quoted when it holds the separator, a quote or a line
+// break. The figures are written by the functions below, never through this one.
+std::string champCsv(std::string v) {
+    if (!v.empty() && std::string_view("=+-@\t\r").find(v.front()) != std::string_view::npos) v.insert(0, "'");
     if (v.find_first_of(";\"\r\n") == std::string::npos) return v;
     std::string q = "\"";
     for (char c : v) {
@@ -74,12 +80,13 @@ void DeclarationExport::check() {
 }
 
 void DeclarationExport::add(const dnt::DeclarationAide& d) {
+    if (finished_) throw OutputError("the export " + file_->path().string() + " is already finished");
     std::ostream& out = file_->stream();
     if (format_ == Format::Csv) {
         std::string pied;
         for (long t : d.totaux) pied += ";" + std::to_string(t);
         pied += ";" + std::to_string(d.ajustement) + ";" + std::to_string(d.montantA) + ";" +
-                std::to_string(d.montantB) + ";" + std::to_string(d.netAPayer) + ";" + d.reglement;
+                std::to_string(d.montantB) + ";" + std::to_string(d.netAPayer) + ";" + champCsv(d.reglement);
         for (const dnt::LigneDeclaree& l : d.lignes) {
             out << champCsv(d.cleTrimestre) << ';' << champCsv(d.centre) << ';' << champCsv(d.aide) << ';'
                 << champCsv(d.nomAide) << ';' << champCsv(l.aidant) << ';' << champCsv(l.nomAidant) << ';'
@@ -109,10 +116,45 @@ void DeclarationExport::add(const dnt::DeclarationAide& d) {
     check();
 }
 
-void DeclarationExport::deliver() {
+void DeclarationExport::finish() {
+    if (finished_) return;
     if (format_ == Format::Json) file_->stream() << (count_ ? "\n]\n" : "]\n");
     check();
-    file_->deliver();
+    file_->sync();
+    finished_ = true;
 }
+
+void DeclarationExport::deliver() {
+    finish();
+    try {
+        file_->deliver();
+    } catch (const OutputError& e) {
+        file_->keep();
+        std::error_code ec;
+        const bool there = std::filesystem::exists(file_->writtenPath(), ec);
+        throw ExportNotDelivered(e.what(), there ? file_->writtenPath() : std::filesystem::path());
+    }
+}
+
+namespace {
+
+class FollowingSink : public PageSink {
+public:
+    explicit FollowingSink(DeclarationExport& e) : export_(e) {}
+    void beginPage(int) override {}
+    void font(const std::string&, double, bool) override {}
+    void width(int) override {}
+    void text(double, double, const std::string&) override {}
+    void line(double, double, double, double) override {}
+    void endDocument() override { export_.finish(); }
+    void deliver() override { export_.deliver(); }
+
+private:
+    DeclarationExport& export_;
+};
+
+}  // namespace
+
+std::unique_ptr<PageSink> DeclarationExport::followingSink() { return std::make_unique<FollowingSink>(*this); }
 
 }  // namespace printing

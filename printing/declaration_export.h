@@ -1,7 +1,8 @@
 // The structured export of what a run declared: one row per printed aidant line (CSV,
 // semicolon-separated, UTF-8, for a French spreadsheet) or one object per aidé (JSON), with
-// every figure as the declaration prints it. Written to a temporary file and put in place
-// with the run's other outputs, only when the run succeeds.
+// every figure as the declaration prints it. Written to a temporary file beside its place,
+// ended and on disk before the run's records are committed, and put in place with the
+// printed document, only when the run succeeds.
 #pragma once
 
 #include <filesystem>
@@ -9,9 +10,19 @@
 #include <string>
 
 #include "common/state_printing.h"
+#include "printing/output_error.h"
 #include "printing/output_file.h"
+#include "printing/page_sink.h"
 
 namespace printing {
+
+// The finished export could not be put in place (after the records were committed): the
+// file is kept under its temporary name, `kept` (empty if it is gone too).
+class ExportNotDelivered : public OutputError {
+public:
+    ExportNotDelivered(const std::string& what, std::filesystem::path kept) : OutputError(what), kept(std::move(kept)) {}
+    std::filesystem::path kept;
+};
 
 class DeclarationExport {
 public:
@@ -25,9 +36,17 @@ public:
     static bool knownExtension(const std::filesystem::path& path);
 
     void add(const dnt::DeclarationAide& d);
-    // Ends the file and puts it in place.
+    // Ends the file and syncs it to disk; nothing can be added afterwards.
+    void finish();
+    // Finishes the file if need be and puts it in place; ExportNotDelivered when the
+    // rename fails.
     void deliver();
     long declarations() const { return count_; }
+
+    // A sink that follows the printed document without drawing: the export is finished when
+    // the document is, before the records are committed, and put in place right after the
+    // document. The export must outlive it.
+    std::unique_ptr<PageSink> followingSink();
 
 private:
     void check();
@@ -35,6 +54,7 @@ private:
     Format format_;
     std::unique_ptr<OutputFile> file_;
     long count_ = 0;
+    bool finished_ = false;
 };
 
 }  // namespace printing

@@ -40,6 +40,16 @@ std::size_t sequenceLength(std::string_view text, std::size_t i, char32_t& codeP
 
 }  // namespace
 
+std::optional<std::size_t> invalidAt(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t cp = 0;
+        std::size_t n = sequenceLength(text, i, cp);
+        if (n == 0) return i;
+        i += n;
+    }
+    return std::nullopt;
+}
+
 std::vector<char32_t> decode(std::string_view text) {
     std::vector<char32_t> out;
     for (std::size_t i = 0; i < text.size();) {

@@ -11,6 +11,7 @@
 #include "apps/dnt-gui/options.h"
 #include "apps/dnt-gui/screenshot.h"
 #include "dba/database.h"
+#include "dba/file_identity.h"
 #include "dba/pg_connection.h"
 #include "printing/qt/printer_fonts.h"
 #include "ui/driver.h"
@@ -58,6 +59,14 @@ int main(int argc, char** argv) {
                                                       QStringLiteral("Bases (*.db *.sqlite);;Tous les fichiers (*)"));
         if (chosen.isEmpty()) return 0;
         o.db = ui::qt::fromQ(chosen);
+    }
+
+    // The print journal is written over whatever is there: never over the database.
+    if (auto same = dba::sameFile(dba::databaseFiles(o.db), {{"--journal", o.journal, {}}})) {
+        std::cerr << "dnt-gui: --journal " << o.journal << " is "
+                  << (same->second.companion.empty() ? "" : "the " + same->second.companion + " file of ")
+                  << "the database --db " << o.db << ": choose another file\n";
+        return 2;
     }
 
     std::shared_ptr<dba::Database> db;

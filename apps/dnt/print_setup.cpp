@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "apps/dnt/cli.h"
 #include "apps/dnt/db_target.h"
@@ -30,6 +31,32 @@ std::string quarterKeyOf(const std::string& q) {
     return q.substr(q.size() - 4) + q.substr(0, 1);
 }
 
+bool writesFile(const PrintOptions& o) {
+    return o.printer.empty() || o.printer == printing::qt::kPdfPrinterName || printing::isMatrixPrinterName(o.printer);
+}
+
+std::string outputFile(const PrintOptions& o) {
+    if (!o.output.empty()) return o.output;
+    const bool text = printing::isMatrixPrinterName(o.printer);
+    return "DNT-" + quarterKeyOf(o.quarter) + "-" + o.centre + (text ? ".txt" : ".pdf");
+}
+
+void refuseOutputs(const PrintOptions& o) {
+    const std::vector<dba::NamedFile> outputs = {
+        {"--output", writesFile(o) ? outputFile(o) : std::string(), {}},
+        {"--journal", o.journal, {}},
+        {"--export", o.exportPath, {}},
+    };
+    // A folder in an output's place would refuse the file only when it is put in place,
+    // after the records are committed.
+    for (const dba::NamedFile& f : outputs) {
+        std::error_code ec;
+        if (!f.path.empty() && std::filesystem::is_directory(f.path, ec))
+            throw UsageError(f.option + " " + f.path + " is a folder: name a file");
+    }
+    refuseSameFiles(o.db, outputs);
+}
+
 PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db) : o_(o), services_(nullptr) {
     printing::qt::ensureGuiApplication();
     // The print system is asked for its printers only when one of them is named.
@@ -46,25 +73,19 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
         printerIndex_ = it - names.begin();
     }
     printerName_ = names[printerIndex_];
-    const bool text = printing::isMatrixPrinterName(printerName_);
-    writesFile_ = text || printerName_ == printing::qt::kPdfPrinterName;
-    output_ = o.output;
-    if (output_.empty()) output_ = "DNT-" + quarterKeyOf(o.quarter) + "-" + o.centre + (text ? ".txt" : ".pdf");
-    refuseDatabaseFile(o.db, output_, "output");
-    if (!o.journal.empty() && writesFile_ && std::filesystem::weakly_canonical(o.journal) == std::filesystem::weakly_canonical(output_))
-        throw UsageError("--journal and the output are the same file " + output_);
+    writesFile_ = writesFile(o);
+    output_ = outputFile(o);
     // The folders of the outputs are tried before anything runs: a file is created there
-    // and removed.
+    // and removed. (That they are files of their own was checked before the database opened.)
     if (writesFile_) printing::OutputFile probe(output_, printing::OutputFile::Mode::Delivered);
     if (!o.journal.empty()) printing::OutputFile probe(o.journal + ".probe", printing::OutputFile::Mode::Delivered);
+    auto printers = std::make_unique<printing::qt::QtPrinterSystem>(output_, o.journal);
     if (!o.exportPath.empty()) {
-        refuseDatabaseFile(o.db, o.exportPath, "export");
-        for (const std::string& other : {writesFile_ ? output_ : std::string(), o.journal})
-            if (!other.empty() && std::filesystem::weakly_canonical(other) == std::filesystem::weakly_canonical(o.exportPath))
-                throw UsageError("--export " + o.exportPath + " is also an output of the run: choose another file");
+        // Ended with the document, before the records are committed; put in place after it.
         export_ = std::make_unique<printing::DeclarationExport>(o.exportPath);
+        printers->follow([this] { return export_->followingSink(); });
     }
-    printers_ = std::make_unique<printing::qt::QtPrinterSystem>(output_, o.journal);
+    printers_ = std::move(printers);
     utilitaire_.setChooser(this);
 
     services_.onMessage = [](const ui::HeadlessServices::Message& m) { std::cerr << m.text << "\n"; };
@@ -108,10 +129,6 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
 }
 
 PrintSetup::~PrintSetup() { control_.reset(); }
-
-void PrintSetup::deliverExport() {
-    if (export_) export_->deliver();
-}
 
 long PrintSetup::choose(long& copies) {
     copies = o_.copies;

@@ -238,14 +238,17 @@ int driveControl(const PrintOptions& o, PrintSetup& setup) {
 
 std::string declarations(long n) { return std::to_string(n) + (n == 1 ? " declaration" : " declarations"); }
 
+// What a run that went wrong after its commit has kept: "its records were written (run 12)".
+std::string recordsOf(const dnt::BilanRun& bilan) {
+    return "its records were written" + (bilan.run ? " (run " + std::to_string(bilan.run) + ")" : std::string());
+}
+
 }  // namespace
 
 int printDeclarations(const PrintOptions& given) {
     PrintOptions o = given;
-    // Nothing is opened before the outputs are known not to be the database.
-    refuseDatabaseFile(o.db, o.output, "output");
-    refuseDatabaseFile(o.db, o.journal, "journal");
-    refuseDatabaseFile(o.db, o.exportPath, "export");
+    // Nothing is opened before the outputs are known to be files of their own.
+    refuseOutputs(o);
     auto db = dba::Database::Open(o.db);
     // On a server the rights are those of the role it authenticated: a user cannot say
     // they are someone else.
@@ -276,17 +279,25 @@ int printDeclarations(const PrintOptions& given) {
         std::cerr << "dnt: " << describeHolder(quarterKeyOf(o.quarter), o.centre, busy.holder()) << ", still after "
                   << busy.waited() << " s: nothing printed\n";
         return kStopped;
+    } catch (const printing::ExportNotDelivered& e) {
+        // Everything else is done: the records are committed and the document delivered.
+        std::cerr << "dnt: " << e.what() << "\ndnt: " << declarations(static_cast<long>(bilan.aidesImprimes.size()))
+                  << " printed to " << setup.destination() << "; "
+                  << (bilan.enregistre ? recordsOf(bilan) + " but" : std::string("nothing was written to the database and"))
+                  << " the export " << o.exportPath << " was not put in place";
+        if (!e.kept.empty()) std::cerr << ": it is kept as " << e.kept.string();
+        std::cerr << "\n";
+        return kDataError;
     } catch (const std::exception& e) {
         const dnt::Error* numbered = dynamic_cast<const dnt::Error*>(&e);
         std::cerr << "dnt: " << e.what();
         if (numbered) std::cerr << " (error " << numbered->number() << ")";
         std::cerr << "\ndnt: the run stopped after " << declarations(static_cast<long>(bilan.aidesImprimes.size()))
-                  << (bilan.enregistre ? "; its records were written but " : "; nothing was written to the database and ")
+                  << (bilan.enregistre ? "; " + recordsOf(bilan) + " but " : "; nothing was written to the database and ")
                   << setup.destination() << " was not delivered\n";
         return kDataError;
     }
     const long printed = static_cast<long>(bilan.aidesImprimes.size());
-    if (setup.control().state().Imprimante) setup.deliverExport();
     std::cerr << "dnt: " << (o.dryRun ? "dry run: " : "") << declarations(printed) << " printed to "
               << setup.destination();
     if (o.dryRun) {

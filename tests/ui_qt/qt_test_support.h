@@ -79,7 +79,10 @@ public:
         };
         p.saveFile = [this](QWidget*, const QString&, const QString& proposed, const QString&) {
             proposedFiles.push_back(ui::qt::fromQ(proposed));
-            return ui::qt::toQ(saveAnswer);
+            if (saveAnswers.empty()) return ui::qt::toQ(saveAnswer);
+            std::string answer = saveAnswers.front();
+            saveAnswers.erase(saveAnswers.begin());
+            return ui::qt::toQ(answer);
         };
         p.openFile = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
         p.confirm = [this](QWidget*, const QString&, const QString&) { return confirmAnswer; };
@@ -92,6 +95,7 @@ public:
     std::function<int(QDialog&)> modal;  // plays a modal window
     int modalCount = 0;
     std::string saveAnswer;  // the file chosen in the save dialog ("" cancels)
+    std::vector<std::string> saveAnswers;  // the files chosen first, one per time it is shown
     std::vector<std::string> proposedFiles;
     bool confirmAnswer = true;  // the answer to yes-or-no questions
 };

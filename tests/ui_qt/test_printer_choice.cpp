@@ -3,9 +3,12 @@
 #include <QListWidget>
 #include <QSpinBox>
 
+#include <filesystem>
+
 #include "support/database.h"
 #include "printing/qt/printers.h"
 #include "qt_test_support.h"
+#include "screen_fixture.h"
 #include "ui/qt/printer_chooser.h"
 #include "ui/qt/printer_dialog.h"
 
@@ -106,6 +109,33 @@ TEST_F(PrinterChoice, TheDialogsOwnButtons) {
     EXPECT_EQ(dialog.copies(), 5);
     EXPECT_EQ(dialog.printerIndex(), 2);
     EXPECT_EQ(dialog.list().item(2)->text(), "Bureau");
+}
+
+// The file of the PDF printer is never the database or one of its files, however it is
+// named: the person is told why and asked again.
+class SaveDialog : public ScreenFixture {};
+
+TEST_F(SaveDialog, RefusesTheDatabaseAndItsFilesAndAsksAgain) {
+    open();
+    std::filesystem::create_directory(tmp.dir() + "/sous");
+    std::filesystem::create_symlink(tmp.path(), tmp.dir() + "/lien.pdf");
+    person.modal = [](QDialog&) { return int(QDialog::Accepted); };
+    person.saveAnswers = {tmp.path(), tmp.dir() + "/sous/../test.db-journal", tmp.dir() + "/lien.pdf",
+                          tmp.dir() + "/sortie.pdf"};
+    const std::string before = testsupport::slurp(tmp.path());
+    long copies = 0;
+    EXPECT_EQ(desktop->chooser().choose(copies), 0);
+    EXPECT_EQ(desktop->printers().output().string(), tmp.dir() + "/sortie.pdf");
+    ASSERT_EQ(person.messages.size(), 3u);
+    EXPECT_EQ(person.messages[0].text, "Le fichier « " + tmp.path() + " » est la base des déclarations : choisissez un autre fichier.");
+    EXPECT_EQ(person.messages[1].text, "Le fichier « " + tmp.dir() + "/sous/../test.db-journal » est un fichier de la base "
+                                       "des déclarations (-journal) : choisissez un autre fichier.");
+    EXPECT_TRUE(person.messages[2].text.find("lien.pdf » est la base des déclarations") != std::string::npos);
+    for (const Shown& m : person.messages) {
+        EXPECT_EQ(m.icon, QMessageBox::Warning);
+        EXPECT_EQ(m.title, "Message TALMIRAN");
+    }
+    EXPECT_EQ(testsupport::slurp(tmp.path()), before);
 }
 
 }  // namespace

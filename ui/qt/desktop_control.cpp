@@ -13,6 +13,13 @@ DesktopControl::DesktopControl(DesktopSetup setup) : printers_(setup.journal), c
     printLoop = printing::GestionRequete;
     utilitaire_.setChooser(&chooser_);
     chooser_.proposedName = [this] { return proposedFileName(); };
+    // The control's database (and its companion files) and the print journal.
+    chooser_.keptFiles = [this, journal = setup.journal.string()] {
+        dba::Database* db = control_->state().TheDatabase.get();
+        std::vector<dba::NamedFile> kept = dba::databaseFiles(db ? db->storage().where() : std::string());
+        kept.push_back({"--journal", journal, {}});
+        return kept;
+    };
 
     control::Environment env;
     env.services = &services_;

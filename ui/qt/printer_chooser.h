@@ -1,5 +1,6 @@
 // The printer choice of the desktop, for the database library's printer dialog: the
-// printer dialog, then, for the PDF and matrix printers, the file to write.
+// printer dialog, then, for the PDF and matrix printers, the file to write, which may be
+// none of the files the run must not write over (the database's, the print journal).
 #pragma once
 
 #include <QPointer>
@@ -8,7 +9,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "dba/file_identity.h"
 #include "dba/utility.h"
 #include "ui/qt/desktop_printers.h"
 
@@ -28,8 +31,14 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
     // The folder proposed for the files; the folder of the last file chosen afterwards.
     void setFolder(const QString& folder) { folder_ = folder; }
+    // The files a chosen file may not be (file_identity.h), asked for at each choice: a
+    // file that is one of them is refused with a message, and the file asked for again.
+    std::function<std::vector<dba::NamedFile>()> keptFiles;
 
 private:
+    // The message refusing a chosen file, empty when the file may be written.
+    QString refusalOf(const QString& file) const;
+
     DesktopPrinters& printers_;
     QPointer<QWidget> parent_;
     QString folder_;
