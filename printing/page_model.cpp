@@ -3,7 +3,7 @@
 
 #include "printing/page_metrics.h"
 #include "printing/printer_error.h"
-#include "printing/utf8.h"
+#include "numbers/utf8.h"
 
 #include <cmath>
 #include <utility>
@@ -105,7 +105,7 @@ void PageModel::appendToRun(std::string_view text) {
         runY_ = y_;
     }
     run_.append(text);
-    x_ += static_cast<double>(countChars(text)) * charWidth(font_.size);
+    x_ += static_cast<double>(dnt::utf8::countChars(text)) * charWidth(font_.size);
 }
 
 void PageModel::newLine() {

@@ -7,25 +7,24 @@ level() {
     case "$1" in
     numbers) echo 0 ;;
     dba | ui) echo 1 ;;
-    common | demo) echo 2 ;;
-    rights | selection | payroll) echo 3 ;;
-    printing) echo 4 ;;
-    printing/qt) echo 5 ;;
-    dialogs | control) echo 6 ;;
-    ui/qt) echo 7 ;;
-    apps) echo 8 ;;
+    common | demo | printing) echo 2 ;;
+    rights | selection | payroll | printing/qt) echo 3 ;;
+    declaration) echo 4 ;;
+    dialogs | control) echo 5 ;;
+    desktop) echo 6 ;;
+    apps) echo 7 ;;
     *) echo "" ;;
     esac
 }
-# The folder a path names: printing/qt and ui/qt are folders of their own.
+# The folder a path names: printing/qt is a folder of its own.
 folder() {
     case "$1" in
-    printing/qt/* | ui/qt/*) echo "$1" | cut -d/ -f1-2 ;;
+    printing/qt/*) echo "$1" | cut -d/ -f1-2 ;;
     *) echo "$1" | cut -d/ -f1 ;;
     esac
 }
 status=0
-for file in $(find numbers dba ui common demo rights selection payroll printing dialogs control apps \
+for file in $(find numbers dba ui common demo rights selection payroll printing declaration dialogs control desktop apps \
     -name '*.cpp' -o -name '*.h' | sort); do
     from=$(folder "$file")
     mine=$(level "$from")

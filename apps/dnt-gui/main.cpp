@@ -15,17 +15,17 @@
 #include "dba/pg_connection.h"
 #include "printing/qt/printer_fonts.h"
 #include "ui/driver.h"
-#include "ui/qt/desktop_font.h"
-#include "ui/qt/guarded.h"
-#include "ui/qt/presenter.h"
-#include "ui/qt/text.h"
+#include "desktop/desktop_font.h"
+#include "desktop/guarded.h"
+#include "desktop/presenter.h"
+#include "desktop/text.h"
 
 namespace {
 
 const QString kTitle = QStringLiteral("Message TALMIRAN");
 
 void fail(const QString& text) {
-    ui::qt::presenter().message(nullptr, text, QMessageBox::Critical, kTitle);
+    desktop::presenter().message(nullptr, text, QMessageBox::Critical, kTitle);
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ void fail(const QString& text) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dnt-gui"));
-    ui::qt::useDesktopFont();
+    desktop::useDesktopFont();
 
     std::string error;
     std::optional<gui::Options> parsed = gui::parseOptions(argc, argv, error);
@@ -45,8 +45,8 @@ int main(int argc, char** argv) {
     const bool picture = !o.screenshot.empty();
     if (picture) {
         // Nobody is at the screen: the messages go to standard error.
-        ui::qt::presenter().message = [](QWidget*, const QString& text, QMessageBox::Icon, const QString&) {
-            std::cerr << "dnt-gui: " << ui::qt::fromQ(text) << "\n";
+        desktop::presenter().message = [](QWidget*, const QString& text, QMessageBox::Icon, const QString&) {
+            std::cerr << "dnt-gui: " << desktop::fromQ(text) << "\n";
         };
     }
 
@@ -55,10 +55,10 @@ int main(int argc, char** argv) {
             std::cerr << "dnt-gui: --screenshot needs --db\n";
             return 2;
         }
-        QString chosen = ui::qt::presenter().openFile(nullptr, QStringLiteral("Base des déclarations"), QString(),
+        QString chosen = desktop::presenter().openFile(nullptr, QStringLiteral("Base des déclarations"), QString(),
                                                       QStringLiteral("Bases (*.db *.sqlite);;Tous les fichiers (*)"));
         if (chosen.isEmpty()) return 0;
-        o.db = ui::qt::fromQ(chosen);
+        o.db = desktop::fromQ(chosen);
     }
 
     // The print journal is written over whatever is there: never over the database.
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         if (picture) std::cerr << "dnt-gui: " << e.what() << "\n";
         else fail(QStringLiteral("La base « %1 » ne peut pas être ouverte.\n\n%2")
-                      .arg(ui::qt::toQ(dba::pg::describeTarget(o.db)), ui::qt::toQ(ui::qt::errorText(e))));
+                      .arg(desktop::toQ(dba::pg::describeTarget(o.db)), desktop::toQ(desktop::errorText(e))));
         return 1;
     }
     // On a server the rights are those of the role it authenticated.
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
             const std::string text = "--user " + o.user + ": the server " + db->storage().where() +
                                      " authenticated the role " + *role + ", whose rights apply";
             if (picture) std::cerr << "dnt-gui: " << text << "\n";
-            else fail(ui::qt::toQ(text));
+            else fail(desktop::toQ(text));
             return 2;
         }
         o.user = *role;
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     gui::HostWindow host(db, o.user, o.today, o.journal);
     if (!host.init()) return 1;
     if (!o.centre.empty() && host.desktop().control().Txt_CtrUrssaf->enabled()) {
-        ui::qt::guarded([&] {
+        desktop::guarded([&] {
             control::Ctr_ControleEditVardec& ctl = host.desktop().control();
             ui::Driver person(ctl.surface());
             person.replaceText(*ctl.Txt_CtrUrssaf, o.centre);

@@ -6,7 +6,7 @@
 
 #include "dba/dates.h"
 #include "dba/errors.h"
-#include "ui/utf8.h"
+#include "numbers/utf8.h"
 
 namespace gui {
 
@@ -38,7 +38,7 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             }
             into = argv[++i];
             // The texts go to the database and to file names, which hold UTF-8.
-            if (ui::utf8::invalidAt(into)) {
+            if (dnt::utf8::invalidAt(into)) {
                 error = arg + " is not UTF-8 text\n";
                 return false;
             }

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/utf8.h"
+#include "numbers/utf8.h"
 
 namespace cli {
 
@@ -18,7 +18,7 @@ namespace {
 // history of runs) or a file name, both of which hold UTF-8: a byte that is not is a bad
 // command line, the same on a file as on a server.
 void checkUtf8(const std::string& what, const std::string& text) {
-    std::optional<std::size_t> at = ui::utf8::invalidAt(text);
+    std::optional<std::size_t> at = dnt::utf8::invalidAt(text);
     if (!at) return;
     char byte[8];
     std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(text[*at]));

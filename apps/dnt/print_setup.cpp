@@ -1,5 +1,6 @@
 // Building the control and its environment for `dnt print`.
 #include "apps/dnt/print_setup.h"
+#include "printing/printer_chooser.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -82,11 +83,11 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
     auto printers = std::make_unique<printing::qt::QtPrinterSystem>(output_, o.journal);
     if (!o.exportPath.empty()) {
         // Ended with the document, before the records are committed; put in place after it.
-        export_ = std::make_unique<printing::DeclarationExport>(o.exportPath);
+        export_ = std::make_unique<declaration::DeclarationExport>(o.exportPath);
         printers->follow([this] { return export_->followingSink(); });
     }
     printers_ = std::move(printers);
-    utilitaire_.setChooser(this);
+    printing::useChooser(utilitaire_, *this);
 
     services_.onMessage = [](const ui::HeadlessServices::Message& m) { std::cerr << m.text << "\n"; };
 

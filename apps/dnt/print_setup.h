@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "control/ctr_controle.h"
-#include "printing/declaration_export.h"
+#include "printing/printer_chooser.h"
+#include "declaration/declaration_export.h"
 #include "printing/printer_system.h"
 #include "ui/headless_services.h"
 
@@ -48,7 +49,7 @@ std::string outputFile(const PrintOptions& o);
 // Called before anything is opened.
 void refuseOutputs(const PrintOptions& o);
 
-class PrintSetup : private dba::PrinterChooser {
+class PrintSetup : private printing::PrinterChooser {
 public:
     PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db);
     ~PrintSetup() override;
@@ -68,7 +69,7 @@ private:
     ui::HeadlessServices services_;
     control::RecordingHelpService help_;
     dba::Utilitaire utilitaire_;
-    std::unique_ptr<printing::DeclarationExport> export_;  // followed by the printers' documents
+    std::unique_ptr<declaration::DeclarationExport> export_;  // followed by the printers' documents
     std::unique_ptr<printing::PrinterSystem> printers_;
     long printerIndex_ = 0;
     std::string printerName_;

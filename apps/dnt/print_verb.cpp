@@ -15,7 +15,7 @@
 #include "control/libelles_trimestre.h"
 #include "dba/dates.h"
 #include "dba/errors.h"
-#include "printing/declaration_export.h"
+#include "declaration/declaration_export.h"
 #include "rights/droits.h"
 #include "ui/driver.h"
 #include "ui/headless_services.h"
@@ -163,7 +163,7 @@ int runPrint(int argc, char** argv) {
     o.dryRun = a.has("dry-run");
     o.waitSeconds = waitSeconds(a);
     o.exportPath = a.get("export");
-    if (a.has("export") && !printing::DeclarationExport::knownExtension(o.exportPath))
+    if (a.has("export") && !declaration::DeclarationExport::knownExtension(o.exportPath))
         throw UsageError("--export takes a .csv or a .json file, not \"" + o.exportPath + "\"");
     // The run's choices, for the history of runs.
     for (const char* name : {"omr", "aide", "pages-before", "pages-after", "pages-max", "from", "to", "select", "modes",
@@ -279,7 +279,7 @@ int printDeclarations(const PrintOptions& given) {
         std::cerr << "dnt: " << describeHolder(quarterKeyOf(o.quarter), o.centre, busy.holder()) << ", still after "
                   << busy.waited() << " s: nothing printed\n";
         return kStopped;
-    } catch (const printing::ExportNotDelivered& e) {
+    } catch (const declaration::ExportNotDelivered& e) {
         // Everything else is done: the records are committed and the document delivered.
         std::cerr << "dnt: " << e.what() << "\ndnt: " << declarations(static_cast<long>(bilan.aidesImprimes.size()))
                   << " printed to " << setup.destination() << "; "

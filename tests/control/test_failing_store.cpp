@@ -5,6 +5,7 @@
 #include <set>
 
 #include "support/backends.h"
+#include "printing/printer_chooser.h"
 #include "support/control.h"
 #include "support/failing_storage.h"
 #include "dba/copy.h"
@@ -51,7 +52,7 @@ protected:
         dba::Utilitaire utilitaire;
         testsupport::ScriptedChooser chooser;
         testsupport::JournalPrinters printers;
-        utilitaire.setChooser(&chooser);
+        printing::useChooser(utilitaire, chooser);
         control::Environment env;
         env.services = &services, env.help = &help, env.utilitaire = &utilitaire, env.printers = &printers;
         env.today = [] { return dba::DateInterne("15/07/2013"); };
