@@ -176,6 +176,7 @@ void Ctr_ControleEditVardec::Imprimer(long index) {
                     s.DoEvents();
                     disponible();
                 }
+                if (s.Bilan.stopped) break;  // the person stopped the run: no further copy
             }
         }
         // 18. End of the document and of the screen.
@@ -187,7 +188,7 @@ void Ctr_ControleEditVardec::Imprimer(long index) {
                 if (essai) {
                     base->endDryRun();
                 } else if (base->inRun()) {
-                    s.Bilan.run = base->commitRun();
+                    s.Bilan.run = base->commitRun(s.Bilan.stopNote());
                     s.Bilan.enregistre = true;
                 }
             });
