@@ -15,6 +15,7 @@
 
 #include "numbers/currency.h"
 #include "numbers/integers.h"
+#include "common/aidant_lines.h"
 #include "common/state_payroll.h"
 #include "common/state_printing.h"
 #include "dba/database.h"
@@ -75,13 +76,6 @@ struct CoreState {
     // Twips in one centimetre.
     Long32 cm{567};
 
-    // The quarter: the text of the quarter list as chosen, and what a run derives from it.
-    std::string TexteTrimestre;
-    std::string W_DebutTrimestre, W_FinTrimestre;
-    std::string W_DateDebutTrimestre, W_DateFinTrimestre;
-    std::string W_CleTrimestre;
-    dba::DynArray TabMoisTrimestre;
-
     // The centre chosen on the screen.
     dba::Record RecCentre;
     std::string W_CodeEntite;
@@ -91,7 +85,7 @@ struct CoreState {
     dba::Record RecContrat, RecAide, RecAidant, RecEltsPartemp, RecRegulDnt, RecDetailChgPartemp;
 
     // The aidant lines of the current aidé and its running totals.
-    dba::DynArray W_LignesAidants;
+    AidantLines W_LignesAidants;
     Long32 W_NbAidants{0};
     dba::DynArray W_Totaux;
     Currency W_TotalLignes;

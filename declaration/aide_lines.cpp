@@ -30,7 +30,7 @@ void CurseurSurAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std
 
 }  // namespace
 
-void ImprimeLignesAidants(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A,
+void ImprimeLignesAidants(dnt::SharedState& s, const dnt::Quarter& quarter, const dba::DynArray& Tableau, const std::string& A,
                           PassageErreurs& passer) {
     printing::Printer& p = *s.Imprimante;
     const long n = Tableau.DCount();
@@ -39,7 +39,7 @@ void ImprimeLignesAidants(dnt::SharedState& s, const dba::DynArray& Tableau, con
 
     const long lignes = s.W_NbAidants.value();
     for (long j = 1; j <= lignes; ++j) {
-        const std::string aidant = s.W_LignesAidants.element(static_cast<int>(j), 1);
+        const std::string aidant = s.W_LignesAidants[j].aidant;
 
         // The first of the aidant's adjacent rows gives the contract of the line; the cursor
         // then passes over them, never beyond the last row.
@@ -62,12 +62,12 @@ void ImprimeLignesAidants(dnt::SharedState& s, const dba::DynArray& Tableau, con
                 passer([&] { p.newPage(); });
             }
             s.PremierePage = false;
-            passer([&] { ImpEnteteDetail(s, s.NumAffil1); });
+            passer([&] { ImpEnteteDetail(s, quarter, s.NumAffil1); });
             passer([&] { Imprime_Entete_Cadre(s); });
             s.PageCommencee = true;
         }
 
-        passer([&] { Imprime_Detail_Aidant(s, j); });
+        passer([&] { Imprime_Detail_Aidant(s, quarter, j); });
 
         // Between two blocks: close the frame when another block would pass the usable page,
         // else rule a line and leave one empty line.

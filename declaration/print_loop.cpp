@@ -14,7 +14,7 @@ bool LireEnregistrement(dnt::SharedState& s, PassageErreurs& passer, dba::Record
 }
 
 void EffacerAide(dnt::SharedState& s, PassageErreurs& passer) {
-    passer([&] { s.W_LignesAidants = dba::DynArray(); });
+    passer([&] { s.W_LignesAidants.clear(); });
     passer([&] { s.W_AgeAidantAide = false; });
     passer([&] { s.W_NbAidants = dnt::Long32(0); });
     passer([&] { s.NumAffil1 = true; });
@@ -23,7 +23,7 @@ void EffacerAide(dnt::SharedState& s, PassageErreurs& passer) {
     });
 }
 
-void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau) {
+void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau, const dnt::Quarter& quarter) {
     // An empty selection (possible in unattended mode) prints nothing and writes nothing.
     const long n = Tableau.DCount();
     if (n < 1 || Tableau.element(1, 1).empty()) return;
@@ -31,7 +31,7 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau) {
     // No error trap until the first regularisation read sets it.
     PassageErreurs passer;
 
-    payroll::TauxUrssafDesCharges(s);
+    payroll::TauxUrssafDesCharges(s, quarter);
     s.W_DateCalcul = dnt::Long32(0);
     s.PremierePage = true;
     s.PageCommencee = false;
@@ -45,9 +45,9 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau) {
 
     s.W_NbAidants = dnt::Long32(0);
     for (int m = 1; m <= 3; ++m) s.W_Totaux.setElement(m, "0");
-    s.W_LignesAidants = dba::DynArray();
+    s.W_LignesAidants.clear();
 
-    payroll::LectureDetailCalcul(s, 1, Tableau);
+    payroll::LectureDetailCalcul(s, quarter, 1, Tableau);
 
     // Progress is told per aidé; the rows of one aidé are adjacent.
     long aidesTotal = 1, aidesFaits = 0;
@@ -62,7 +62,7 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau) {
         const std::string aide = Tableau.element(static_cast<int>(i), 2);
         const std::string precedent = Tableau.element(static_cast<int>(i - 1), 2);
         if (aide != precedent) {
-            TraiterAide(s, Tableau, precedent, passer);
+            TraiterAide(s, quarter, Tableau, precedent, passer);
             progresser();
             // Between two aidés the person may stop the run: the aidés done stay printed
             // and written, the others are not begun.
@@ -73,10 +73,10 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau) {
             EffacerAide(s, passer);
         }
         LireEnregistrement(s, passer, s.RecContrat, "CONTRAT", Tableau.element(static_cast<int>(i), 1));
-        passer([&] { payroll::LectureDetailCalcul(s, static_cast<int>(i), Tableau); });
+        passer([&] { payroll::LectureDetailCalcul(s, quarter, static_cast<int>(i), Tableau); });
     }
     // The last aidé; the call ends with it, its lines stay as printed.
-    TraiterAide(s, Tableau, Tableau.element(static_cast<int>(n), 2), passer);
+    TraiterAide(s, quarter, Tableau, Tableau.element(static_cast<int>(n), 2), passer);
     progresser();
 }
 

@@ -40,7 +40,9 @@ DesktopControl::DesktopControl(DesktopSetup setup) : printers_(setup.journal), c
     env.attenteRun.waiting = [this](const dba::RunHolder& holder) { waiting(holder); };
     env.descriptionRun = [this] { return describeRun(); };
     control_ = std::make_unique<control::Ctr_ControleEditVardec>(env);
-    control_->gestionRequete = [this](dnt::SharedState& s, const dba::DynArray& rows) { runPrintLoop(s, rows); };
+    control_->gestionRequete = [this](dnt::SharedState& s, const dba::DynArray& rows, const dnt::Quarter& quarter) {
+        runPrintLoop(s, rows, quarter);
+    };
     control_->state().Progression = [this](long done, long total) { progress(done, total); };
     control_->state().StopRequested = [this] { return stop_; };
     // Enter presses OK and Escape Sortir, wherever the focus is on the screen.
@@ -74,9 +76,8 @@ long DesktopControl::countAides(const dba::DynArray& rows) {
 }
 
 std::string DesktopControl::proposedFileName() const {
-    const std::string label = control_->Cbo_Trimestre->text();
-    std::string key = label.size() >= 4 ? label.substr(label.size() - 4) + label.substr(0, 1) : label;
-    std::string name = "DNT-" + key;
+    const std::optional<dnt::Quarter> quarter = dnt::Quarter::fromLabel(control_->Cbo_Trimestre->text());
+    std::string name = "DNT-" + (quarter ? quarter->key() : control_->Cbo_Trimestre->text());
     if (!control_->Txt_CtrUrssaf->text().empty()) name += "-" + control_->Txt_CtrUrssaf->text();
     return name;
 }
@@ -145,7 +146,7 @@ void DesktopControl::progress(long done, long total) {
     QCoreApplication::processEvents();
 }
 
-void DesktopControl::runPrintLoop(dnt::SharedState& s, const dba::DynArray& rows) {
+void DesktopControl::runPrintLoop(dnt::SharedState& s, const dba::DynArray& rows, const dnt::Quarter& quarter) {
     const long copies = utilitaire_.NombreExemplaires();
     copy_ = copy_ >= copies ? 1 : copy_ + 1;
     total_ = countAides(rows);
@@ -159,7 +160,7 @@ void DesktopControl::runPrintLoop(dnt::SharedState& s, const dba::DynArray& rows
             if (d.onRunning) d.onRunning(false);
         }
     } done{*this};
-    if (printLoop) printLoop(s, rows);
+    if (printLoop) printLoop(s, rows, quarter);
     const bool preview = s.Imprimante && s.Imprimante->preview();
     if (progress_) progress_->finish(s.Bilan.stopped ? s.Bilan.stopped->done : total_, preview, s.Bilan.stopped.has_value());
 }
