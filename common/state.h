@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -48,6 +49,17 @@ struct RunOutcome {
     // run's number in the history (0 when it wrote nothing).
     bool written = false;
     long long run = 0;
+    // Set when the person stopped the run between two aidés: the aidés done and the aidés
+    // of the selection, in the copy where it stopped.
+    struct Stop {
+        long done = 0, total = 0;
+    };
+    std::optional<Stop> stopped;
+    // "stopped after 12 of 40 aidés", the history's note of a stopped run; empty otherwise.
+    std::string stopNote() const {
+        if (!stopped) return {};
+        return "stopped after " + std::to_string(stopped->done) + " of " + std::to_string(stopped->total) + " aidés";
+    }
 };
 
 struct CoreState {
@@ -110,6 +122,9 @@ struct CoreState {
     std::function<void()> DoEvents = [] {};
     // Told after each aidé of the print loop: aidés done, aidés of the selection.
     std::function<void(long fait, long total)> Progression;
+    // Asked by the print loop between two aidés: true when the person wants the run to
+    // stop there (the Stop button, Ctrl-C). Nobody asks: the run goes to its end.
+    std::function<bool()> StopRequested;
     // Sends a printer command ("NEWPAGE", "ENDDOC") to the handler that draws the marks.
     std::function<void(const std::string&)> CommandeImprimante = [](const std::string&) {};
 };

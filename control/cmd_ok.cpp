@@ -161,6 +161,7 @@ void Ctr_ControleEditVardec::Imprimer(long index, const dnt::Quarter& quarter) {
                     s.DoEvents();
                     disponible();
                 }
+                if (s.outcome.stopped) break;  // the person stopped the run: no further copy
             }
         }
         // 18. End of the document and of the screen.
@@ -172,7 +173,7 @@ void Ctr_ControleEditVardec::Imprimer(long index, const dnt::Quarter& quarter) {
                 if (essai) {
                     base->endDryRun();
                 } else if (base->inRun()) {
-                    s.outcome.run = base->commitRun();
+                    s.outcome.run = base->commitRun(s.outcome.stopNote());
                     s.outcome.written = true;
                 }
             });

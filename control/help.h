@@ -29,9 +29,9 @@ public:
     std::vector<Call> calls;
 };
 
-// The help file of the control in the application's folder.
-inline std::string HelpFilePath(const std::string& appPath) {
-    const std::string name = "ControleEditDntVardec.html";
+// The help file of the control in the application's folder (or another page of the help
+// beside it).
+inline std::string HelpFilePath(const std::string& appPath, const std::string& name = "ControleEditDntVardec.html") {
     if (!appPath.empty() && appPath.back() == '/') return appPath + name;
     return appPath + "/" + name;
 }

@@ -77,48 +77,56 @@ std::vector<long long> laterStandingRuns(Storage& st, const RunDetail& run, cons
 
 }  // namespace
 
-UndoOutcome undoRun(Database& db, long long number, RunInfo undo, const UndoPermission& permission,
-                    const RunWait& waitForRun) {
+std::optional<UndoRefusal> undoCheck(Database& db, long long number, const UndoPermission& permission,
+                                     std::optional<RunDetail>* detail) {
     Storage& st = db.storage();
-    UndoOutcome outcome;
     std::optional<RunDetail> run;
     std::vector<RunRow> all;
+    std::vector<long long> later;
     st.snapshot([&] {
         run = st.run(number);
         all = st.runs();
+        if (run && !detail) later = laterStandingRuns(st, *run, all);
     });
-    if (!run) {
-        outcome.refused = refusal(UndoRefusal::UnknownRun, "there is no run " + std::to_string(number));
-        return outcome;
-    }
+    if (!run) return refusal(UndoRefusal::UnknownRun, "there is no run " + std::to_string(number));
     if (const long long by = RunStanding(all).undoneBy(number)) {
-        outcome.refused = refusal(UndoRefusal::AlreadyUndone,
-                                  "run " + std::to_string(number) + " was already undone by run " + std::to_string(by));
-        outcome.refused->undoneBy = by;
-        return outcome;
+        UndoRefusal r = refusal(UndoRefusal::AlreadyUndone,
+                                "run " + std::to_string(number) + " was already undone by run " + std::to_string(by));
+        r.undoneBy = by;
+        return r;
     }
     if (run->row.undoneBy) {
         // Undone, then put back by an undo of the undo: that last undo is what to take back.
         long long putBack = run->row.undoneBy;
         for (const RunRow& r : all)
             if (r.number == putBack && r.undoneBy) putBack = r.undoneBy;
-        outcome.refused = refusal(UndoRefusal::LaterRuns, "run " + std::to_string(putBack) + " put its records back");
-        outcome.refused->laterRuns = {putBack};
-        return outcome;
+        UndoRefusal r = refusal(UndoRefusal::LaterRuns, "run " + std::to_string(putBack) + " put its records back");
+        r.laterRuns = {putBack};
+        return r;
     }
-    for (const RecordImage& im : run->images) {
-        if (!isRunFile(im.file)) {
-            outcome.refused = refusal(UndoRefusal::ForeignFile, "it holds an image of " + im.file + " " + im.key +
-                                                                    ", a file no run writes");
-            return outcome;
-        }
+    for (const RecordImage& im : run->images)
+        if (!isRunFile(im.file))
+            return refusal(UndoRefusal::ForeignFile, "it holds an image of " + im.file + " " + im.key +
+                                                         ", a file no run writes");
+    if (permission)
+        if (std::optional<std::string> why = permission(*run)) return refusal(UndoRefusal::Rights, *why);
+    if (!later.empty()) {
+        UndoRefusal r = refusal(UndoRefusal::LaterRuns, "later runs wrote its records and stand");
+        r.laterRuns = std::move(later);
+        return r;
     }
-    if (permission) {
-        if (std::optional<std::string> why = permission(*run)) {
-            outcome.refused = refusal(UndoRefusal::Rights, *why);
-            return outcome;
-        }
-    }
+    if (detail) *detail = std::move(run);
+    return std::nullopt;
+}
+
+UndoOutcome undoRun(Database& db, long long number, RunInfo undo, const UndoPermission& permission,
+                    const RunWait& waitForRun) {
+    Storage& st = db.storage();
+    UndoOutcome outcome;
+    std::optional<RunDetail> run;
+    // The later runs are checked below, inside the undo's transaction.
+    outcome.refused = undoCheck(db, number, permission, &run);
+    if (outcome.refused) return outcome;
 
     undo.kind = "undo";
     undo.undoes = number;

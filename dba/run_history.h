@@ -101,6 +101,15 @@ struct RunWait;
 UndoOutcome undoRun(Database& db, long long number, RunInfo undo, const UndoPermission& permission,
                     const RunWait& waitForRun);
 
+// The refusal an undo of run `number` meets now, read on one snapshot and writing nothing:
+// an unknown run, a run already undone or put back, a file no run writes, the permission's
+// refusal, or later standing runs that wrote its records (the records changed since the
+// run are known only to the undo itself). Nothing when the undo may be tried. With
+// `detail`, the later runs are not looked at and the run is left there (the undo checks
+// them inside its own transaction).
+std::optional<UndoRefusal> undoCheck(Database& db, long long number, const UndoPermission& permission,
+                                     std::optional<RunDetail>* detail = nullptr);
+
 // The local time as the history writes it.
 std::string historyTime();
 

@@ -54,7 +54,8 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau, const dnt
     for (long i = 2; i <= n; ++i)
         if (Tableau.element(static_cast<int>(i), 2) != Tableau.element(static_cast<int>(i - 1), 2)) ++aidesTotal;
     auto progresser = [&] {
-        if (s.Progression) s.Progression(++aidesFaits, aidesTotal);
+        ++aidesFaits;
+        if (s.Progression) s.Progression(aidesFaits, aidesTotal);
     };
 
     for (long i = 2; i <= n; ++i) {
@@ -63,6 +64,12 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau, const dnt
         if (aide != precedent) {
             TraiterAide(s, quarter, Tableau, precedent, passer);
             progresser();
+            // Between two aidés the person may stop the run: the aidés done stay printed
+            // and written, the others are not begun.
+            if (s.StopRequested && s.StopRequested()) {
+                s.outcome.stopped = dnt::RunOutcome::Stop{aidesFaits, aidesTotal};
+                return;
+            }
             EffacerAide(s, passer);
         }
         LireEnregistrement(s, passer, s.RecContrat, "CONTRAT", Tableau.element(static_cast<int>(i), 1));

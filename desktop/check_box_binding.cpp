@@ -7,6 +7,8 @@
 #include "ui/keys.h"
 #include "desktop/form_binding.h"
 #include "desktop/guarded.h"
+#include "desktop/mnemonics.h"
+#include "ui/form.h"
 #include "desktop/text.h"
 
 namespace desktop {
@@ -41,7 +43,7 @@ void CheckBoxBinding::show(ui::Property property) {
         showValue();
     } else if (property == ui::Property::Caption) {
         Updating u(updating_);
-        box_.setText(toQ(check_.caption()));
+        box_.setText(withMnemonic(check_.form()->name(), check_.name(), check_.caption()));
     } else {
         WidgetBinding::show(property);
     }

@@ -7,6 +7,8 @@
 #include "ui/keys.h"
 #include "desktop/form_binding.h"
 #include "desktop/guarded.h"
+#include "desktop/mnemonics.h"
+#include "ui/form.h"
 #include "desktop/text.h"
 
 namespace desktop {
@@ -29,7 +31,7 @@ void CommandButtonBinding::refresh() {
 void CommandButtonBinding::show(ui::Property property) {
     if (property == ui::Property::Caption) {
         Updating u(updating_);
-        if (!command_.caption().empty() || button_.icon().isNull()) button_.setText(toQ(command_.caption()));
+        if (!command_.caption().empty() || button_.icon().isNull()) button_.setText(withMnemonic(command_.form()->name(), command_.name(), command_.caption()));
     } else {
         WidgetBinding::show(property);
     }

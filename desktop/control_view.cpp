@@ -72,9 +72,20 @@ ControlView::ControlView(ui::Form& surface, QWidget* parent) : FormView(surface,
             bottom->addWidget(w);
         }
     }
+    notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("notice"));
+    notice_->setWordWrap(true);
+    notice_->setStyleSheet(QStringLiteral("color: #8a3b00;"));
+    notice_->hide();
+    bottom->insertWidget(2, notice_, 1);
     grid->addLayout(bottom, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(6, 1);
+}
+
+void ControlView::showNotice(const QString& text) {
+    notice_->setText(text);
+    notice_->show();
 }
 
 }  // namespace desktop

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "control/ctr_controle.h"
 #include "dba/utility.h"
@@ -53,19 +54,33 @@ public:
     static long countAides(const dba::DynArray& rows);
     // "DNT-<quarter key>-<centre>" from the screen.
     std::string proposedFileName() const;
-    // What the host says once a run has closed the form: "N déclarations imprimées dans
-    // FILE", or "sur l'imprimante NAME"; empty when the run was abandoned before a
-    // printer was chosen.
-    QString runSummary() const;
     // The pages of the last run when it was printed on the preview printer, else nullptr.
     const printing::RecordedPages* previewPages() const;
-    // When the last run was a preview, shows its pages in the preview window and gives
-    // true: the host then keeps the screen, with the same choices, for a real run.
-    bool showPreview(QWidget* parent);
+
+    // Asks the run under way to stop after the aidé being printed (the Stop button).
+    void requestStop() { stop_ = true; }
+    bool stopRequested() const { return stop_; }
+    // Whether a run is printing now.
+    bool running() const { return running_; }
+    // Told when a run begins and ends its printing (the host disables its menus meanwhile).
+    std::function<void(bool running)> onRunning;
+
+    // The individual selection: the aidés proposed in the window when it opens (those
+    // picked last time), and, with `replay`, typed in and confirmed without showing it
+    // (the real run of a preview's choices). After the window closes, `pickedCodes` holds
+    // the aidés of its selected list, kept even when it was left by "Retour".
+    std::vector<std::string> proposedCodes;
+    bool replay = false;
+    const std::vector<std::string>& pickedCodes() const { return picked_; }
+    // Whether the individual selection window was run on this screen.
+    bool selectionRan() const { return selectionRan_; }
 
 private:
     void runPrintLoop(dnt::SharedState& s, const dba::DynArray& rows, const dnt::Quarter& quarter);
     void progress(long done, long total);
+    void selectAides(dnt::SharedState& s, const std::string& centre);
+    void waiting(const dba::RunHolder& holder);
+    dba::RunInfo describeRun() const;
 
     QtServices services_;
     HelpWindow help_;
@@ -77,6 +92,10 @@ private:
     QPointer<ProgressLabel> progress_;
     long copy_ = 0;
     long total_ = 0;
+    bool stop_ = false;
+    bool running_ = false;
+    bool selectionRan_ = false;
+    std::vector<std::string> picked_;
 };
 
 }  // namespace desktop

@@ -26,8 +26,10 @@
 #include "desktop/command_button_binding.h"
 #include "desktop/frame_binding.h"
 #include "desktop/guarded.h"
+#include "desktop/help_pages.h"
 #include "desktop/label_binding.h"
 #include "desktop/list_box_binding.h"
+#include "desktop/mnemonics.h"
 #include "desktop/option_button_binding.h"
 #include "desktop/scroll_bar_binding.h"
 #include "desktop/text_box_binding.h"
@@ -40,10 +42,19 @@ FormView::FormView(ui::Form& form, QWidget* parent)
     : QWidget(parent), form_(form), binding_(new FormBinding(form, *this)) {
     setObjectName(QString::fromStdString(form.name()));
     for (ui::Widget* w : form.tabOrder()) create(*w);
+    // A label's letter takes the person to the field it names.
+    for (ui::Widget* w : form.tabOrder())
+        if (auto* label = qobject_cast<QLabel*>(widget(w->name())))
+            if (QWidget* buddy = widget(buddyOf(form.name(), w->name()))) label->setBuddy(buddy);
     setEnabled(form.enabled());
-    // F1 anywhere on the form asks the form for its help.
+    // F1 opens the help page of the field in use; the form's own help otherwise.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, [this] { guarded([this] { form_.helpKey(); }); });
+    connect(help, &QShortcut::activated, this, [this] {
+        const ui::Widget* focused = form_.activeControl();
+        const std::string page = helpPageFor(form_.name(), focused ? focused->name() : std::string());
+        if (!page.empty() && helpPageOpener()) helpPageOpener()(page);
+        else guarded([this] { form_.helpKey(); });
+    });
 }
 
 FormView::~FormView() = default;
@@ -70,6 +81,8 @@ void FormView::create(ui::Widget& model) {
         b = new ScrollBarBinding(*m, *new QScrollBar(Qt::Vertical, this), *binding_);
     }
     if (!b) return;
+    if (const std::string sentence = whatsThisFor(form_.name(), model.name()); !sentence.empty())
+        b->view().setWhatsThis(QString::fromStdString(sentence));
     binding_->add(*b);
     b->refresh();
 }

@@ -1,9 +1,6 @@
 // Reporting of the errors that escape the models' event handlers.
 #include "desktop/guarded.h"
 
-#include <cstdint>
-#include <cstdio>
-
 #include <QApplication>
 #include <QGuiApplication>
 
@@ -33,15 +30,7 @@ void setErrorRecovery(std::function<void()> r) { recovery() = std::move(r); }
 
 std::string errorText(const std::exception& e) {
     if (const auto* numbered = dynamic_cast<const dnt::Error*>(&e)) {
-        const int32_t n = numbered->number();
-        std::string number = std::to_string(n);
-        if (n < 0) {
-            // The database library's numbers read best in hexadecimal (0x8004000B).
-            char hex[16];
-            std::snprintf(hex, sizeof hex, "0x%08X", static_cast<uint32_t>(n));
-            number = hex;
-        }
-        return "Erreur " + number + " :\n" + numbered->what();
+        return "Erreur " + dnt::errorNumberText(numbered->number()) + " :\n" + numbered->what();
     }
     return std::string("Erreur :\n") + e.what();
 }

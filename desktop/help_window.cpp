@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -19,7 +20,9 @@ HelpWindow::HelpWindow() = default;
 HelpWindow::~HelpWindow() { delete window_.data(); }
 
 void HelpWindow::openContents(const std::string& helpFile) {
-    const QString path = toQ(helpFile);
+    // A page may name a place in it: "trimestre.html#date-retour".
+    const QString page = toQ(helpFile);
+    const QString path = page.section(QLatin1Char('#'), 0, 0), place = page.section(QLatin1Char('#'), 1);
     if (!QFileInfo(path).isFile()) {
         presenter().message(QApplication::activeWindow(),
                             QStringLiteral("Le fichier d'aide « %1 » est introuvable.").arg(path),
@@ -50,6 +53,9 @@ void HelpWindow::openContents(const std::string& helpFile) {
         buttons->addWidget(back);
         buttons->addWidget(forward);
         buttons->addStretch(1);
+        // Escape closes the help, as it closes a dialog.
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), w);
+        QObject::connect(escape, &QShortcut::activated, w, &QWidget::close);
         auto* layout = new QVBoxLayout(w);
         layout->addLayout(buttons);
         layout->addWidget(browser);
@@ -58,7 +64,9 @@ void HelpWindow::openContents(const std::string& helpFile) {
         browser_ = browser;
     }
     file_ = helpFile;
-    browser_->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    if (!place.isEmpty()) url.setFragment(place);
+    browser_->setSource(url);
     browser_->clearHistory();
     window_->show();
     window_->raise();
@@ -66,7 +74,8 @@ void HelpWindow::openContents(const std::string& helpFile) {
 }
 
 void HelpWindow::quit(const std::string& helpFile) {
-    if (!window_ || helpFile != file_) return;
+    // Any page of that help goes: they lie beside its file.
+    if (!window_ || QFileInfo(toQ(helpFile)).absolutePath() != QFileInfo(toQ(file_)).absolutePath()) return;
     window_->close();
     delete window_.data();
 }

@@ -22,7 +22,7 @@ public:
     // Shows the contents page (the help file itself), opening the window if needed. A
     // missing file is reported in a message box.
     void openContents(const std::string& helpFile) override;
-    // Closes the window if it shows that file.
+    // Closes the window if it shows that help (that file or a page beside it).
     void quit(const std::string& helpFile) override;
 
     // The window while it is open, nullptr otherwise.

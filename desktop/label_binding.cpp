@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QLabel>
 
+#include "desktop/mnemonics.h"
+#include "ui/form.h"
 #include "desktop/text.h"
 
 namespace desktop {
@@ -21,7 +23,7 @@ void LabelBinding::refresh() {
 void LabelBinding::show(ui::Property property) {
     if (property == ui::Property::Caption) {
         Updating u(updating_);
-        text_.setText(toQ(label_.caption()));
+        text_.setText(withMnemonic(label_.form()->name(), label_.name(), label_.caption()));
     } else {
         WidgetBinding::show(property);
     }

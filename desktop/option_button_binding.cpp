@@ -9,6 +9,8 @@
 #include "ui/keys.h"
 #include "desktop/form_binding.h"
 #include "desktop/guarded.h"
+#include "desktop/mnemonics.h"
+#include "ui/form.h"
 #include "desktop/text.h"
 
 namespace desktop {
@@ -40,7 +42,7 @@ void OptionButtonBinding::show(ui::Property property) {
         showValue();
     } else if (property == ui::Property::Caption) {
         Updating u(updating_);
-        button_.setText(toQ(option_.caption()));
+        button_.setText(withMnemonic(option_.form()->name(), option_.name(), option_.caption()));
     } else {
         WidgetBinding::show(property);
     }

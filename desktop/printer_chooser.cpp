@@ -55,7 +55,7 @@ long PrinterChooser::choose(long& copies) {
             folder_ = QFileInfo(file).absolutePath();
             printers_.setOutput(fromQ(file).c_str());
         }
-        lastIndex_ = index;
+        if (name != kPreviewPrinterName) lastIndex_ = index;
         copies = dialog.copies();
         return index;
     }

@@ -32,6 +32,11 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
     // The folder proposed for the files; the folder of the last file chosen afterwards.
     void setFolder(const QString& folder) { folder_ = folder; }
+    const QString& folder() const { return folder_; }
+    // The printer proposed first: the last one chosen for a run that prints (never the
+    // preview, so that OK after an Aperçu does not preview again).
+    int lastIndex() const { return lastIndex_; }
+    void setLastIndex(int index) { lastIndex_ = index; }
     // The files a chosen file may not be (file_identity.h), asked for at each choice: a
     // file that is one of them is refused with a message, and the file asked for again.
     std::function<std::vector<dba::NamedFile>()> keptFiles;

@@ -14,9 +14,16 @@ void ProgressLabel::setProgress(long done, long total, long copy, long copies) {
     repaint();
 }
 
-void ProgressLabel::finish(long total) {
-    done_ = total_ = total;
-    setText(QStringLiteral("Impression terminée : %1 aidé%2").arg(total).arg(total > 1 ? "s" : ""));
+void ProgressLabel::finish(long done, bool preview, bool stopped) {
+    const QString aides = QStringLiteral("%1 aidé%2").arg(done).arg(done > 1 ? "s" : "");
+    if (preview)
+        setText(QStringLiteral("Aperçu %1 : %2, rien n'est imprimé ni enregistré")
+                    .arg(stopped ? QStringLiteral("arrêté") : QStringLiteral("prêt"), aides));
+    else if (stopped)
+        setText(QStringLiteral("Impression arrêtée après %1 sur %2").arg(aides).arg(total_));
+    else
+        setText(QStringLiteral("Impression terminée : %1").arg(aides));
+    done_ = done;
     repaint();
 }
 

@@ -13,8 +13,9 @@ public:
 
     // `done` aidés of `total` printed; copy is shown when the run prints more than one.
     void setProgress(long done, long total, long copy = 1, long copies = 1);
-    // The run is over: the label says so briefly, then empties.
-    void finish(long total);
+    // The run is over: `done` aidés printed (on the preview: shown, nothing printed or
+    // written), all of them or up to where the person stopped it.
+    void finish(long done, bool preview = false, bool stopped = false);
     void clear();
 
     long done() const { return done_; }

@@ -54,12 +54,8 @@ void selectionParCodes(dnt::SharedState& s, ui::Services& services, const std::s
                        const std::vector<std::string>& codes) {
     selectionParScript(s, services, centre, [&](Frm_SelindDnt& f, ui::Driver& d) {
         for (const std::string& code : codes) {
-            if (!codeValable(code)) {
-                services.msgBox("Code d'aidé incorrect : « " + code + " » (cinq chiffres au plus).",
-                                ui::MsgIcon::Warning, Frm_SelindDnt::kTitre);
-                continue;
-            }
-            choisirCode(f, d, code);
+            // The command line refuses such a code before the run; here it is never typed.
+            if (codeValable(code)) choisirCode(f, d, code);
         }
         d.click(f.Lst_CodSel->listCount() > 0 ? *f.Cmd_Imprimer : *f.Cmd_Retour);
     });

@@ -31,8 +31,7 @@ void selectionParScript(dnt::SharedState& s, ui::Services& services, const std::
 // For each code, types it in the code box (with Enter when it is short), and when the
 // window lists its aidé marks it and adds it to the selection; then presses "Imprimer",
 // or "Retour" when no aidé could be chosen. An unknown code gets the window's own
-// message and is skipped; a code that is not one to five digits is refused with a
-// message and never typed.
+// message and is skipped; a code that is not one to five digits is never typed.
 void selectionParCodes(dnt::SharedState& s, ui::Services& services, const std::string& centre,
                        const std::vector<std::string>& codes);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -22,6 +23,16 @@ public:
 private:
     int32_t number_;
 };
+
+// An error number as both front ends write it: the database library's numbers, which
+// are negative as 32-bit integers, in hexadecimal as its documentation gives them
+// ("0x8004000B"); the run-time errors in decimal ("13").
+inline std::string errorNumberText(int32_t number) {
+    if (number >= 0) return std::to_string(number);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<uint32_t>(number));
+    return hex;
+}
 
 // An integer or currency result out of its type's range.
 class OverflowError : public Error {

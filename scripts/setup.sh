@@ -3,7 +3,7 @@
 # (clang and its runtime libraries build the fuzz targets).
 set -euo pipefail
 packages=(g++ make cmake pkg-config libsqlite3-dev libpq-dev postgresql nlohmann-json3-dev libgtest-dev
-          libbenchmark-dev qt6-base-dev fonts-liberation fonts-dejavu-core poppler-utils clang libclang-rt-14-dev
+          libbenchmark-dev qt6-base-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core poppler-utils clang libclang-rt-14-dev
           ccache)
 missing=()
 for p in "${packages[@]}"; do

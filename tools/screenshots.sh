@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Writes the pictures of the desktop program to docs/screenshots/: the selection screen
-# and the individual selection window, rendered by dnt-gui itself on Qt's offscreen
-# platform (no X server needed), on a demo database (dnt demo) or, failing that or with
-# --small, on the small test sample.
+# Writes the pictures of the desktop program to docs/screenshots/: the application window,
+# the selection screen, the individual selection window, the preview and Historique,
+# rendered by dnt-gui itself on Qt's offscreen platform (no X server needed), on a demo
+# database (dnt demo) or, failing that or with --small, on the small test sample.
 #
 # usage: tools/screenshots.sh [BUILD_DIR] [--small]
 #   BUILD_DIR  the CMake build folder holding apps/dnt and apps/dnt-gui (default: build)
@@ -51,7 +51,21 @@ common=(--db "$db" --user "${SCREENSHOT_USER:-screenshots}" --centre "$centre")
 
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
-"$gui" "${common[@]}" --screenshot "$out/selection-screen.png"
-"$gui" "${common[@]}" --screenshot "$out/individual-selection.png" --dialog --search "${name:-D}"
-echo "screenshots: $out/selection-screen.png"
-echo "screenshots: $out/individual-selection.png"
+# One run for Historique to show: the first quarter the screen offers, printed to a file.
+user=${SCREENSHOT_USER:-screenshots}
+quarter=$("$dnt" print --db "$db" --quarter none --centre "$centre" --user "$user" 2>&1 |
+          sed -n 's/^  \([0-9]\{5\}\) .*/\1/p' | head -n 1 || true)
+"$dnt" print --db "$db" --quarter "$quarter" --centre "$centre" --user "$user" --output "$work/run.pdf" \
+  ${today:+--today "$today"} > /dev/null 2>&1 || echo "screenshots: no run for Historique" >&2
+
+for picture in application screen selection preview history; do
+  case $picture in
+    application) file=application-window.png ;;
+    screen) file=selection-screen.png ;;
+    selection) file=individual-selection.png ;;
+    preview) file=preview.png ;;
+    history) file=history.png ;;
+  esac
+  "$gui" "${common[@]}" --screenshot "$out/$file" --picture "$picture" --search "${name:-D}"
+  echo "screenshots: $out/$file"
+done

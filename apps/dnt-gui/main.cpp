@@ -1,13 +1,12 @@
 // dnt-gui: the desktop program that prints the quarterly nominative declarations. It opens
-// the database (asking for it without --db), shows the declaration control in its window,
-// and ends when the control closes the window.
+// the database (asking for it without --db), then the application window, from which the
+// clerk opens the declaration control's screen as often as needed, until Quitter.
 #include <QApplication>
 #include <QMessageBox>
 
 #include <iostream>
 #include <memory>
 
-#include "apps/dnt-gui/host_window.h"
 #include "apps/dnt-gui/options.h"
 #include "apps/dnt-gui/screenshot.h"
 #include "dba/database.h"
@@ -15,7 +14,9 @@
 #include "dba/pg_connection.h"
 #include "printing/qt/printer_fonts.h"
 #include "ui/driver.h"
+#include "desktop/application_window.h"
 #include "desktop/desktop_font.h"
+#include "desktop/french.h"
 #include "desktop/guarded.h"
 #include "desktop/presenter.h"
 #include "desktop/text.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dnt-gui"));
     desktop::useDesktopFont();
+    desktop::useFrench(app);
 
     std::string error;
     std::optional<gui::Options> parsed = gui::parseOptions(argc, argv, error);
@@ -95,22 +97,14 @@ int main(int argc, char** argv) {
         // Printing will say what is missing; the screen falls back to a fixed-pitch font.
     }
 
-    gui::HostWindow host(db, o.user, o.today, o.journal);
-    if (!host.init()) return 1;
-    if (!o.centre.empty() && host.desktop().control().Txt_CtrUrssaf->enabled()) {
-        desktop::guarded([&] {
-            control::Ctr_ControleEditVardec& ctl = host.desktop().control();
-            ui::Driver person(ctl.surface());
-            person.replaceText(*ctl.Txt_CtrUrssaf, o.centre);
-            person.tab();
-        });
-    }
+    desktop::ApplicationWindow window(db, o.user, o.today, o.journal);
     if (picture) {
-        bool ok = o.dialog ? gui::screenshotDialog(host, o.search, o.screenshot, error)
-                           : gui::screenshotMain(host, o.screenshot, error);
+        bool ok = gui::screenshot(window, o, error);
         if (!ok) std::cerr << "dnt-gui: " << error << "\n";
         return ok ? 0 : 1;
     }
-    host.show();
+    window.show();
+    // With --centre the screen opens at once, that centre entered.
+    if (!o.centre.empty()) gui::openWithCentre(window, o.centre);
     return app.exec();
 }

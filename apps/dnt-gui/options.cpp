@@ -49,7 +49,7 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
         else if (arg == "--user") ok = o.userGiven = value(o.user);
         else if (arg == "--today") ok = value(today);
         else if (arg == "--screenshot") ok = value(o.screenshot);
-        else if (arg == "--dialog") o.dialog = true;
+        else if (arg == "--picture") ok = value(o.picture);
         else if (arg == "--centre") ok = value(o.centre);
         else if (arg == "--search") ok = value(o.search);
         else if (arg == "--journal") ok = value(o.journal);

@@ -11,10 +11,10 @@ struct Options {
     std::string user;   // the login whose rights apply
     bool userGiven = false;  // by --user, rather than taken from the environment
     long today = 0;     // today's day number
-    // Hidden options for the documentation's pictures: write the screen (or, with
-    // `dialog`, the individual selection window) to a PNG file after Init and leave.
+    // Hidden options for the documentation's pictures: write `picture` (application,
+    // screen, selection, preview or history) to the PNG file `screenshot` and leave.
     std::string screenshot;
-    bool dialog = false;
+    std::string picture = "screen";
     std::string centre;  // typed into the centre entry first
     std::string search;  // searched in the selection window
     std::string journal;  // print journal of every run

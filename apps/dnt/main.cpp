@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
         std::cerr << "dnt: " << e.what() << (std::string(e.what()).back() == '\n' ? "" : "\n");
         return cli::kUsage;
     } catch (const dnt::Error& e) {
-        std::cerr << "dnt: " << e.what() << " (error " << e.number() << ")\n";
+        std::cerr << "dnt: " << e.what() << " (error " << dnt::errorNumberText(e.number()) << ")\n";
         return cli::kDataError;
     } catch (const std::exception& e) {
         std::cerr << "dnt: " << e.what() << "\n";

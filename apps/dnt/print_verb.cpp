@@ -9,6 +9,8 @@
 
 #include "apps/dnt/cli.h"
 #include "apps/dnt/db_target.h"
+#include "apps/dnt/interrupt.h"
+#include "apps/dnt/output_stamp.h"
 #include "apps/dnt/print_setup.h"
 #include "apps/dnt/run_wait.h"
 #include "control/ctr_controle.h"
@@ -46,7 +48,9 @@ const char* kPrintUsage =
     "At the selection screen (without --omr):\n"
     "  --from TEXT            first name of the range\n"
     "  --to TEXT              last name of the range\n"
-    "  --select CODE,...      the aidés chosen one by one, in this order\n"
+    "  --select CODE,...      the aidés chosen one by one, codes of 1 to 5 digits of aidés of the\n"
+    "                         centre; printed in the order of --sort, as the individual selection\n"
+    "                         hands them to the contract query\n"
     "  --modes LIST           payment modes kept: entite,prelevement,aide (default: all three)\n"
     "  --sort KEY             print order: alpha (default), commune, secteur or responsable\n"
     "  --copies N             number of copies, 1 to 99 (default 1)\n"
@@ -58,9 +62,13 @@ const char* kPrintUsage =
     "  --pages-after N        pages printed after it (default 0)\n"
     "  --pages-max N          the page limit of the marks (default 0)\n"
     "\n"
+    "Ctrl-C stops the run between two aidés: the aidés done are printed and written, the\n"
+    "document is delivered with them (a second Ctrl-C kills the program).\n"
+    "\n"
     "Exit status: 0 printed (with --omr an empty selection prints nothing and is 0);\n"
-    "1 stopped by a message of the screen, a message shown and nothing printed, or a user\n"
-    "without full access; 2 bad command line; 3 database or file error.\n";
+    "1 stopped: by a message of the screen, by Ctrl-C, on a centre the database does not\n"
+    "have, a message shown and nothing printed, or a user without full access; 2 bad command\n"
+    "line; 3 database or file error.\n";
 
 // The choices of the selection screen, which the unattended mode does not offer.
 const char* const kScreenChoices[] = {"from", "to", "select", "modes", "sort", "copies"};
@@ -86,11 +94,21 @@ bool digitsOnly(const std::string& t) {
     return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos;
 }
 
+// A label with every run of blanks made one, so that "1er TRIMESTRE 2025" typed with one
+// blank names the list's "1er  TRIMESTRE 2025".
+std::string collapseBlanks(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (c != ' ' || out.empty() || out.back() != ' ') out += c;
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return out.size() && out.front() == ' ' ? out.substr(1) : out;
+}
+
 // The label of the quarter list named by a label or by its key; a bad command line when
 // the list does not offer it.
 std::string offeredQuarter(const std::vector<std::string>& offered, const std::string& wanted) {
     for (const std::string& label : offered)
-        if (label == wanted || quarterKeyOf(label) == wanted) return label;
+        if (collapseBlanks(label) == collapseBlanks(wanted) || quarterKeyOf(label) == wanted) return label;
     std::string list;
     for (const std::string& label : offered) list += "\n  " + quarterKeyOf(label) + "  \"" + label + "\"";
     throw UsageError("the quarter list does not offer \"" + wanted + "\"; it offers:" + list);
@@ -135,6 +153,12 @@ int runPrint(int argc, char** argv) {
     o.to = a.get("to");
     o.select = splitList(a.get("select"));
     if (a.has("select") && o.select.empty()) throw UsageError("--select needs at least one aidé code");
+    // A code as the dialog's code box completes it: 1 to 5 digits, padded to five.
+    for (std::string& code : o.select) {
+        if (!digitsOnly(code) || code.size() > 5)
+            throw UsageError("--select: \"" + code + "\" is not an aidé code (1 to 5 digits)");
+        code = std::string(5 - code.size(), '0') + code;
+    }
     if (a.has("modes")) {
         o.entite = o.prelevement = o.aide_ = false;
         for (const std::string& m : splitList(a.get("modes"))) {
@@ -236,6 +260,27 @@ int driveControl(const PrintOptions& o, PrintSetup& setup) {
     return kOk;
 }
 
+// Whether FILE holds a record of that key.
+bool hasRecord(dba::Database& db, const char* file, const std::string& key) {
+    try {
+        db.DBOpenFile(file)->DBRead(key);
+        return true;
+    } catch (const dba::DbError& e) {
+        if (e.number() == dba::kErrKeyAbsent) return false;
+        throw;
+    }
+}
+
+// The aidés of --select must be aidés of the centre, as the individual selection accepts
+// them; refused before the run rather than told one by one in the middle of it.
+void refuseForeignAides(dba::Database& db, const PrintOptions& o) {
+    for (const std::string& code : o.select) {
+        bool ours = hasRecord(db, "CIVILAIDE", code) && hasRecord(db, "ELTSPARTEMP", code) &&
+                    db.DBOpenFile("ELTSPARTEMP")->DBRead(code).element(1) == o.centre;
+        if (!ours) throw UsageError("--select: " + code + " is not an aidé of centre " + o.centre);
+    }
+}
+
 std::string declarations(long n) { return std::to_string(n) + (n == 1 ? " declaration" : " declarations"); }
 
 // What a run that went wrong after its commit has kept: "its records were written (run 12)".
@@ -270,8 +315,19 @@ int printDeclarations(const PrintOptions& given) {
         }
     }
 
+    // Unattended, nobody sees the screen refuse a centre the database does not have.
+    if (!hasRecord(*db, "CENTREURSSAF", o.centre)) {
+        std::cerr << "dnt: there is no URSSAF centre " << o.centre << " in this database: nothing printed\n";
+        return kStopped;
+    }
+    refuseForeignAides(*db, o);
+
     PrintSetup setup(o, db);
     const dnt::RunOutcome& bilan = setup.control().state().outcome;
+    const std::string output = writesFile(o) ? setup.outputPath() : std::string();
+    const OutputStamp before = OutputStamp::of(output);
+    catchInterrupt();
+    setup.control().state().StopRequested = stopRequested;
     int status = kOk;
     try {
         status = driveControl(o, setup);
@@ -291,28 +347,41 @@ int printDeclarations(const PrintOptions& given) {
     } catch (const std::exception& e) {
         const dnt::Error* numbered = dynamic_cast<const dnt::Error*>(&e);
         std::cerr << "dnt: " << e.what();
-        if (numbered) std::cerr << " (error " << numbered->number() << ")";
+        if (numbered) std::cerr << " (error " << dnt::errorNumberText(numbered->number()) << ")";
         std::cerr << "\ndnt: the run stopped after " << declarations(static_cast<long>(bilan.printedAides.size()))
                   << (bilan.written ? "; " + recordsOf(bilan) + " but " : "; nothing was written to the database and ")
                   << setup.destination() << " was not delivered\n";
         return kDataError;
     }
     const long printed = static_cast<long>(bilan.printedAides.size());
-    std::cerr << "dnt: " << (o.dryRun ? "dry run: " : "") << declarations(printed) << " printed to "
-              << setup.destination();
+    // A file printer's output is named only when the run wrote it; a system printer only
+    // when a printer was chosen.
+    const bool delivered = writesFile(o) ? before.replacedBy(OutputStamp::of(output))
+                                         : setup.control().state().Imprimante != nullptr;
+    std::cerr << "dnt: " << (o.dryRun ? "dry run: " : "");
+    if (bilan.stopped)
+        std::cerr << "stopped after " << bilan.stopped->done << " of " << bilan.stopped->total << " aidés: ";
+    if (!delivered) {
+        std::cerr << "nothing printed";
+    } else {
+        std::cerr << declarations(printed) << " printed to " << setup.destination();
+        if (writesFile(o) && before.exists) std::cerr << " (the file that was there is replaced)";
+    }
     if (o.dryRun) {
         std::cerr << ", nothing written to the database";
     } else if (printed > 0) {
         std::cerr << (bilan.written ? ", records of " + std::to_string(printed) + " written" : ", no record written");
         if (bilan.run) std::cerr << " (run " << bilan.run << ")";
     }
-    if (!o.exportPath.empty() && setup.control().state().Imprimante) std::cerr << "; exported to " << o.exportPath;
+    if (!o.exportPath.empty() && delivered) std::cerr << "; exported to " << o.exportPath;
     std::cerr << "\n";
     for (const dnt::RunOutcome::Failure& e : bilan.failures)
         std::cerr << "dnt: aidé " << e.aide << " left out of " << setup.destination()
-                  << ": its records could not be written: " << e.reason << " (error " << e.number << ")\n";
+                  << ": its records could not be written: " << e.reason << " (error " << dnt::errorNumberText(e.number)
+                  << ")\n";
     if (!bilan.failures.empty()) return kDataError;
     if (status != kOk) return status;
+    if (bilan.stopped) return kStopped;
     // A message shown and nothing printed: the run stopped on it.
     if (printed == 0 && !setup.services().messages().empty()) return kStopped;
     return kOk;

@@ -26,6 +26,11 @@ namespace printing::qt {
 namespace {
 
 constexpr int kDotsPerInch = 1440;
+// The page's origin is the corner of a printable area with even margins: the declaration's
+// frame is 20 cm wide, so 5 mm on each side of A4 (21 cm) centres it, inside what every
+// office printer prints. QPdfWriter paints from the margins' corner, as a QPrinter paints
+// from its printable area's.
+constexpr double kPdfMarginMm = (210.0 - 200.0) / 2;
 const char* const kDocumentName = "DECLARATION NOMINATIVE TRIMESTRIELLE";
 
 void prepareQt() {
@@ -49,7 +54,9 @@ std::unique_ptr<PageSink> openPdfSink(const std::filesystem::path& file) {
     auto output = std::make_unique<OutputDevice>(file);
     auto writer = std::make_unique<QPdfWriter>(output.get());
     writer->setResolution(kDotsPerInch);
-    writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                                      QPageLayout::Millimeter));
     writer->setCreator(QStringLiteral("dnt"));
     writer->setTitle(QString::fromUtf8(kDocumentName));
     return std::make_unique<QtPrinterSink>(std::move(output), std::move(writer));

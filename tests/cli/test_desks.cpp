@@ -65,6 +65,26 @@ TEST_P(Desks, TwoDesksPrintingTheSameQuarterAndCentreTakeTurns) {
     EXPECT_FALSE(has(next.err, "waiting")) << next.err;
 }
 
+// Ctrl-C stops the run between two aidés: the two done are printed, written and recorded
+// with the note, and they are the ones in the delivered document; exit status 1.
+TEST_P(Desks, CtrlCStopsTheRunBetweenTwoAides) {
+    Desk desk("stopped", print("stopped"), "aide");
+    desk.at("aide");
+    desk.at("aide");
+    desk.interrupt();
+    EXPECT_EQ(desk.finish(), 1) << desk.err();
+    EXPECT_TRUE(has(desk.err(), "stopped after 2 of 21 aidés: 2 declarations printed to " + tmp.dir() + "/stopped.pdf"))
+        << desk.err();
+    EXPECT_TRUE(has(desk.err(), "records of 2 written (run 1)")) << desk.err();
+    EXPECT_TRUE(has(run("db runs --db " + q(target)).out, "stopped after 2 of 21 aidés"));
+    const std::string detail = run("db run --db " + q(target) + " 1").out, journal = slurp(tmp.dir() + "/stopped.journal");
+    int aides = 0;
+    for (size_t at = detail.find("aidé "); at != std::string::npos; at = detail.find("aidé ", at + 1), ++aides)
+        EXPECT_TRUE(has(journal, detail.substr(at + 6, 5))) << detail.substr(at, 12);
+    EXPECT_EQ(aides, 2) << detail;
+    EXPECT_TRUE(journal.ends_with("END\n"));
+}
+
 // A dry run reads one snapshot and takes no lock: a real run goes through while it is held
 // half-way, and both give the journal of the database as it was.
 TEST_P(Desks, ADryRunDelaysNoOne) {

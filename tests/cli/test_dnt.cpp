@@ -83,14 +83,15 @@ TEST_F(Cli, PrintRefusesWithItsStatusAndReason) {
         {base + " --omr --copies 2", 2, "--copies is a choice of the selection screen"},
         {base + " --omr --aide 123456", 2, "1 to 5 digits"},
         {base + " --omr --aide 12a", 2, "1 to 5 digits"},
-        {" --quarter 20132 --centre 8", 1, "Ce centre Urssaf n'existe pas."},
+        {" --quarter 20132 --centre 8", 1, "there is no URSSAF centre 08 in this database: nothing printed"},
         {" --quarter 20132 --centre 7a", 2, "--centre takes a centre code of 1 or 2 digits"},
         {" --quarter 20132 --centre 075", 2, "--centre takes a centre code of 1 or 2 digits"},
-        // Unattended, an unknown centre is told, then the run fails on the centre's missing rates.
-        {" --quarter 20132 --centre 08 --omr", 3, "Ce centre Urssaf n'existe pas."},
+        {" --quarter 20132 --centre 08 --omr", 1, "there is no URSSAF centre 08 in this database: nothing printed"},
         {base + " --from MARTIN", 1, "Incohérence dans la sélection de l'aidé."},
         {base + " --from ZZZ --to ZZZZ", 1, "Aucune sélection correspondant aux critères demandés."},
-        {base + " --select 99999", 1, "Cet aidé n'existe pas."},
+        {base + " --select 99999", 2, "--select: 99999 is not an aidé of centre 75"},
+        {base + " --select 11344,1x,04449", 2, "--select: \"1x\" is not an aidé code (1 to 5 digits)"},
+        {base + " --select 05985", 2, "--select: 05985 is not an aidé of centre 75"},
         {base + " --user lecteur", 1, "has no full access to EDITIONDNTVARDEC (level 1)"},
         {base + " --user lecteur --omr", 1, "has no full access to EDITIONDNTVARDEC (level 1)"},
         {base + " --user aucun --omr --aide 11344", 1, "(level 0)"},
@@ -100,6 +101,8 @@ TEST_F(Cli, PrintRefusesWithItsStatusAndReason) {
         Outcome r = run("print --db " + tmp.path() + c.args + " --output " + tmp.dir() + "/out.pdf");
         EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
         EXPECT_NE(r.err.find(c.words), std::string::npos) << c.args << "\n" << r.err;
+        // The summary never names a file the run did not write.
+        EXPECT_EQ(r.err.find("out.pdf"), std::string::npos) << c.args << "\n" << r.err;
     }
     EXPECT_EQ(run("db export --db " + tmp.path()).out, before);
     EXPECT_EQ(run("print --db " + tmp.dir() + "/none.db" + base).status, 3);
@@ -144,9 +147,11 @@ TEST_F(Cli, PrintReachesThePrinterAndThePdf) {
                     " --today 15/07/2013");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(slurp(journal).ends_with("END\n"));
-    Outcome chosen = run(print + " --quarter 20132 --select 11344,99999 --output " + tmp.dir() + "/sel.pdf");
+    // A label typed with other blanks between its words; an output that was there is replaced, and said so.
+    std::ofstream(tmp.dir() + "/sel.pdf") << "old";
+    Outcome chosen = run(print + " --quarter ' 2ème  TRIMESTRE 2013' --select 11344 --output " + tmp.dir() + "/sel.pdf");
     EXPECT_EQ(chosen.status, 0) << chosen.err;
-    EXPECT_FALSE(chosen.err.empty());  // the unknown code's message
+    EXPECT_TRUE(has(chosen.err, "sel.pdf (the file that was there is replaced)")) << chosen.err;
     Outcome omr = run(print + " --quarter 20132 --omr --aide 11344 --output " + tmp.dir() + "/omr.pdf --journal " + journal);
     EXPECT_EQ(omr.status, 0) << omr.err;
     if (std::system("command -v pdftotext >/dev/null && command -v pdffonts >/dev/null") != 0)

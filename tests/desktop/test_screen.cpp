@@ -11,6 +11,7 @@
 
 #include "screen_fixture.h"
 #include "desktop/printer_dialog.h"
+#include "desktop/run_result.h"
 
 namespace uiqttest {
 namespace {
@@ -77,7 +78,7 @@ TEST_F(Screen, TheHourglassAndTheDisabledScreenFollowTheControl) {
 }
 
 // The right-button menu "Aide_TALMIRAN" of the background and of the name range frame (not
-// of the other frames), or F1, opens the HTML contents in a window that closes with the control.
+// of the other frames), opens the HTML contents, F1 the page of the field in use, in a window that closes with the control.
 TEST_F(Screen, HelpFromTheMenuOrF1OpensTheContentsWhichCloseWithTheControl) {
     open();
     QTest::mouseClick(w<QGroupBox>("Cdr_Selection"), Qt::RightButton, {}, QPoint(4, 4));
@@ -90,7 +91,8 @@ TEST_F(Screen, HelpFromTheMenuOrF1OpensTheContentsWhichCloseWithTheControl) {
     QTest::keyClick(w<QGroupBox>("Cdr_Tri"), Qt::Key_F1);
     EXPECT_EQ(person.popups.size(), 1u);
     ASSERT_NE(desktop->help().window(), nullptr);
-    EXPECT_TRUE(desktop->help().browser()->source().toLocalFile().endsWith("ControleEditDntVardec.html"));
+    // F1 opens the page of the field in use: the centre's code has the focus.
+    EXPECT_EQ(desktop->help().browser()->source().fileName(), "trimestre.html");
 
     person.menuAnswer = "Aide_TALMIRAN";
     QTest::mouseClick(&view(), Qt::RightButton, {}, QPoint(3, 3));
@@ -133,8 +135,9 @@ TEST_F(Screen, OkPrintsToThePdfChosenAndClosesTheHost) {
     EXPECT_TRUE(QFileInfo(desktop::toQ(pdf)).size() > 0);
     EXPECT_GT(progress.total(), 0);
     EXPECT_TRUE(progress.text().startsWith("Impression terminée"));
-    EXPECT_EQ(desktop->runSummary(),
-              QString("%1 déclarations imprimées dans %2").arg(progress.total()).arg(desktop::toQ(pdf)));
+    EXPECT_EQ(desktop::RunResult::of(ctl().state(), pdf).text(),
+              std::to_string(progress.total()) + " déclarations imprimées dans " + pdf +
+                  ".\nLes enregistrements sont écrits (impression 1 de l'historique).");
 }
 
 }  // namespace

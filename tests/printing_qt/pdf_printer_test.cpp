@@ -127,10 +127,11 @@ TEST_F(PdfPrinter, PagesTextFontsPositionsAndJournal) {
                                   std::regex("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
                                              "yMax=\"([0-9.]+)\">REPERE<")))
         << boxes;
-    // 2 cm from the left edge, 6 characters of 0.6 em at 11 points, top 5 cm down.
-    EXPECT_NEAR(std::stod(m[1]), 2 * 567 / 20.0, 0.2);
+    // 2 cm from the origin, 6 characters of 0.6 em at 11 points, top 5 cm down; the origin
+    // is 5 mm in from the paper's corner, which centres the 20 cm frame on A4.
+    EXPECT_NEAR(std::stod(m[1]), 2.5 * 567 / 20.0, 0.2);
     EXPECT_NEAR(std::stod(m[3]) - std::stod(m[1]), 6 * 132 / 20.0, 0.2);
-    EXPECT_NEAR(std::stod(m[2]), 5 * 567 / 20.0, 1.0);
+    EXPECT_NEAR(std::stod(m[2]), 5.5 * 567 / 20.0, 1.0);
     // The journal beside it is the journal printer's.
     std::ostringstream expected;
     {

@@ -82,6 +82,8 @@ public:
             }
         }
     }
+    // Ctrl-C, as the terminal sends it.
+    void interrupt() { ::kill(pid_, SIGINT); }
     void kill() {
         ::kill(pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
