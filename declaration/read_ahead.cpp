@@ -4,7 +4,6 @@
 #include <map>
 
 #include "dba/database.h"
-#include "payroll/text_parts.h"
 
 namespace declaration {
 
@@ -13,18 +12,11 @@ namespace {
 constexpr int kAidesAhead = 64;
 }  // namespace
 
-long LireEnAvance(dnt::SharedState& s, const dba::DynArray& Tableau, long from) {
+long LireEnAvance(dnt::SharedState& s, const dnt::Quarter& quarter, const dba::DynArray& Tableau, long from) {
     const long n = Tableau.DCount();
     if (!s.TheDatabase || from > n) return n + 1;
     // The quarter's months, as the calculation details are keyed (contract, year, month).
-    const std::string annee = payroll::Right(s.TexteTrimestre, 4);
-    int premier = 0, dernier = -1;
-    try {
-        premier = std::stoi(payroll::Mid(s.W_DateDebutTrimestre, 4, 2));
-        dernier = std::stoi(payroll::Mid(s.W_DateFinTrimestre, 4, 2));
-    } catch (const std::exception&) {
-        // No months known: only the other records are read ahead.
-    }
+    const std::string annee = std::to_string(quarter.year());
     std::map<std::string, std::vector<std::string>> keys;
     long i = from;
     int aides = 0;
@@ -37,7 +29,7 @@ long LireEnAvance(dnt::SharedState& s, const dba::DynArray& Tableau, long from) 
         const std::string contrat = Tableau.element(static_cast<int>(i), 1);
         keys["CONTRAT"].push_back(contrat);
         keys["CIVILAIDANT"].push_back(contrat.substr(0, 5));
-        for (int m = premier; m <= dernier; ++m)
+        for (int m : quarter.months())
             keys["DETAILCALCUL"].push_back(contrat + annee + (m < 10 ? "0" : "") + std::to_string(m));
     }
     s.TheDatabase->storage().readAhead({keys.begin(), keys.end()});
