@@ -4,41 +4,27 @@
 // time one of them is selected or the system's list is asked for.
 #pragma once
 
-#include <filesystem>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "printing/page_sink.h"
-#include "printing/printer_system.h"
+#include "printing/printers_on_demand.h"
 
 namespace printing {
 
-class LoadedPrinterSystem : public PrinterSystem {
+class LoadedPrinterSystem : public PrintersOnDemand {
 public:
-    // `output`: the file the PDF and text printers write; with a `journal` path the print
-    // journal is written there too. `spool`: whether the Qt printers paint on a thread of
-    // their own (qt/printers.h).
-    LoadedPrinterSystem(std::filesystem::path output, std::filesystem::path journal, bool spool);
+    // `spool`: whether the Qt printers paint on a thread of their own (qt/printers.h).
+    LoadedPrinterSystem(std::filesystem::path output, std::filesystem::path journal, bool spool)
+        : PrintersOnDemand(std::move(output), std::move(journal)), spool_(spool) {}
 
     // The two printers that need no module, without asking the print system.
-    static std::vector<std::string> builtInNames();
+    static std::vector<std::string> builtInPrinters();
 
-    std::vector<std::string> printerNames() override;
-    Printer& select(long index) override;
-    Printer& current() override;
-
-    // What follows every document opened from now on (the structured export).
-    void follow(std::function<std::unique_ptr<PageSink>()> alongside) { alongside_ = std::move(alongside); }
+protected:
+    std::vector<std::string> builtInNames() const override { return builtInPrinters(); }
+    std::vector<std::string> listPrinters() override;
+    std::unique_ptr<Printer> open(const std::string& name, const std::filesystem::path& output,
+                                  const std::filesystem::path& journal, std::unique_ptr<PageSink> alongside) override;
 
 private:
-    std::filesystem::path output_;
-    std::filesystem::path journal_;
     bool spool_;
-    std::vector<std::string> names_;
-    std::unique_ptr<Printer> current_;
-    std::function<std::unique_ptr<PageSink>()> alongside_;
 };
 
 }  // namespace printing

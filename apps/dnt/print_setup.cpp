@@ -56,7 +56,7 @@ void refuseOutputs(const PrintOptions& o) {
 PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db) : o_(o), services_(nullptr) {
     // The print system is asked for its printers only when one of them is named; Qt is
     // loaded only for the PDF and system printers.
-    std::vector<std::string> names = printing::LoadedPrinterSystem::builtInNames();
+    std::vector<std::string> names = printing::LoadedPrinterSystem::builtInPrinters();
     if (!o.printer.empty() && std::find(names.begin(), names.end(), o.printer) == names.end())
         names = printing::qtModule().printerNames();
     if (!o.printer.empty()) {
