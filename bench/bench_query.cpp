@@ -400,8 +400,10 @@ void printGoals(const GoalReporter& r, Context& ctx) {
     std::printf("\n");
     if (file > 0 && sql > 0) {
         const Paired p = timeInTurns(ctx, 21);
-        printGoal("DBExecute / hand-factored SQL, file", figure(p.ratio, 2) + " (median of 21 rounds in turns; best " +
-                      figure(p.ours * 1e3, 0) + " / " + figure(p.sql * 1e3, 0) + " ms)", "<= 1.0", p.ratio <= 1.0);
+        printGoal("DBExecute / hand-factored SQL without index, file",
+                  figure(p.ratio, 2) + " (median of 21 rounds in turns; best " + figure(p.ours * 1e3, 0) + " / " +
+                      figure(p.sql * 1e3, 0) + " ms)",
+                  "<= 0.8", p.ratio <= 0.8);
     }
     if (steps > 0) {
         const double perSecond = kReadsPerStep / steps;
@@ -413,8 +415,8 @@ void printGoals(const GoalReporter& r, Context& ctx) {
     const double serverSteps = r.seconds("PointRead/DBRead_CONTRAT_in_steps_server/min_time:1.000/real_time");
     if (file <= 0 || server <= 0 || read <= 0) return;
     printGoal("DBExecute, server / file", figure(server / file, 2) + " (" + figure(server * 1e3, 0) + " / " +
-                  figure(file * 1e3, 0) + " ms)", "<= 2.0", server / file <= 2.0);
-    printGoal("DBRead of random keys, server", figure(1 / read, 0) + " reads/s", ">= 20000", 1 / read >= 20000);
+                  figure(file * 1e3, 0) + " ms)", "<= 1.5", server / file <= 1.5);
+    printGoal("DBRead of random keys, server", figure(1 / read, 0) + " reads/s", "-", false, true);
     if (sql > 0)
         printGoal("DBExecute / hand-factored SQL, server", figure(server / sql, 2), "-", false, true);
     if (serverSteps > 0)

@@ -269,6 +269,7 @@ int main(int argc, char** argv) {
                 r.set("seconds", fig.seconds);
                 r.set("aides", fig.aides);
                 r.set("pages", fig.pages);
+                r.set("round_trips", static_cast<long>(fig.roundTrips));
             });
             if (!c.ok) fail(name, c);
             return c;
@@ -301,6 +302,7 @@ int main(int argc, char** argv) {
         // goal compares the medians, the machine being shared.
         ChildOutcome jnlServer;
         std::vector<double> fileTimes, serverTimes;
+        double serverLoad = -1;
         if (serverCopies) {
             const std::string serverJournal = work + "/run-server.journal";
             auto median = [](std::vector<double> v) {
@@ -315,7 +317,8 @@ int main(int argc, char** argv) {
             }
             Row r = rowOf("journal server", o.centre, jnlServer, serverJournal, "journal file, PostgreSQL");
             r.seconds = fixed(median(serverTimes), 3);
-            r.note += ", median of 3";
+            r.note += ", median of 3, " + fixed(jnlServer.number("round_trips"), 0) + " round trips";
+            serverLoad = bench::loadAverage();
             rows.push_back(r);
             fileTimes = {median(fileTimes)};
             serverTimes = {median(serverTimes)};
@@ -328,6 +331,7 @@ int main(int argc, char** argv) {
         // 4. The PDF printer.
         const std::string pdf = work + "/run.pdf";
         ChildOutcome pdfRun = measure("pdf", o.centre, Output::Pdf, pdf);
+        const double pdfLoad = bench::loadAverage();
         rows.push_back(rowOf("pdf", o.centre, pdfRun, pdf, "QtPrinterSystem index 0"));
         // 5. The journal of step 3 rendered to PDF alone.
         const std::string rendered = work + "/render.pdf";
@@ -351,33 +355,79 @@ int main(int argc, char** argv) {
         if (one.number("aides") != 1)
             std::cerr << "warning: aidé " << o.aide << " printed " << one.text("aides")
                       << " declarations on centre " << o.centre << " (expected 1)\n";
-        std::vector<double> times;
-        long singleRss = 0;
-        double singleCpu = 0;
+        // The unattended run of one aidé as a host calls it, against the floor of any program
+        // that opens the database: the sqlite3 shell opening the same copy and reading one
+        // row. Run in turns, pair by pair, the first of the pair changing every time, so that
+        // a noisy host slows both sides of a pair alike; the goal is the median of the
+        // pairs' ratios.
+        struct Single {
+            const char* name;
+            std::vector<std::string> printer;  // the options that choose the output
+            std::vector<double> times, ratios;
+            long rss = 0;
+            double cpu = 0;
+            double load = -1;
+        };
+        const std::string oneJournal = work + "/one.journal";
         const std::string onePdf = work + "/one.pdf";
-        std::cerr << "single x" << o.single << " (" << dnt << ") ...\n";
-        for (int i = 0; i < o.single; ++i) {
-            freshCopy(source, runDb);
-            ChildOutcome c = benchrun::runProgram({dnt, "print", "--db", runDb, "--quarter", key, "--centre", o.centre,
-                                                   "--omr", "--aide", o.aide, "--output", onePdf});
-            if (!c.ok) fail("dnt print", c);
-            times.push_back(c.wallSeconds);
-            singleRss = std::max(singleRss, c.peakRssKb);
-            singleCpu += c.cpuSeconds;
+        std::vector<Single> singles = {
+            {"single dnt, journal", {"--printer", "MATRICIELLE", "--output", "/dev/null", "--journal", oneJournal}},
+            {"single dnt, PDF", {"--output", onePdf}},
+        };
+        std::vector<double> shellTimes;
+        const std::string row = "SELECT data FROM records WHERE file = 'CIVILAIDE' AND key = '" + o.aide + "'";
+        std::cerr << "single x" << o.single << " (" << dnt << ", each beside sqlite3) ...\n";
+        for (Single& one : singles) {
+            for (int i = 0; i < o.single; ++i) {
+                freshCopy(source, runDb);
+                std::vector<std::string> args = {dnt, "print", "--db", runDb, "--quarter", key, "--centre", o.centre,
+                                                 "--omr", "--aide", o.aide};
+                args.insert(args.end(), one.printer.begin(), one.printer.end());
+                auto ours = [&] {
+                    ChildOutcome c = benchrun::runProgram(args);
+                    if (!c.ok) fail("dnt print", c);
+                    return c;
+                };
+                auto shell = [&] {
+                    ChildOutcome c = benchrun::runProgram({"/usr/bin/sqlite3", runDb, row});
+                    if (!c.ok) fail("sqlite3", c);
+                    return c.wallSeconds;
+                };
+                ChildOutcome c;
+                double floor = 0;
+                if (i % 2) {
+                    floor = shell();
+                    c = ours();
+                } else {
+                    c = ours();
+                    floor = shell();
+                }
+                one.times.push_back(c.wallSeconds);
+                one.ratios.push_back(c.wallSeconds / floor);
+                shellTimes.push_back(floor);
+                one.rss = std::max(one.rss, c.peakRssKb);
+                one.cpu += c.cpuSeconds;
+            }
+            one.load = bench::loadAverage();
         }
-        double median = 0, best = 0;
-        if (!times.empty()) {
-            std::vector<double> sorted = times;
-            std::sort(sorted.begin(), sorted.end());
-            size_t n = sorted.size();
-            median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-            best = sorted.front();
-            Row r{"single dnt", o.centre, "1", "", fixed(median * 1000, 1) + " ms", fixed(singleCpu / n * 1000, 1) + " ms", "",
-                  megabytes(singleRss, true), "",
-                  "median of " + std::to_string(n) + ", min " + fixed(best * 1000, 1) + " ms"};
-            if (fs::exists(onePdf)) r.size = megabytes(fs::file_size(onePdf), false);
+        auto medianOf = [](std::vector<double> v) {
+            if (v.empty()) return 0.0;
+            std::sort(v.begin(), v.end());
+            const size_t n = v.size();
+            return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+        };
+        for (const Single& one : singles) {
+            if (one.times.empty()) continue;
+            const size_t n = one.times.size();
+            Row r{one.name, o.centre, "1", "", fixed(medianOf(one.times) * 1000, 1) + " ms",
+                  fixed(one.cpu / static_cast<double>(n) * 1000, 1) + " ms", "", megabytes(one.rss, true), "",
+                  "median of " + std::to_string(n) + ", min " +
+                      fixed(*std::min_element(one.times.begin(), one.times.end()) * 1000, 1) + " ms"};
             rows.push_back(r);
         }
+        if (!shellTimes.empty())
+            rows.push_back({"sqlite3 shell, one row", o.centre, "", "", fixed(medianOf(shellTimes) * 1000, 1) + " ms", "",
+                            "", "", "", "median of " + std::to_string(shellTimes.size()) + ", the floor of the single runs"});
 
         // The desktop, as a person starts it: process start to its screen shown (offscreen,
         // grabbed to a picture), median of the same number of starts.
@@ -418,15 +468,29 @@ int main(int argc, char** argv) {
         using bench::printGoal;
         printGoal("PDF run / rendering its journal alone, " + f.text("aides") + " aidés", fixed(ratio, 2) + " (" +
                       fixed(pdfRun.number("seconds"), 3) + " s / " + fixed(render.number("seconds"), 3) + " s)",
-                  "<= 1.30", ratio <= 1.3);
+                  "<= 1.10", ratio <= 1.1, false, pdfLoad);
         if (serverCopies && fileTimes.front() > 0) {
             const double r = serverTimes.front() / fileTimes.front();
-            printGoal("journal run, server / file, medians of 3", fixed(r, 2) + " (" + fixed(serverTimes.front(), 3) +
-                          " s / " + fixed(fileTimes.front(), 3) + " s)", "<= 2.50", r <= 2.5);
+            printGoal("journal run, server / file, " + f.text("aides") + " aidés, medians of 3",
+                      fixed(r, 2) + " (" + fixed(serverTimes.front(), 3) + " s / " + fixed(fileTimes.front(), 3) + " s)",
+                      "<= 1.50", r <= 1.5, false, serverLoad);
+            const double perDeclaration = jnl.number("aides") > 0 ? jnlServer.number("round_trips") / jnl.number("aides") : 0;
+            printGoal("round trips per declaration, server (counted by the client)",
+                      fixed(perDeclaration, 2) + " (" + fixed(jnlServer.number("round_trips"), 0) + " for " +
+                          jnl.text("aides") + " declarations)",
+                      "<= 2", perDeclaration <= 2, false, serverLoad);
         }
-        printGoal("PDF run peak RSS", fixed(pdfMb, 1) + " MB", "< 200 MB", pdfMb < 200);
-        printGoal("dnt print --omr --aide, start to end, median", fixed(median * 1000, 1) + " ms (min " +
-                      fixed(best * 1000, 1) + " ms)", "< 25 ms", median < 0.025);
+        printGoal("PDF run peak RSS", fixed(pdfMb, 1) + " MB", "< 200 MB", pdfMb < 200, false, pdfLoad);
+        for (const Single& one : singles) {
+            if (one.ratios.empty()) continue;
+            const bool pdfOutput = std::string(one.name).find("PDF") != std::string::npos;
+            const double r = medianOf(one.ratios);
+            printGoal(std::string("dnt print --omr --aide") + (pdfOutput ? " to PDF" : " to the journal") +
+                          " / sqlite3 reading one row, in pairs",
+                      fixed(r, 2) + " (median of " + std::to_string(one.ratios.size()) + " pairs; " +
+                          fixed(medianOf(one.times) * 1000, 1) + " / " + fixed(medianOf(shellTimes) * 1000, 1) + " ms)",
+                      pdfOutput ? "<= 4" : "<= 3", r <= (pdfOutput ? 4.0 : 3.0), false, one.load);
+        }
         if (!o.gui.empty())
             printGoal("dnt-gui --db, start to screen shown, median", fixed(guiMedian * 1000, 1) + " ms", "< 300 ms",
                       guiMedian < 0.3);

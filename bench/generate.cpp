@@ -324,6 +324,8 @@ Generated generate(dba::Database& db, sqlite3* sql, const GenerateOptions& optio
             st.put("CONTRAT", c.key, r.text());
             ++out.records;
         }
+        // The indexes a demo database carries: the request finds its centre through one.
+        demo::writeStandardIndexes(st);
     });
     if (auto* file = dynamic_cast<dba::SqliteStorage*>(&st)) file->exec("PRAGMA wal_checkpoint(TRUNCATE)");
 

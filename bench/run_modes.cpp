@@ -142,6 +142,7 @@ RunFigures runUnattended(const RunOptions& o) {
         ctl.W_CodeCentreUrssaf = o.centre;
         ctl.W_CodeAideOmr = o.aide;
         ctl.Init();
+        f.roundTrips = db->storage().roundTrips();
     }
     printers.reset();  // closes the journal or the PDF file
     f.seconds = std::chrono::duration<double>(Clock::now() - start).count();

@@ -26,6 +26,7 @@ struct RunFigures {
     double seconds = 0;  // database open to control gone (the document closed)
     long aides = 0;      // aidés printed
     long pages = 0;      // pages of the document
+    unsigned long roundTrips = 0;  // to the server, counted by the client (0 on a file)
 };
 
 // Builds the control as the command line does and runs it unattended (ModeOmr).

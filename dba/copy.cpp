@@ -30,6 +30,9 @@ CopyCounts copyDatabase(Storage& from, Storage& to, bool replace) {
                     ++n.records;
                 });
             }
+            // The indexes too, made from the records copied: the copy answers requests as
+            // the original does.
+            for (const IndexDef& index : from.indexes()) to.createIndex(index.file, index.item);
         });
     });
     return n;

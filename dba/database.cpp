@@ -136,12 +136,13 @@ std::optional<WriteFailure> Database::unit(std::string_view label, const std::fu
     // the run's.
     const size_t dryMark = dry_ ? dry_->log.size() : 0;
     if (!dry_) storage_->begin();
+    if (!dry_ && unitDepth_ == 0) storage_->deferWrites(true);
     ++unitDepth_;
     const size_t before = failures_.size();
     const std::string outerLabel = storage_->runUnit();
     if (!label.empty()) storage_->setRunUnit(std::string(label));
     auto leave = [&] {
-        --unitDepth_;
+        if (--unitDepth_ == 0 && !dry_) storage_->deferWrites(false);
         storage_->setRunUnit(outerLabel);
     };
     auto rollBack = [&] {
@@ -150,6 +151,10 @@ std::optional<WriteFailure> Database::unit(std::string_view label, const std::fu
     };
     try {
         work();
+        // The writes sent without waiting are answered now, before the unit is kept.
+        if (!dry_)
+            if (std::optional<Storage::RefusedWrite> refused = storage_->settleWrites())
+                failures_.push_back({refused->file, refused->key, refused->number, refused->message});
     } catch (...) {
         leave();
         failures_.resize(before);

@@ -8,6 +8,7 @@
 #include "dba/compare.h"
 #include "dba/database.h"
 #include "dba/errors.h"
+#include "dba/index_lookup.h"
 #include "dba/sentence.h"
 #include "dba/trans_cache.h"
 
@@ -237,7 +238,7 @@ std::string Database::execute(std::string_view requestText) {
     std::vector<std::string> values;
     // Per record: each condition's result once known (-1 unknown, 0 false, 1 true).
     std::vector<signed char> known(conditions.size());
-    storage_->scan(sentence.file, [&](std::string_view key, std::string_view data) {
+    readSelectable(*storage_, sentence, [&](std::string_view key, std::string_view data) {
         EvalContext ctx{key, data, &cache};
         record.next(ctx);
         std::fill(known.begin(), known.end(), static_cast<signed char>(-1));

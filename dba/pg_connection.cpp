@@ -282,12 +282,14 @@ Result Connection::check(pg_result* r, std::string_view what) {
 Result Connection::exec(const std::string& sql) {
     drain();
     ++statements_;
+    ++roundTrips_;
     return check(libpq().PQexec(conn_, sql.c_str()), "statement");
 }
 
 void Connection::prepare(const Query& q) {
     if (prepared_.count(q.name)) return;
     drain();
+    ++roundTrips_;
     check(libpq().PQprepare(conn_, q.name, q.sql, 0, nullptr), q.name);
     prepared_.insert(q.name);
 }
@@ -331,6 +333,7 @@ Result Connection::run(const Query& q, std::initializer_list<Param> params) {
             return failedSend(q.name);
         return collect(true, q.name);
     }
+    ++roundTrips_;
     return check(libpq().PQexecPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
                                 b.formats.data(), 1),
                  q.name);
@@ -346,6 +349,7 @@ Result Connection::runOnce(const std::string& sql, std::initializer_list<Param> 
             return failedSend("statement");
         return collect(true, "statement");
     }
+    ++roundTrips_;
     return check(libpq().PQexecParams(conn_, sql.c_str(), static_cast<int>(b.values.size()), nullptr, b.values.data(),
                               b.lengths.data(), b.formats.data(), 1),
                  "statement");
@@ -357,6 +361,9 @@ void Connection::enterPipeline() {
 
 void Connection::sent(int accepted) {
     ++statements_;
+    keep_.resize(static_cast<size_t>(pending_), 0);
+    keep_.push_back(keepNext_);
+    keepNext_ = 0;
     // Results are read back every so many statements: the server's answers must never
     // fill the socket while this side is still sending.
     constexpr int kMostPending = 500;
@@ -371,6 +378,22 @@ void Connection::send(const Query& q, std::initializer_list<Param> params) {
     Bound b(params);
     sent(libpq().PQsendQueryPrepared(conn_, q.name, static_cast<int>(b.values.size()), b.values.data(), b.lengths.data(),
                              b.formats.data(), 1));
+}
+
+void Connection::sendKept(int tag, const Query& q, std::initializer_list<Param> params) {
+    keepNext_ = tag;
+    send(q, params);
+}
+
+std::vector<Result> Connection::takeKept(int tag) {
+    std::vector<Result> out;
+    std::vector<std::pair<int, Result>> others;
+    for (auto& [t, r] : kept_) {
+        if (t == tag) out.push_back(std::move(r));
+        else others.emplace_back(t, std::move(r));
+    }
+    kept_ = std::move(others);
+    return out;
 }
 
 void Connection::sendText(const std::string& sql) {
@@ -398,6 +421,7 @@ void Connection::drain(bool raise) {
 Result Connection::collect(bool raise, std::string_view what) {
     const int statements = pending_;
     pending_ = 0;
+    ++roundTrips_;
     // The first failure is kept (the statements after it were not run); the last
     // statement's result is given back.
     Result failure, last;
@@ -415,7 +439,9 @@ Result Connection::collect(bool raise, std::string_view what) {
         case PGRES_PIPELINE_ABORTED: libpq().PQclear(r); break;
         case PGRES_COMMAND_OK:
         case PGRES_TUPLES_OK:
-            if (index == statements - 1) last = Result(r);
+            if (index < static_cast<int>(keep_.size()) && keep_[static_cast<size_t>(index)])
+                kept_.emplace_back(keep_[static_cast<size_t>(index)], Result(r));
+            else if (index == statements - 1) last = Result(r);
             else libpq().PQclear(r);
             break;
         default:
@@ -427,6 +453,7 @@ Result Connection::collect(bool raise, std::string_view what) {
             }
         }
     }
+    keep_.clear();
     libpq().PQexitPipelineMode(conn_);
     if (raise && (failed || lost())) check(failure.release(), what);  // raised as its own failure would be
     return last;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 struct pg_conn;
 struct pg_result;
@@ -88,6 +89,10 @@ public:
     // pipeline, and the first failure among them is raised by the next statement run.
     void send(const Query& q, std::initializer_list<Param> params);
     void sendText(const std::string& sql);
+    // Sends a statement whose result is kept, in order, under `tag` (not 0), for
+    // takeKept(tag) once the statements sent have been waited for.
+    void sendKept(int tag, const Query& q, std::initializer_list<Param> params);
+    std::vector<Result> takeKept(int tag);
     // Waits for the statements sent; raises the first failure among them, unless the
     // caller is rolling them back anyway.
     void drain(bool raise = true);
@@ -99,6 +104,9 @@ public:
     // Counts the statements run or sent: what a statement read is known to be the latest
     // read while the count has not moved.
     unsigned long statements() const { return statements_; }
+    // Counts the times this side waited for the server's answer: what a run pays in
+    // latency, whatever the work.
+    unsigned long roundTrips() const { return roundTrips_; }
 
 private:
     Result check(pg_result* r, std::string_view what);
@@ -112,7 +120,11 @@ private:
     pg_conn* conn_ = nullptr;
     std::string where_;
     int pending_ = 0;
+    std::vector<int> keep_;  // of each statement sent: the tag its result is kept under, or 0
+    std::vector<std::pair<int, Result>> kept_;
+    int keepNext_ = 0;
     unsigned long statements_ = 0;
+    unsigned long roundTrips_ = 0;
     std::string lostBecause_;
     std::unordered_set<std::string> prepared_;
 };

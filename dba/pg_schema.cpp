@@ -16,6 +16,7 @@ constexpr const char* kOwnerNote = "dnt owner: ";
 
 void createObjects(Connection& c) {
     c.exec(sql::kTables);
+    c.exec(sql::kIndexTables);
     c.exec(sql::kHistoryTables);
     c.exec(std::string("INSERT INTO dnt.meta VALUES ('schema_version', '") + sql::kSchemaVersion + "')");
     c.exec(sql::kFunctions);

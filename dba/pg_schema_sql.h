@@ -18,6 +18,20 @@ CREATE TABLE dnt.meta(name text PRIMARY KEY, value text);
 INSERT INTO dnt.meta VALUES ('store', 'dnt declarations'), ('dict_version', '0');
 )";
 
+// Secondary indexes on dictionary items: which, each record's entries, and the records each
+// record's entries were made by looking up. A schema made before them gets them when its
+// owner makes its first index.
+inline constexpr const char* kIndexTables = R"(
+CREATE TABLE IF NOT EXISTS dnt.indexes(file bytea NOT NULL, item bytea NOT NULL, PRIMARY KEY(file, item));
+CREATE TABLE IF NOT EXISTS dnt.index_entries(file bytea NOT NULL, item bytea NOT NULL, entry bytea NOT NULL,
+                                             key bytea NOT NULL, PRIMARY KEY(file, item, entry, key));
+CREATE INDEX IF NOT EXISTS index_entries_record ON dnt.index_entries(file, item, key);
+CREATE TABLE IF NOT EXISTS dnt.index_lookups(looked_file bytea NOT NULL, looked_key bytea NOT NULL, file bytea NOT NULL,
+                                             item bytea NOT NULL, key bytea NOT NULL,
+                                             PRIMARY KEY(looked_file, looked_key, file, item, key));
+CREATE INDEX IF NOT EXISTS index_lookups_record ON dnt.index_lookups(file, item, key);
+)";
+
 inline constexpr const char* kHistoryTables = R"(
 CREATE SEQUENCE dnt.run_numbers;
 CREATE TABLE dnt.runs(number bigint PRIMARY KEY, time text NOT NULL, login text NOT NULL, quarter text NOT NULL,

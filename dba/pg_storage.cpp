@@ -105,8 +105,9 @@ void PgStorage::open(OpenMode mode) {
         "SELECT session_user::text, has_schema_privilege('dnt', 'USAGE'), "
         "has_table_privilege('dnt.records', 'SELECT'), "
         "has_function_privilege('dnt.write_record(bytea, bytea, bytea, bigint, bigint, boolean, bigint, bytea)', "
-        "'EXECUTE')",
+        "'EXECUTE'), to_regclass('dnt.indexes') IS NOT NULL",
         {});
+    indexTables_ = r.boolean(0, 4);
     sessionUser_ = text(r.bytes(0, 0));
     if (!r.boolean(0, 1) || !r.boolean(0, 2))
         throw DbError(kErrStorage, "role " + sessionUser_ + " may not read the declaration database of server " +
@@ -134,6 +135,7 @@ void PgStorage::forgetTransaction() {
     cache_.clear();
     lockRead_.reset();
     dictVersion_.reset();
+    indexDefs_.reset();
 }
 
 void PgStorage::forgetRecord(std::string_view file, std::string_view key) {
@@ -159,6 +161,7 @@ void PgStorage::commitTransaction() {
 void PgStorage::rollbackTransaction() {
     forgetTransaction();
     conn_.drain(false);
+    forgetPendingWrites();
     quietly("ROLLBACK");
 }
 
@@ -169,6 +172,7 @@ void PgStorage::releaseSavepoint(int level) { conn_.sendText("RELEASE SAVEPOINT 
 void PgStorage::rollbackToSavepoint(int level) {
     forgetTransaction();
     conn_.drain(false);
+    forgetPendingWrites();
     const std::string n = std::to_string(level);
     conn_.exec("ROLLBACK TO SAVEPOINT s" + n + "; RELEASE SAVEPOINT s" + n);
 }
@@ -210,12 +214,56 @@ void PgStorage::writeRecord(std::string_view file, std::string_view key, std::st
     const std::string run = std::to_string(openRunNumber());
     // The lock is tested, or freed (write() frees it right after), by the same statement,
     // which also keeps the image of the record when a run is open.
+    const std::string lockText = std::to_string(lock);
+    if (deferWrites_ && isRunFile(file) && depth() > 0) {
+        // Answered with the next statement that waits, read by settleWrites().
+        conn_.sendKept(kKeptWrite, kWrite, {Param{file}, Param{key}, Param{data}, Param::text(expected), Param::text(lockText),
+                                Param::text(mine ? "t" : "f"), Param::text(run), Param{runUnit()}});
+        pendingWrites_.push_back({std::string(file), std::string(key), lock, mine});
+        forgetRecord(file, key);
+        if (mine) freedByWrite_ = lock;
+        return;
+    }
     pg::Result r = conn_.run(kWrite, {Param{file}, Param{key}, Param{data}, Param::text(expected),
-                                      Param::text(std::to_string(lock)), Param::text(mine ? "t" : "f"),
+                                      Param::text(lockText), Param::text(mine ? "t" : "f"),
                                       Param::text(run), Param{runUnit()}});
     forgetRecord(file, key);
     refuseWrite(r.int64(0, 0), file, key);
     if (mine) freedByWrite_ = lock;
+    keepIndexes(file, key, data);
+}
+
+void PgStorage::forgetPendingWrites() {
+    pendingWrites_.clear();
+    conn_.takeKept(kKeptWrite);
+    conn_.takeKept(kKeptRead);
+}
+
+std::optional<Storage::RefusedWrite> PgStorage::settleWrites() {
+    if (pendingWrites_.empty()) return std::nullopt;
+    std::vector<PendingWrite> writes = std::move(pendingWrites_);
+    pendingWrites_.clear();
+    try {
+        conn_.drain();
+    } catch (...) {
+        conn_.takeKept(kKeptWrite);
+        throw;
+    }
+    std::vector<pg::Result> answers = conn_.takeKept(kKeptWrite);
+    if (answers.size() != writes.size())
+        throw DbError(kErrStorage, "server " + where() + " did not answer every write sent");
+    std::optional<RefusedWrite> first;
+    for (size_t i = 0; i < writes.size(); ++i) {
+        const PendingWrite& w = writes[i];
+        try {
+            refuseWrite(answers[i].int64(0, 0), w.file, w.key);
+        } catch (const DbError& e) {
+            if (!first) first = RefusedWrite{w.file, w.key, e.number(), e.what()};
+            // A refused write kept the lock it was to free.
+            if (w.mine) conn_.run(kUnlock, {Param::text(std::to_string(w.lock))});
+        }
+    }
+    return first;
 }
 
 void PgStorage::refuseWrite(long long status, std::string_view file, std::string_view key) {
@@ -321,9 +369,15 @@ void PgStorage::put(std::string_view file, std::string_view key, std::string_vie
     requireWritable();
     // Inside a transaction nobody needs the answer before the commit: the records go in a
     // pipeline, without a round trip each.
+    // The record and its index entries are one change.
+    if (depth() == 0 && !isRunFile(file)) {
+        transaction([&] { put(file, key, data); });
+        return;
+    }
     forgetRecord(file, key);
     if (depth() > 0) conn_.send(kPut, {Param{file}, Param{key}, Param{data}});
     else conn_.run(kPut, {Param{file}, Param{key}, Param{data}});
+    keepIndexes(file, key, data);
 }
 
 void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
@@ -368,7 +422,12 @@ std::vector<DictItem> PgStorage::dictItems(std::string_view file) {
 void PgStorage::putDict(const DictItem& item) {
     requireWritable();
     dictVersion_.reset();
+    if (depth() == 0) {
+        transaction([&] { putDict(item); });
+        return;
+    }
     conn_.run(kPutDict, {Param{item.file}, Param{item.name}, Param{item.expr}});
+    dictItemChanged(item.file, item.name);
 }
 
 long long PgStorage::dictVersion() {
@@ -399,6 +458,7 @@ void PgStorage::clear() {
                    "DELETE FROM dnt.run_images; DELETE FROM dnt.runs; DELETE FROM dnt.run_holders;"
                    "DELETE FROM dnt.meta WHERE name = 'demo_seed';"
                    "UPDATE dnt.meta SET value = (value::int8 + 1)::text WHERE name = 'dict_version'");
+        if (hasIndexTables()) conn_.exec("DELETE FROM dnt.indexes; DELETE FROM dnt.index_entries; DELETE FROM dnt.index_lookups");
     });
 }
 

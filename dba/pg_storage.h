@@ -49,8 +49,13 @@ public:
     void announceRun(std::string_view quarter, std::string_view centre, const RunHolder& holder) override;
     std::optional<RunHolder> runHolder(std::string_view quarter, std::string_view centre) override;
     std::optional<std::string> authenticatedUser() override { return sessionUser_; }
+    unsigned long roundTrips() const override { return conn_.roundTrips(); }
 
     pg::Connection& connection() { return conn_; }
+    void getMany(std::string_view file, const std::vector<std::string>& keys, const ScanVisitor& visit) override;
+    void deferWrites(bool on) override { deferWrites_ = on; }
+    void readAhead(const std::vector<std::pair<std::string, std::vector<std::string>>>& wanted) override;
+    std::optional<RefusedWrite> settleWrites() override;
 
 protected:
     void beginTransaction() override;
@@ -67,8 +72,16 @@ protected:
     void removeRecord(std::string_view file, std::string_view key, const Version& read) override;
     long long insertRun(const RunInfo& info, long long reserved) override;
     long long finishRun(long long run, const std::string& note) override;
+    std::vector<IndexDef> indexDefs() override;
+    void insertIndexDef(const IndexDef& index) override;
+    void deleteIndex(const IndexDef& index) override;
+    void replaceIndexEntries(const IndexDef& index, std::string_view key, const std::vector<std::string>& entries,
+                             const std::vector<std::pair<std::string, std::string>>& lookedUp) override;
+    std::vector<std::string> lookUpIndex(const IndexDef& index, const IndexProbe& probe) override;
+    std::vector<std::pair<IndexDef, std::string>> indexDependents(std::string_view file, std::string_view key) override;
 
 private:
+    bool hasIndexTables();
     // Raises the refusal a write or remove function answered (0: none).
     void refuseWrite(long long status, std::string_view file, std::string_view key);
     void open(OpenMode mode);
@@ -96,9 +109,25 @@ private:
     };
     std::optional<LockRead> lockRead_;
     std::optional<long long> dictVersion_;  // as read in the transaction open
+    std::optional<std::vector<IndexDef>> indexDefs_;  // as read in the transaction open
+    bool indexTables_ = false;  // whether the schema has the index tables
     // The lock that the last write freed itself, which write() then asks to free again.
     std::optional<long long> freedByWrite_;
+    // Writes of run files sent without waiting (deferWrites), whose answers settleWrites reads.
+    struct PendingWrite {
+        std::string file, key;
+        long long lock = 0;
+        bool mine = false;
+    };
+    // What the results the connection keeps answer: deferred writes, reads ahead.
+    static constexpr int kKeptWrite = 1, kKeptRead = 2;
+    bool deferWrites_ = false;
+    std::vector<PendingWrite> pendingWrites_;
+    void forgetPendingWrites();
 };
+
+// The server's binary form of the bytea[] of values[from, to), for "= ANY($n::bytea[])".
+std::string byteaArray(const std::vector<std::string>& values, size_t from, size_t to);
 
 // Connects to the server named by a "postgresql:" URI (see openStorage).
 std::unique_ptr<Storage> openServerStorage(const std::string& uri, OpenMode mode);

@@ -86,6 +86,7 @@ SqliteStorage::~SqliteStorage() {
     fileExists_.reset();
     createFile_.reset();
     addImage_.reset();
+    indexStatements_.reset();
     if (db_) sqlite3_close(db_);
     locks_.reset();
 }
@@ -97,6 +98,7 @@ void SqliteStorage::open(OpenMode mode) {
             throw DbError(kErrStorage, "cannot open a database in memory");
         exec(kSchema);
         exec(kHistorySchema);
+        createIndexTables();
         prepare();
         return;
     }
@@ -146,6 +148,7 @@ void SqliteStorage::open(OpenMode mode) {
         try {
             exec(kSchema);
             exec(kHistorySchema);
+            createIndexTables();
             exec("COMMIT");
         } catch (...) {
             sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -186,6 +189,9 @@ void SqliteStorage::checkSchema() {
 }
 
 void SqliteStorage::upgradeSchema() {
+    // The index tables came after the fourth version, without changing its number: a
+    // program that knows them makes them.
+    if (!hasIndexTables()) transaction([&] { createIndexTables(); });
     auto version = meta("schema_version");
     long long v = version ? std::strtoll(version->c_str(), nullptr, 10) : 1;
     if (v >= kSchemaVersion) return;
@@ -274,9 +280,17 @@ std::optional<std::string> SqliteStorage::get(std::string_view file, std::string
 }
 
 void SqliteStorage::put(std::string_view file, std::string_view key, std::string_view data) {
-    Resetter r{*put_};
-    put_->bind(1, file).bind(2, key).bindBlob(3, data);
-    put_->step();
+    // The record and its index entries are one change.
+    if (depth() == 0 && !isRunFile(file) && !indexDefs().empty()) {
+        transaction([&] { put(file, key, data); });
+        return;
+    }
+    {
+        Resetter r{*put_};
+        put_->bind(1, file).bind(2, key).bindBlob(3, data);
+        put_->step();
+    }
+    keepIndexes(file, key, data);
 }
 
 void SqliteStorage::refuseLockedElsewhere(std::string_view file, std::string_view key) {
@@ -319,6 +333,7 @@ void SqliteStorage::putDict(const DictItem& item) {
         Statement s(db_, "INSERT OR REPLACE INTO dict(file, name, expr) VALUES(?1, ?2, ?3)");
         s.bind(1, item.file).bind(2, item.name).bind(3, item.expr).step();
         exec("UPDATE meta SET value = value + 1 WHERE name='dict_version'");
+        dictItemChanged(item.file, item.name);
     });
 }
 
@@ -353,6 +368,7 @@ void SqliteStorage::clear() {
         exec("DELETE FROM records; DELETE FROM dict; DELETE FROM files; DELETE FROM meta WHERE name='demo_seed';"
              "DELETE FROM run_images; DELETE FROM runs; DELETE FROM run_holders;"
              "UPDATE meta SET value = value + 1 WHERE name='dict_version'");
+        if (hasIndexTables()) exec("DELETE FROM indexes; DELETE FROM index_entries; DELETE FROM index_lookups");
     });
 }
 

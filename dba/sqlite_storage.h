@@ -71,8 +71,21 @@ protected:
     void removeRecord(std::string_view file, std::string_view key, const Version& read) override;
     long long insertRun(const RunInfo& info, long long reserved) override;
     long long finishRun(long long run, const std::string& note) override;
+    std::vector<IndexDef> indexDefs() override;
+    void insertIndexDef(const IndexDef& index) override;
+    void deleteIndex(const IndexDef& index) override;
+    void replaceIndexEntries(const IndexDef& index, std::string_view key, const std::vector<std::string>& entries,
+                             const std::vector<std::pair<std::string, std::string>>& lookedUp) override;
+    std::vector<std::string> lookUpIndex(const IndexDef& index, const IndexProbe& probe) override;
+    std::vector<std::pair<IndexDef, std::string>> indexDependents(std::string_view file, std::string_view key) override;
 
 private:
+    static const char* kIndexSchema;
+    bool hasIndexTables();
+    void createIndexTables();
+    struct IndexStatements {
+        Statement clearEntries, addEntry, clearLookups, addLookup;
+    };
     void refuseLockedElsewhere(std::string_view file, std::string_view key);
     void keepImage(std::string_view file, std::string_view key, std::optional<std::string_view> after);
     void open(OpenMode mode);
@@ -87,6 +100,8 @@ private:
     sqlite3* db_ = nullptr;
     std::unique_ptr<RecordLocks> locks_;
     std::unique_ptr<Statement> get_, put_, fileExists_, createFile_, addImage_;
+    bool indexTables_ = false;  // whether the file has the index tables (older ones may not)
+    std::unique_ptr<IndexStatements> indexStatements_;
 };
 
 }  // namespace dba

@@ -63,8 +63,12 @@ void Storage::remove(std::string_view file, std::string_view key, const Version&
     if (readOnly()) throw DbError(kErrStorage, "database " + where() + " is open for reading only");
     refuseOutsideRunFiles(file);
     const bool mine = holds(file, key);
-    if (depth_ == 0) transaction([&] { removeRecord(file, key, read); });
-    else removeRecord(file, key, read);
+    auto removeKept = [&] {
+        removeRecord(file, key, read);
+        keepIndexes(file, key, std::nullopt);
+    };
+    if (depth_ == 0) transaction(removeKept);
+    else removeKept();
     if (mine) unlock(file, key);
 }
 
@@ -87,6 +91,7 @@ long long Storage::closeRun(const std::string& note) {
 
 void Storage::begin() {
     if (depth_ == 0) {
+        compiled_.clear();
         if (readDepth_ > 0) throw std::logic_error("a transaction cannot begin inside a read snapshot");
         beginTransaction();
     } else {

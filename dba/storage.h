@@ -4,12 +4,14 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "dba/index_values.h"
 #include "dba/run_history.h"
 #include "dba/run_lock.h"
 
@@ -113,6 +115,28 @@ public:
     // None for a file, whose users say who they are.
     virtual std::optional<std::string> authenticatedUser() { return std::nullopt; }
 
+    // The round trips to a server this connection has waited for so far (none for a file).
+    virtual unsigned long roundTrips() const { return 0; }
+
+    // Secondary indexes on dictionary items (index_values.h; the work is in
+    // index_keeper.cpp). Every record stored or removed keeps them, in its own transaction,
+    // also when the record is one that an indexed item looks up through TRANS. The files
+    // runs write are never indexed nor looked up by an indexed item, so that a run's writes
+    // have nothing to keep.
+    // The indexes of `file` (of every file when empty), in name order.
+    virtual std::vector<IndexDef> indexes(std::string_view file = {});
+    // Makes the index and fills it from the records, in one transaction. DbError
+    // kErrStorage when the file or item does not exist, the item is indexed already, or
+    // the file or the item's look-ups are files runs write.
+    virtual void createIndex(std::string_view file, std::string_view item);
+    virtual void dropIndex(std::string_view file, std::string_view item);
+    // The keys whose item has an entry equal to `probe` (or beginning with it), in key
+    // byte order, each once.
+    virtual std::vector<std::string> indexedKeys(const IndexDef& index, const IndexProbe& probe);
+    // Visits the records of `keys` (in key byte order, each once), skipping those absent:
+    // a back-end reads them in as few requests as it can.
+    virtual void getMany(std::string_view file, const std::vector<std::string>& keys, const ScanVisitor& visit);
+
     // Update locks on records, held by this connection until the record is written or
     // released, or the connection ends (a crashed holder's locks go with it). tryLock
     // succeeds when the record is free or already ours.
@@ -126,6 +150,24 @@ public:
     // connection's lock on it. Atomic and durable once its transaction commits; outside a
     // transaction it commits at once.
     void write(std::string_view file, std::string_view key, std::string_view data, const Version& read = {});
+
+    // Writes checked together: while deferred, a back-end that pays a round trip per
+    // statement may send the writes of the files runs write without waiting for their
+    // answers, and settleWrites() then waits for them all and gives the first refused (its
+    // lock freed as a failed write leaves it). A unit of work of the database settles its
+    // writes before it decides to keep them, so that an aidé's two records cost one wait.
+    struct RefusedWrite {
+        std::string file, key;
+        int32_t number = 0;
+        std::string message;
+    };
+    virtual void deferWrites(bool on) {}
+    // Reads ahead, into what the transaction open has read, records a run will read next
+    // (file, keys): a back-end that pays a round trip per read asks for them all at once.
+    // A record read ahead is what a read at this moment gives; records whose lock this
+    // connection holds are not read ahead, nor anything outside a transaction.
+    virtual void readAhead(const std::vector<std::pair<std::string, std::vector<std::string>>>& wanted) {}
+    virtual std::optional<RefusedWrite> settleWrites() { return std::nullopt; }
 
     // A read snapshot left open across calls (a dry run reads on one from its first aidé to
     // its end); snapshot() is the scoped form.
@@ -172,6 +214,26 @@ protected:
     virtual long long insertRun(const RunInfo& info, long long reserved) = 0;
     virtual long long finishRun(long long run, const std::string& note) = 0;
     static std::string lockedMessage(std::string_view file, std::string_view key);
+    // What a back-end calls for every record it stores or removes (`data` none), after
+    // the change and in its transaction: the entries of the indexes on that record, and
+    // of those whose look-ups read it, are made anew.
+    void keepIndexes(std::string_view file, std::string_view key, std::optional<std::string_view> data);
+    // What a back-end calls when a dictionary item has changed, in its transaction: an
+    // index on it is filled anew.
+    void dictItemChanged(std::string_view file, std::string_view name);
+    // The back-end's parts of the indexes. indexDefs() is read again by each transaction
+    // that writes (another connection may have made an index meanwhile).
+    virtual std::vector<IndexDef> indexDefs() { return {}; }
+    virtual void insertIndexDef(const IndexDef&) {}
+    virtual void deleteIndex(const IndexDef&) {}
+    // Replaces the entries of one record, and the records its evaluation looked up.
+    virtual void replaceIndexEntries(const IndexDef&, std::string_view key, const std::vector<std::string>& entries,
+                                     const std::vector<std::pair<std::string, std::string>>& lookedUp) {}
+    virtual std::vector<std::string> lookUpIndex(const IndexDef&, const IndexProbe&) { return {}; }
+    // The indexed records whose entries were made by looking (file, key) up.
+    virtual std::vector<std::pair<IndexDef, std::string>> indexDependents(std::string_view file, std::string_view key) {
+        return {};
+    }
     // The number announceRun() reserved for the next run of this connection (0: none).
     long long reservedRun_ = 0;
 
@@ -181,7 +243,12 @@ private:
         std::string file, key;
         int level;  // transaction depth when taken
     };
+    IndexedItem indexedItem(const IndexDef& index);
+    void fillIndex(const IndexDef& index);
+    void refreshIndexEntries(const IndexDef& index, std::string_view key, std::optional<std::string_view> data);
     std::vector<Held> held_;
+    // The indexed items compiled in the transaction open.
+    std::map<std::pair<std::string, std::string>, IndexedItem> compiled_;
     int depth_ = 0;
     int readDepth_ = 0;
     long long run_ = 0;

@@ -48,6 +48,21 @@ public:
     }
     void clear() override { inner_->clear(); }
     std::optional<std::string> authenticatedUser() override { return inner_->authenticatedUser(); }
+    unsigned long roundTrips() const override { return inner_->roundTrips(); }
+    void deferWrites(bool on) override { inner_->deferWrites(on); }
+    void readAhead(const std::vector<std::pair<std::string, std::vector<std::string>>>& wanted) override {
+        inner_->readAhead(wanted);
+    }
+    std::optional<RefusedWrite> settleWrites() override { return inner_->settleWrites(); }
+    std::vector<IndexDef> indexes(std::string_view file) override { return inner_->indexes(file); }
+    void createIndex(std::string_view file, std::string_view item) override { inner_->createIndex(file, item); }
+    void dropIndex(std::string_view file, std::string_view item) override { inner_->dropIndex(file, item); }
+    std::vector<std::string> indexedKeys(const IndexDef& index, const IndexProbe& probe) override {
+        return inner_->indexedKeys(index, probe);
+    }
+    void getMany(std::string_view file, const std::vector<std::string>& keys, const ScanVisitor& visit) override {
+        inner_->getMany(file, keys, visit);
+    }
 
 protected:
     // Transactions, locks and writes go through the inner store's own bookkeeping.

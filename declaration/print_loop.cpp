@@ -3,6 +3,7 @@
 #include "payroll/payroll.h"
 #include "declaration/declaration.h"
 #include "declaration/print_loop_steps.h"
+#include "declaration/read_ahead.h"
 
 namespace declaration {
 
@@ -38,6 +39,7 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau, const dnt
     s.NumAffil1 = true;
     s.W_IndiceTableau = 0;
 
+    long luEnAvance = LireEnAvance(s, quarter, Tableau, 1);
     s.RecContrat = s.fichier("CONTRAT").DBRead(Tableau.element(1, 1));
     s.RecConvention = s.fichier("CONVENTIONCOL").DBRead("02");
     const std::string convention = s.RecConvention.element(32);
@@ -59,6 +61,7 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau, const dnt
     };
 
     for (long i = 2; i <= n; ++i) {
+        if (i >= luEnAvance) luEnAvance = LireEnAvance(s, quarter, Tableau, i);
         const std::string aide = Tableau.element(static_cast<int>(i), 2);
         const std::string precedent = Tableau.element(static_cast<int>(i - 1), 2);
         if (aide != precedent) {

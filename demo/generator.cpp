@@ -58,6 +58,7 @@ DemoSummary generateDemo(dba::Database& db, const DemoOptions& o) {
         writePeople(sink, p);
         CumulsTrimestre precedent = writePayDetails(sink, p, r);
         writeChargeRecords(sink, p, precedent, r);
+        writeStandardIndexes(st);
     });
 
     DemoSummary s;

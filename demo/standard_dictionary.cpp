@@ -22,6 +22,20 @@ const std::vector<dba::DictItem>& standardDictionary() {
     return items;
 }
 
+const std::vector<std::pair<std::string, std::string>>& standardIndexes() {
+    // The aidé's code, which the unattended run of one aidé and the individual selection
+    // ask for, and the centre, which every run asks for.
+    static const std::vector<std::pair<std::string, std::string>> indexes = {
+        {"CONTRAT", "3"},
+        {"CONTRAT", "CtrUrssafContrat"},
+    };
+    return indexes;
+}
+
+void writeStandardIndexes(dba::Storage& storage) {
+    for (const auto& [file, item] : standardIndexes()) storage.createIndex(file, item);
+}
+
 void writeStandardDictionary(dba::Storage& storage) {
     for (const dba::DictItem& item : standardDictionary()) {
         storage.createFile(item.file);

@@ -2,6 +2,7 @@
 #include "printing/output_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -50,8 +51,20 @@ private:
     OutputFile& file_;
 };
 
+bool OutputFile::isDevice(const std::filesystem::path& path) {
+    // /dev/stdout may lead to a plain file (a redirection): its name is never replaced.
+    const std::string name = std::filesystem::absolute(path).lexically_normal().string();
+    if (name.rfind("/dev/", 0) == 0 || name.rfind("/proc/", 0) == 0) return true;
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+}
+
 OutputFile::OutputFile(std::filesystem::path path, Mode mode) : path_(std::move(path)), mode_(mode) {
-    if (mode_ == Mode::InPlace) {
+    if (isDevice(path_)) {
+        device_ = true;
+        written_ = path_;
+        fd_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    } else if (mode_ == Mode::InPlace) {
         written_ = path_;
         fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     } else {
@@ -72,7 +85,7 @@ OutputFile::OutputFile(std::filesystem::path path, Mode mode) : path_(std::move(
 
 OutputFile::~OutputFile() {
     if (fd_ >= 0) ::close(fd_);
-    if (mode_ == Mode::Delivered && !delivered_ && !kept_) ::unlink(written_.c_str());
+    if (mode_ == Mode::Delivered && !device_ && !delivered_ && !kept_) ::unlink(written_.c_str());
 }
 
 void OutputFile::fail(const std::string& what, int err) {
@@ -117,12 +130,12 @@ void OutputFile::flushBuffer() {
 void OutputFile::sync() {
     stream_->flush();
     flushBuffer();
-    if (::fsync(fd_) != 0) fail("write", errno);
+    if (!device_ && ::fsync(fd_) != 0) fail("write", errno);
 }
 
 void OutputFile::deliver() {
     sync();
-    if (mode_ == Mode::Delivered) {
+    if (mode_ == Mode::Delivered && !device_) {
         if (::rename(written_.c_str(), path_.c_str()) != 0) fail("put in place", errno);
         std::filesystem::path folder = path_.parent_path();
         int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -2,7 +2,9 @@
 // every write checked. A delivered output (the PDF, the text of matrix printers) is
 // written to a temporary file beside its place, synced to disk, and renamed into place
 // only by deliver(); one never delivered leaves nothing behind. An in-place output (the
-// print journal) is written where it belongs from the first byte.
+// print journal) is written where it belongs from the first byte. A path that names a
+// device or a pipe (/dev/null, /dev/stdout) is written as it is, never synced nor renamed:
+// there is no file to put in place, and a character device refuses to sync.
 #pragma once
 
 #include <cstddef>
@@ -19,6 +21,9 @@ public:
 
     // Creates the file (the temporary one when delivered); OutputError when it cannot.
     OutputFile(std::filesystem::path path, Mode mode);
+    // Whether `path` names something that is not a file to create or replace: a device, a
+    // pipe or a socket, or a name under /dev or /proc.
+    static bool isDevice(const std::filesystem::path& path);
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
@@ -49,6 +54,7 @@ private:
     std::filesystem::path path_;
     std::filesystem::path written_;
     Mode mode_;
+    bool device_ = false;
     int fd_ = -1;
     bool delivered_ = false;
     bool kept_ = false;

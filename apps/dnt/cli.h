@@ -50,6 +50,7 @@ int showRun(const Args& a);
 int undoRun(const Args& a, const std::string& login);
 int runCopy(const Args& a);
 int runInitServer(const Args& a);
+int runIndex(const Args& a);
 int runPrint(int argc, char** argv);
 int runDemo(int argc, char** argv);
 

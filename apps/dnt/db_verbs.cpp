@@ -25,7 +25,9 @@ const char* kDbUsage =
     "       dnt db run --db PATH|URI N           one run and its aidés\n"
     "       dnt db undo --db PATH|URI N [--user LOGIN] [--wait SECONDS]   take run N back\n"
     "       dnt db copy --from PATH|URI --to PATH|URI [--replace]\n"
-    "       dnt db init-server --db URI [--owner ROLE] [--printers ROLE,...]\n";
+    "       dnt db init-server --db URI [--owner ROLE] [--printers ROLE,...]\n"
+    "       dnt db index create|drop --db PATH|URI FILE ITEM   an index of a field or dictionary item\n"
+    "       dnt db index list --db PATH|URI [FILE]\n";
 
 // Shows mark characters readably: values separated by tabs, sub-values by " | ".
 std::string readable(std::string_view text) {
@@ -104,6 +106,7 @@ int runDb(int argc, char** argv) {
         std::cout << dba::recordLine(a.positional[0], a.positional[1], r.text()) << "\n";
         return flushed();
     }
+    if (verb == "index") return runIndex(parseArgs(argc, argv, 3, {"db"}));
     if (verb == "runs") return listRuns(parseArgs(argc, argv, 3, {"db"}));
     if (verb == "run") return showRun(parseArgs(argc, argv, 3, {"db"}));
     if (verb == "undo") return undoRun(parseArgs(argc, argv, 3, {"db", "user", "wait"}), currentLogin());

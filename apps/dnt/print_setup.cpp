@@ -13,9 +13,9 @@
 #include "apps/dnt/run_wait.h"
 #include "printing/output_file.h"
 #include "printing/matrix_rule.h"
-#include "printing/qt/gui_application.h"
+#include "printing/loaded_printer_system.h"
 #include "printing/qt/printers.h"
-#include "printing/qt/qt_printer_system.h"
+#include "printing/qt_module.h"
 #include "dialogs/selection_individuelle.h"
 #include "rights/droits.h"
 
@@ -54,11 +54,11 @@ void refuseOutputs(const PrintOptions& o) {
 }
 
 PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db) : o_(o), services_(nullptr) {
-    printing::qt::ensureGuiApplication();
-    // The print system is asked for its printers only when one of them is named.
-    std::vector<std::string> names = printing::qt::builtInPrinterNames();
+    // The print system is asked for its printers only when one of them is named; Qt is
+    // loaded only for the PDF and system printers.
+    std::vector<std::string> names = printing::LoadedPrinterSystem::builtInPrinters();
     if (!o.printer.empty() && std::find(names.begin(), names.end(), o.printer) == names.end())
-        names = printing::qt::printerNames();
+        names = printing::qtModule().printerNames();
     if (!o.printer.empty()) {
         auto it = std::find(names.begin(), names.end(), o.printer);
         if (it == names.end()) {
@@ -74,8 +74,11 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
     // The folders of the outputs are tried before anything runs: a file is created there
     // and removed. (That they are files of their own was checked before the database opened.)
     if (writesFile_) printing::OutputFile probe(output_, printing::OutputFile::Mode::Delivered);
-    if (!o.journal.empty()) printing::OutputFile probe(o.journal + ".probe", printing::OutputFile::Mode::Delivered);
-    auto printers = std::make_unique<printing::qt::QtPrinterSystem>(output_, o.journal);
+    if (!o.journal.empty() && !printing::OutputFile::isDevice(o.journal))
+        printing::OutputFile probe(o.journal + ".probe", printing::OutputFile::Mode::Delivered);
+    // One aidé's declaration has nothing to paint while the next is computed.
+    const bool spool = !(o.omr && !o.aide.empty());
+    auto printers = std::make_unique<printing::LoadedPrinterSystem>(output_, o.journal, spool);
     if (!o.exportPath.empty()) {
         // Ended with the document, before the records are committed; put in place after it.
         export_ = std::make_unique<declaration::DeclarationExport>(o.exportPath);

@@ -1,16 +1,13 @@
 // The printers the program can print on, by name.
 #include "printing/qt/printers.h"
 
-#include "printing/journal_writer.h"
-#include "printing/page_model.h"
 #include "printing/output_error.h"
+#include "printing/printer_assembly.h"
 #include "printing/qt/gui_application.h"
 #include "printing/qt/output_device.h"
 #include "printing/qt/printer_fonts.h"
 #include "printing/qt/qt_printer_sink.h"
 #include "printing/spooling_sink.h"
-#include "printing/tee_sink.h"
-#include "printing/text_page_writer.h"
 #include "printing/text_printer.h"
 
 #include <QMarginsF>
@@ -78,22 +75,19 @@ std::unique_ptr<PageSink> openSystemPrinterSink(const std::string& name) {
 }
 
 std::unique_ptr<Printer> openPrinter(const std::string& name, const std::filesystem::path& output,
-                                     const std::filesystem::path& journal, std::unique_ptr<PageSink> alongside) {
+                                     const std::filesystem::path& journal, std::unique_ptr<PageSink> alongside,
+                                     bool spool) {
+    if (isMatrixPrinterName(name)) return openTextPrinter(name, output, journal, std::move(alongside));
     std::unique_ptr<PageSink> sink;
-    if (name == kPdfPrinterName || isMatrixPrinterName(name)) {
+    if (name == kPdfPrinterName) {
         if (output.empty()) throw OutputError("the printer " + name + " needs an output file");
-        if (name == kPdfPrinterName) {
-            // Painted on a thread of its own while the run goes on with the next aidés.
-            sink = std::make_unique<SpoolingSink>(openPdfSink(output));
-        } else {
-            sink = std::make_unique<TextPageWriter>(output);
-        }
+        sink = openPdfSink(output);
     } else {
-        sink = std::make_unique<SpoolingSink>(openSystemPrinterSink(name));
+        sink = openSystemPrinterSink(name);
     }
-    if (!journal.empty()) sink = std::make_unique<TeeSink>(std::move(sink), std::make_unique<JournalWriter>(journal));
-    if (alongside) sink = std::make_unique<TeeSink>(std::move(sink), std::move(alongside));
-    return std::make_unique<PageModel>(std::move(sink), name);
+    // Painted on a thread of its own while the run goes on with the next aidés.
+    if (spool) sink = std::make_unique<SpoolingSink>(std::move(sink));
+    return assemblePrinter(std::move(sink), name, journal, std::move(alongside));
 }
 
 }  // namespace printing::qt

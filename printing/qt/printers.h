@@ -30,11 +30,14 @@ std::unique_ptr<PageSink> openSystemPrinterSink(const std::string& name);
 // with "MATRIC" writes its text pages to output (required); any other is a system
 // printer (output not used). With a journal path, the print journal of everything sent
 // is written there too. `alongside` follows the document as well (the structured export):
-// ended with it and delivered after it. Creates the QGuiApplication and registers the
-// fonts if needed. Throws OutputError for an unknown printer or a file that cannot be created.
+// ended with it and delivered after it. `spool`: the PDF and system printers paint on a
+// thread of their own while the run goes on (a run of one declaration has nothing to
+// overlap). Creates the QGuiApplication and registers the fonts if needed. Throws
+// OutputError for an unknown printer or a file that cannot be created.
 std::unique_ptr<Printer> openPrinter(const std::string& name,
                                      const std::filesystem::path& output = {},
                                      const std::filesystem::path& journal = {},
-                                     std::unique_ptr<PageSink> alongside = nullptr);
+                                     std::unique_ptr<PageSink> alongside = nullptr,
+                                     bool spool = true);
 
 }  // namespace printing::qt

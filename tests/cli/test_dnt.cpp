@@ -32,6 +32,14 @@ TEST_F(Cli, DbVerbs) {
     EXPECT_EQ(rows.out, "75\tURSSAF DE PARIS\n93\tURSSAF DE SEINE-SAINT-DENIS\n92\tURSSAF DES HAUTS-DE-SEINE\n");
     Outcome show = run("db show --db " + tmp.path() + " PARAMPOLEEMPLOI 1");
     EXPECT_EQ(show.out, "{\"file\": \"PARAMPOLEEMPLOI\", \"key\": \"1\", \"fields\": [\"910\"]}\n");
+    // An index made, listed, read by a request (the same rows) and dropped.
+    const std::string aide = "db query --db " + tmp.path() + " " + q("SSELECT CONTRAT AVEC 3 = \"11344\"");
+    const std::string unindexed = run(aide).out;
+    EXPECT_EQ(run("db index create --db " + tmp.path() + " CONTRAT 3").status, 0);
+    EXPECT_EQ(run("db index list --db " + tmp.path()).out, "CONTRAT\t3\n");
+    EXPECT_EQ(run(aide).out, unindexed);
+    EXPECT_EQ(run("db index drop --db " + tmp.path() + " CONTRAT 3").status, 0);
+    EXPECT_EQ(run("db index list --db " + tmp.path()).out, "");
 }
 
 // A bad command line is status 2, bad data or a missing file 3; a broken dump changes nothing.
@@ -51,7 +59,8 @@ TEST_F(Cli, BadInputGetsAClearMessageAndItsStatus) {
         {"db import" + db + " " + bad, 3, "line 2"},
         {"db show" + db + " CONTRAT NOPE", 3, ""}, {"db show" + db + " NOFILE 1", 3, ""}, {"db frobnicate", 2, ""},
         {"db show" + db + " CONTRAT", 2, ""}, {"db query --db " + tmp.dir() + "/none.db " + q("SSELECT CONTRAT"), 3, ""},
-        {"", 2, ""}, {"db import" + db + " /nonexistent.jsonl", 3, ""}};
+        {"", 2, ""}, {"db import" + db + " /nonexistent.jsonl", 3, ""},
+        {"db index create" + db + " REGULDNT 1", 3, "written by runs"}, {"db index sort" + db, 2, ""}};
     for (const auto& [args, status, words] : cases) {
         Outcome r = run(args);
         EXPECT_EQ(r.status, status) << args;
@@ -154,6 +163,11 @@ TEST_F(Cli, PrintReachesThePrinterAndThePdf) {
     EXPECT_TRUE(has(chosen.err, "sel.pdf (the file that was there is replaced)")) << chosen.err;
     Outcome omr = run(print + " --quarter 20132 --omr --aide 11344 --output " + tmp.dir() + "/omr.pdf --journal " + journal);
     EXPECT_EQ(omr.status, 0) << omr.err;
+    // Outputs on devices are written as they are, never synced nor replaced.
+    Outcome devices = run(print + " --quarter 20132 --omr --aide 11344 --printer MATRICIELLE --output /dev/stdout "
+                                  "--journal /dev/null");
+    EXPECT_EQ(devices.status, 0) << devices.err;
+    EXPECT_TRUE(has(devices.out, "DECLARATION NOMINATIVE TRIMESTRIELLE")) << devices.out;
     if (std::system("command -v pdftotext >/dev/null && command -v pdffonts >/dev/null") != 0)
         GTEST_SKIP() << "poppler-utils is not installed";
     ASSERT_EQ(std::system(("pdftotext -layout " + pdf + " " + text + " && pdffonts " + pdf + " >" + fonts).c_str()), 0);
