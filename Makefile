@@ -15,7 +15,7 @@ SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:exitcode=66 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0:exitcode=66 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:exitcode=66
 
-.PHONY: setup configure build test asan fuzz fuzz-build fuzz-ci soak demo bench clean
+.PHONY: setup configure build test asan fuzz fuzz-build fuzz-ci soak demo bench package clean
 
 setup:
 	@bash scripts/setup.sh
@@ -48,6 +48,13 @@ fuzz: fuzz-build
 fuzz-ci:
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 
+# The Debian package, dnt_<version>_<arch>.deb, here.
+package: build
+	@rm -f $(BUILD)/dnt_*.deb
+	@cd $(BUILD) && cpack -G DEB > cpack.log || { cat cpack.log; exit 1; }
+	@cp $(BUILD)/dnt_*.deb .
+	@ls dnt_*.deb
+
 # The crash test at length: SOAK_KILLS runs of dnt print killed at a random moment.
 soak: build
 	@$(BUILD)/tests/crash_test --dnt $(BUILD)/apps/dnt --kills $(SOAK_KILLS)
@@ -59,4 +66,4 @@ bench: build
 	@sh bench/figures.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEMO_DIR)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEMO_DIR) dnt_*.deb

@@ -2,7 +2,6 @@
 #include "apps/dnt-gui/host_window.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -25,10 +24,10 @@ struct Client {
 }  // namespace
 
 HostWindow::HostWindow(std::shared_ptr<dba::Database> db, const std::string& user, long today,
-                       const std::string& journal) {
+                       const std::string& journal, const std::string& helpFolder) {
     setObjectName(QStringLiteral("HostWindow"));
     ui::qt::DesktopSetup setup;
-    setup.appPath = QCoreApplication::applicationDirPath().toStdString();
+    setup.appPath = helpFolder;
     setup.today = [today] { return today; };
     setup.journal = journal;
     desktop_ = std::make_unique<ui::qt::DesktopControl>(setup);

@@ -16,8 +16,9 @@ namespace gui {
 
 class HostWindow : public QMainWindow {
 public:
-    HostWindow(std::shared_ptr<dba::Database> db, const std::string& user, long today,
-               const std::string& journal = {});
+    // `helpFolder` holds the control's help pages.
+    HostWindow(std::shared_ptr<dba::Database> db, const std::string& user, long today, const std::string& journal,
+               const std::string& helpFolder);
     ~HostWindow() override;
 
     ui::qt::DesktopControl& desktop() { return *desktop_; }

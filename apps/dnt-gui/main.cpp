@@ -2,6 +2,8 @@
 // the database (asking for it without --db), shows the declaration control in its window,
 // and ends when the control closes the window.
 #include <QApplication>
+#include <QCoreApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <iostream>
@@ -10,12 +12,16 @@
 #include "apps/dnt-gui/host_window.h"
 #include "apps/dnt-gui/options.h"
 #include "apps/dnt-gui/screenshot.h"
+#include "apps/usage/build_info.h"
+#include "apps/usage/usage.h"
 #include "dba/database.h"
 #include "dba/pg_connection.h"
 #include "printing/qt/printer_fonts.h"
 #include "ui/driver.h"
+#include "ui/qt/database_dialog.h"
 #include "ui/qt/desktop_font.h"
 #include "ui/qt/guarded.h"
+#include "ui/qt/help_folder.h"
 #include "ui/qt/presenter.h"
 #include "ui/qt/text.h"
 
@@ -27,18 +33,40 @@ void fail(const QString& text) {
     ui::qt::presenter().message(nullptr, text, QMessageBox::Critical, kTitle);
 }
 
+// --help and --version, answered before Qt starts: they need no display. Gives the exit
+// status when one of them was asked for.
+std::optional<int> answeredWithoutDisplay(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << usage::programHelp(usage::dntGui());
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << usage::versionLine(usage::dntGui()) << "\n";
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (std::optional<int> status = answeredWithoutDisplay(argc, argv)) return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dnt-gui"));
+    QApplication::setOrganizationName(QStringLiteral("dnt"));
+    // The menu entry's name, so that the desktop shows the entry's icon for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("dnt-gui"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("dnt-gui")));
     ui::qt::useDesktopFont();
 
     std::string error;
     std::optional<gui::Options> parsed = gui::parseOptions(argc, argv, error);
     if (!parsed) {
-        std::cerr << error;
-        return error == gui::kUsage ? 0 : 2;
+        std::cerr << "dnt-gui: " << error;
+        return 2;
     }
     gui::Options o = *parsed;
     const bool picture = !o.screenshot.empty();
@@ -49,25 +77,32 @@ int main(int argc, char** argv) {
         };
     }
 
-    if (o.db.empty()) {
-        if (picture) {
-            std::cerr << "dnt-gui: --screenshot needs --db\n";
-            return 2;
-        }
-        QString chosen = ui::qt::presenter().openFile(nullptr, QStringLiteral("Base des déclarations"), QString(),
-                                                      QStringLiteral("Bases (*.db *.sqlite);;Tous les fichiers (*)"));
-        if (chosen.isEmpty()) return 0;
-        o.db = ui::qt::fromQ(chosen);
+    if (o.db.empty() && picture) {
+        std::cerr << "dnt-gui: --screenshot needs --db\n";
+        return 2;
     }
-
+    // Named on the command line, the database is opened or the program ends; asked for,
+    // it is asked again until one opens or the person gives up.
+    const bool ask = o.db.empty();
+    QString proposed = ui::qt::lastDatabase();
     std::shared_ptr<dba::Database> db;
-    try {
-        db = dba::Database::Open(o.db);
-    } catch (const std::exception& e) {
-        if (picture) std::cerr << "dnt-gui: " << e.what() << "\n";
-        else fail(QStringLiteral("La base « %1 » ne peut pas être ouverte.\n\n%2")
-                      .arg(ui::qt::toQ(dba::pg::describeTarget(o.db)), ui::qt::toQ(ui::qt::errorText(e))));
-        return 1;
+    while (!db) {
+        if (ask) {
+            const QString chosen = ui::qt::chooseDatabase(proposed);
+            if (chosen.isEmpty()) return 0;
+            o.db = ui::qt::fromQ(chosen);
+        }
+        try {
+            db = dba::Database::Open(o.db);
+        } catch (const std::exception& e) {
+            if (picture) std::cerr << "dnt-gui: " << e.what() << "\n";
+            else fail(QStringLiteral("La base « %1 » ne peut pas être ouverte.\n\n%2")
+                          .arg(ui::qt::toQ(dba::pg::describeTarget(o.db)), ui::qt::toQ(ui::qt::errorText(e))));
+            if (!ask) return 1;
+            proposed = ui::qt::toQ(o.db);  // to be corrected
+            continue;
+        }
+        if (ask) ui::qt::rememberDatabase(ui::qt::toQ(o.db));
     }
     // On a server the rights are those of the role it authenticated.
     if (std::optional<std::string> role = db->storage().authenticatedUser()) {
@@ -86,7 +121,9 @@ int main(int argc, char** argv) {
         // Printing will say what is missing; the screen falls back to a fixed-pitch font.
     }
 
-    gui::HostWindow host(db, o.user, o.today, o.journal);
+    const std::string help =
+        ui::qt::helpFolder(QCoreApplication::applicationDirPath().toStdString(), usage::kBuild.helpFromBin);
+    gui::HostWindow host(db, o.user, o.today, o.journal, help);
     if (!host.init()) return 1;
     if (!o.centre.empty() && host.desktop().control().Txt_CtrUrssaf->enabled()) {
         ui::qt::guarded([&] {

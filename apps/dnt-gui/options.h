@@ -11,7 +11,7 @@ struct Options {
     std::string user;   // the login whose rights apply
     bool userGiven = false;  // by --user, rather than taken from the environment
     long today = 0;     // today's day number
-    // Hidden options for the documentation's pictures: write the screen (or, with
+    // Options for the documentation's pictures: write the screen (or, with
     // `dialog`, the individual selection window) to a PNG file after Init and leave.
     std::string screenshot;
     bool dialog = false;
@@ -20,9 +20,11 @@ struct Options {
     std::string journal;  // print journal of every run
 };
 
-// The options, or a message for the person (usage or error) in `error`.
+// The options, or the reason they are refused in `error`. --help and --version are
+// answered before: they need no display, and so no Qt.
 std::optional<Options> parseOptions(int argc, char** argv, std::string& error);
 
-extern const char* const kUsage;
+// The synopsis, for a refused command line.
+std::string shortUsage();
 
 }  // namespace gui

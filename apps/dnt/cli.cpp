@@ -6,14 +6,21 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iostream>
+
+#include "apps/usage/usage.h"
+#include "dba/errors.h"
 
 namespace cli {
 
-Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>& known,
-               const std::vector<std::string>& flags) {
+Args parseArgs(int argc, char** argv, int first, const std::string& verb) {
+    const usage::Verb* described = usage::findVerb(usage::dnt(), verb);
+    if (!described) throw std::logic_error("no description of the verb " + verb);
+    const std::vector<std::string> known = usage::optionNames(*described), flags = usage::flagNames(*described);
     Args a;
     for (int i = first; i < argc; ++i) {
         std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") throw HelpWanted{verb};
         if (arg.rfind("--", 0) == 0 && arg.size() > 2) {
             std::string name = arg.substr(2), value;
             size_t eq = name.find('=');
@@ -36,6 +43,12 @@ Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>&
         }
     }
     return a;
+}
+
+int flushed() {
+    std::cout.flush();
+    if (!std::cout) throw dba::DbError(dba::kErrStorage, "standard output could not be written");
+    return kOk;
 }
 
 std::string currentLogin() {

@@ -23,42 +23,6 @@ namespace cli {
 
 namespace {
 
-const char* kPrintUsage =
-    "usage: dnt print --db PATH|URI --quarter LABEL|KEY --centre CODE [options]\n"
-    "\n"
-    "Always:\n"
-    "  --db PATH|URI          the declaration database: a file, or a postgresql:// server\n"
-    "  --quarter LABEL|KEY    a quarter of the list (\"1er  TRIMESTRE 2025\") or its key (20251)\n"
-    "  --centre CODE          the URSSAF centre code, as typed in the centre entry\n"
-    "  --printer NAME         a printer of the list: PDF (default), MATRICIELLE or a system printer\n"
-    "  --output PATH          the file of the PDF and matrix printers (default DNT-<key>-<centre>.pdf or .txt)\n"
-    "  --journal PATH         also write the print journal of everything sent to the printer\n"
-    "  --today DD/MM/YYYY     the date taken as today (default: the system date)\n"
-    "  --user LOGIN           whose rights apply (default: the login of the environment; on a\n"
-    "                         server, the role it authenticated, which --user may only repeat)\n"
-    "  --dry-run              print to the chosen output and write nothing to the database\n"
-    "  --export FILE          also write what was declared, FILE.csv (semicolons, UTF-8) or FILE.json\n"
-    "  --help                 this text\n"
-    "\n"
-    "At the selection screen (without --omr):\n"
-    "  --from TEXT            first name of the range\n"
-    "  --to TEXT              last name of the range\n"
-    "  --select CODE,...      the aidés chosen one by one, in this order\n"
-    "  --modes LIST           payment modes kept: entite,prelevement,aide (default: all three)\n"
-    "  --sort KEY             print order: alpha (default), commune, secteur or responsable\n"
-    "  --copies N             number of copies, 1 to 99 (default 1)\n"
-    "\n"
-    "Unattended, with optical marks (--omr):\n"
-    "  --omr                  print at once, as a host sets the unattended members\n"
-    "  --aide CODE            the one aidé to print, 1 to 5 digits\n"
-    "  --pages-before N       pages printed before this document, for the marks (default 0)\n"
-    "  --pages-after N        pages printed after it (default 0)\n"
-    "  --pages-max N          the page limit of the marks (default 0)\n"
-    "\n"
-    "Exit status: 0 printed (with --omr an empty selection prints nothing and is 0);\n"
-    "1 stopped by a message of the screen, a message shown and nothing printed, or a user\n"
-    "without full access; 2 bad command line; 3 database or file error.\n";
-
 // The choices of the selection screen, which the unattended mode does not offer.
 const char* const kScreenChoices[] = {"from", "to", "select", "modes", "sort", "copies"};
 const char* const kOmrOptions[] = {"aide", "pages-before", "pages-after", "pages-max"};
@@ -96,16 +60,9 @@ std::string offeredQuarter(const std::vector<std::string>& offered, const std::s
 }  // namespace
 
 int runPrint(int argc, char** argv) {
-    Args a = parseArgs(argc, argv, 2,
-                       {"db", "quarter", "centre", "omr", "aide", "pages-before", "pages-after", "pages-max", "from",
-                        "to", "select", "modes", "sort", "copies", "printer", "output", "journal", "today", "user",
-                        "help", "dry-run", "export"},
-                       {"omr", "help", "dry-run"});
-    if (a.has("help")) {
-        std::cout << kPrintUsage;
-        return kOk;
-    }
-    if (!a.positional.empty()) throw UsageError("unexpected argument " + a.positional[0] + "\n" + kPrintUsage);
+    Args a = parseArgs(argc, argv, 2, "print");
+    if (!a.positional.empty())
+        throw UsageError("unexpected argument " + a.positional[0] + " (dnt print --help lists the options)");
     PrintOptions o;
     o.db = a.require("db");
     o.quarter = a.require("quarter");
