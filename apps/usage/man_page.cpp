@@ -37,7 +37,7 @@ std::string roff(const std::string& text) {
     return out;
 }
 
-std::string paragraphs(const std::string& text) {
+std::string manParagraphs(const std::string& text) {
     std::string out;
     size_t start = 0;
     while (start < text.size()) {
@@ -52,7 +52,7 @@ std::string paragraphs(const std::string& text) {
     return out;
 }
 
-std::string option(const Option& o) {
+std::string manOption(const Option& o) {
     std::string out = ".TP\n\\fB" + roff("--" + o.name) + "\\fR";
     if (!o.value.empty()) out += " \\fI" + roff(o.value) + "\\fR";
     std::string text = o.text;
@@ -61,7 +61,7 @@ std::string option(const Option& o) {
     return out + "\n" + roff(text) + "\n";
 }
 
-std::string invocation(const Program& p, const Verb& v) {
+std::string manInvocation(const Program& p, const Verb& v) {
     std::string name = p.name + (v.name.empty() ? "" : " " + v.name);
     return "\\fB" + roff(name) + "\\fR" + (v.synopsis.empty() ? "" : " " + roff(v.synopsis));
 }
@@ -70,13 +70,13 @@ std::string verbSection(const Program& p, const Verb& v) {
     std::string out;
     for (const Group& g : v.groups) {
         if (!g.title.empty()) out += ".PP\n\\fI" + roff(g.title) + "\\fR\n";
-        for (const Option& o : g.options) out += option(o);
+        for (const Option& o : g.options) out += manOption(o);
     }
-    if (!v.notes.empty()) out += paragraphs(v.notes);
+    if (!v.notes.empty()) out += manParagraphs(v.notes);
     return out;
 }
 
-std::string entries(const std::string& title, const std::vector<Entry>& list) {
+std::string manEntries(const std::string& title, const std::vector<Entry>& list) {
     if (list.empty()) return "";
     std::string out = ".SH " + title + "\n";
     for (const Entry& e : list) out += ".TP\n\\fB" + roff(e.term) + "\\fR\n" + roff(e.text) + "\n";
@@ -96,22 +96,22 @@ std::string manPage(const Program& p) {
                       "\" \"User Commands\"\n";
     out += ".SH NAME\n" + roff(p.name) + " \\- " + roff(p.summary) + "\n";
     out += ".SH SYNOPSIS\n.nf\n";
-    for (const Verb& v : p.verbs) out += invocation(p, v) + "\n";
+    for (const Verb& v : p.verbs) out += manInvocation(p, v) + "\n";
     out += "\\fB" + roff(p.name) + "\\fR \\-\\-version\n.fi\n";
-    out += ".SH DESCRIPTION\n" + paragraphs(p.description);
+    out += ".SH DESCRIPTION\n" + manParagraphs(p.description);
     const bool single = p.verbs.size() == 1 && p.verbs.front().name.empty();
     if (single) {
         out += ".SH OPTIONS\n" + verbSection(p, p.verbs.front());
-        for (const Option& o : p.common) out += option(o);
+        for (const Option& o : p.common) out += manOption(o);
     } else {
         out += ".SH VERBS\n";
         for (const Verb& v : p.verbs)
-            out += ".SS " + roff(p.name + " " + v.name) + "\n" + invocation(p, v) + "\n.br\n" + roff(v.summary) +
+            out += ".SS " + roff(p.name + " " + v.name) + "\n" + manInvocation(p, v) + "\n.br\n" + roff(v.summary) +
                    "\n" + verbSection(p, v);
         out += ".SH OPTIONS\n";
-        for (const Option& o : p.common) out += option(o);
+        for (const Option& o : p.common) out += manOption(o);
     }
-    out += entries("EXIT STATUS", p.exitStatus) + entries("ENVIRONMENT", p.environment) + entries("FILES", p.files);
+    out += manEntries("EXIT STATUS", p.exitStatus) + manEntries("ENVIRONMENT", p.environment) + manEntries("FILES", p.files);
     out += ".SH SEE ALSO\n" + roff(p.seeAlso) + "\n";
     return out;
 }

@@ -78,7 +78,7 @@ std::vector<std::string> split(const std::string& row, char sep) {
 
 // What the journal shows of one aidé: its lines' cells and its foot, as the export's
 // columns name them.
-struct Declared {
+struct PrintedAide {
     std::vector<std::vector<std::string>> lines;  // heures, net, then the 8 amounts
     std::vector<std::string> foot;                // 8 totals, X, A, B, net to pay, payment mode
 };
@@ -90,8 +90,8 @@ std::string ascii(const std::string& line) {
     return a;
 }
 
-std::vector<std::pair<std::string, Declared>> readJournal(const std::string& journal) {
-    std::vector<std::pair<std::string, Declared>> aides;
+std::vector<std::pair<std::string, PrintedAide>> readJournal(const std::string& journal) {
+    std::vector<std::pair<std::string, PrintedAide>> aides;
     const std::vector<std::string> lines = journalLines(journal);
     const std::regex decimal(R"(-?\d+\.\d\d\b)");
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -103,7 +103,7 @@ std::vector<std::pair<std::string, Declared>> readJournal(const std::string& jou
             continue;
         }
         if (aides.empty()) continue;
-        Declared& d = aides.back().second;
+        PrintedAide& d = aides.back().second;
         // A block: hours on its first line, the net hourly wage on its third, each the first
         // decimal of its line (the identification and the address before them vary in width),
         // the amounts in cells of fixed widths after them.
@@ -178,7 +178,7 @@ TEST(Export, EveryFigureIsThePrintedOne) {
                 }
                 previous = f[2];
                 ASSERT_LT(aide, printed.size()) << where;
-                const Declared& d = printed[aide].second;
+                const PrintedAide& d = printed[aide].second;
                 EXPECT_EQ(f[2], printed[aide].first) << where;
                 ASSERT_LT(line, d.lines.size()) << where << " aidé " << f[2];
                 std::vector<std::string> cells(f.begin() + 6, f.begin() + 16);
