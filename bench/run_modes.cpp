@@ -1,6 +1,7 @@
 // The runs of the whole-run benchmark, each building the control and its environment the
 // way the command line does, with the printer of the measurement.
 #include "bench/run_modes.h"
+#include "printing/printer_chooser.h"
 
 #include <sqlite3.h>
 
@@ -69,7 +70,7 @@ private:
 };
 
 // Answers the printer dialog, which an unattended run never shows.
-class FirstPrinter : public dba::PrinterChooser {
+class FirstPrinter : public printing::PrinterChooser {
 public:
     long choose(long& copies) override {
         copies = 1;
@@ -107,7 +108,7 @@ RunFigures runUnattended(const RunOptions& o) {
     control::RecordingHelpService help;
     dba::Utilitaire utilitaire;
     FirstPrinter chooser;
-    utilitaire.setChooser(&chooser);
+    printing::useChooser(utilitaire, chooser);
     // Made before the clock starts: the PDF printer needs the GUI application, which a
     // host has running long before it prints.
     std::unique_ptr<printing::PrinterSystem> printers = makePrinters(o);

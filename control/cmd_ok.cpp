@@ -127,19 +127,31 @@ void Ctr_ControleEditVardec::Imprimer(long index) {
     // document and before it hands it over (a file put in place, a job sent): no
     // declaration is delivered without its records, no records are kept without their
     // declaration. The run is recorded in the history of runs with what it wrote. A
-    // failure on the way rolls it back and abandons the document.
+    // failure on the way rolls it back and abandons the document. A dry run, or a run on
+    // the preview, reads one snapshot and writes nothing anywhere.
     dba::Database* base = s.TheDatabase.get();
     s.Bilan = {};
+    bool essai = false;
+    auto abandonner = [&] {
+        if (!base) return;
+        if (essai) base->endDryRun();
+        else base->rollbackRun();
+    };
     try {
         if (index != -1 && env_.printers) {
             printing::Printer& imprimante = env_.printers->select(index);
             s.Imprimante = &imprimante;
             if (base) {
-                dba::RunInfo run = env_.descriptionRun ? env_.descriptionRun() : dba::RunInfo{};
-                run.quarter = s.W_CleTrimestre;
-                run.centre = Txt_CtrUrssaf->text();
-                if (run.time.empty()) run.time = dba::historyTime();
-                base->beginRun(run);
+                essai = !env_.enregistrer || imprimante.preview();
+                if (essai) {
+                    base->beginDryRun();
+                } else {
+                    dba::RunInfo run = env_.descriptionRun ? env_.descriptionRun() : dba::RunInfo{};
+                    run.quarter = s.W_CleTrimestre;
+                    run.centre = Txt_CtrUrssaf->text();
+                    if (run.time.empty()) run.time = dba::historyTime();
+                    base->beginRun(run, env_.attenteRun);
+                }
             }
             long copies = env_.utilitaire ? env_.utilitaire->NombreExemplaires() : 1;
             // 17. Every copy.
@@ -171,12 +183,12 @@ void Ctr_ControleEditVardec::Imprimer(long index) {
         if (env_.printers) {
             printing::Printer& imprimante = s.Imprimante ? *s.Imprimante : env_.printers->current();
             imprimante.setBeforeDelivery([&] {
-                if (!base || !base->inRun()) return;
-                if (env_.enregistrer && !imprimante.preview()) {
+                if (!base) return;
+                if (essai) {
+                    base->endDryRun();
+                } else if (base->inRun()) {
                     s.Bilan.run = base->commitRun();
                     s.Bilan.enregistre = true;
-                } else {
-                    base->rollbackRun();
                 }
             });
             struct Oubli {
@@ -185,8 +197,10 @@ void Ctr_ControleEditVardec::Imprimer(long index) {
             } oubli{imprimante};
             imprimante.endDoc();
         }
+        // A document that was never begun (no printer) leaves the run to end here.
+        abandonner();
     } catch (...) {
-        if (base) base->rollbackRun();
+        abandonner();
         if (s.Imprimante) s.Imprimante->abandonDoc();
         throw;
     }

@@ -35,9 +35,12 @@ struct Environment {
     // Runs the individual selection dialog for the centre; leaves the chosen aidés in
     // s.W_AidesSelectionnes and s.SelectionAnnulee set when it was left with "Retour".
     std::function<void(dnt::SharedState& s, const std::string& centre)> selectionIndividuelle;
-    // False for a run that prints and writes nothing (a dry run): its records are rolled
-    // back when the document is delivered. A preview printer does the same by itself.
+    // False for a run that prints and writes nothing (a dry run): it reads one snapshot of
+    // the database, keeps its writes in memory and takes no lock. A preview printer does
+    // the same by itself.
     bool enregistrer = true;
+    // How a run waits for another desk's run of the same quarter and centre.
+    dba::RunWait attenteRun;
     // Who runs, with which options and to which output, for the history of runs (the
     // control adds the quarter, the centre and the time).
     std::function<dba::RunInfo()> descriptionRun;

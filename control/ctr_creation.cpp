@@ -1,7 +1,7 @@
 // Creation and destruction of the control (UserControl_Initialize, UserControl_Terminate),
 // the objects the host hands it, and its help.
 #include "control/ctr_controle.h"
-#include "printing/declaration.h"
+#include "declaration/declaration.h"
 
 namespace control {
 
@@ -14,7 +14,7 @@ Ctr_ControleEditVardec::Ctr_ControleEditVardec(Environment env) : env_(std::move
         if (env_.services) env_.services->doEvents();
     };
     s.CommandeImprimante = [this](const std::string& c) { CommandeImprimante(c); };
-    gestionRequete = printing::GestionRequete;
+    gestionRequete = declaration::GestionRequete;
 }
 
 Ctr_ControleEditVardec::~Ctr_ControleEditVardec() {

@@ -1,5 +1,6 @@
 // The screen's event handlers: the centre entry and list, and the individual selection box.
 #include "control/ctr_controle.h"
+#include "numbers/utf8.h"
 #include "dba/errors.h"
 #include "dba/expression.h"
 
@@ -44,7 +45,7 @@ void Ctr_ControleEditVardec::Txt_CtrUrssaf_Change() {
     occupe();
     Cbo_CtrUrssaf->setText(s.RecCentre.element(1));
     Cmd_OK->setEnabled(true);
-    s.W_CodeEntite = dba::substringChars(s.RecCentre.element(25), 1, 3);
+    s.W_CodeEntite = dnt::utf8::substring(s.RecCentre.element(25), 1, 3);
     s.DoEvents();
     disponible();
 }

@@ -27,6 +27,13 @@ std::vector<std::string> LibellesTrimestres(const std::string& courante) {
     return libelles;
 }
 
+std::string LibelleTrimestre(const std::string& cle) {
+    if (cle.size() != 5 || cle.find_first_not_of("0123456789") != std::string::npos || cle[4] < '1' || cle[4] > '4')
+        return cle;
+    const int dernierMois = (cle[4] - '0') * 3;
+    return LibellesTrimestres(cle.substr(0, 4) + (dernierMois < 10 ? "0" : "") + std::to_string(dernierMois)).front();
+}
+
 std::vector<std::string> LibellesTrimestres(dba::Database& db) {
     return LibellesTrimestres(db.DBOpenFile("PERIODESPAIE")->DBRead("1").element(1));
 }

@@ -1,9 +1,12 @@
 // Database, file and record objects over the store, and units of work kept whole.
 #include "dba/database.h"
 
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 #include "dba/errors.h"
+#include "dba/test_steps.h"
 
 namespace dba {
 
@@ -24,13 +27,13 @@ void Record::Release() {
 
 Record File::DBRead(std::string_view key) {
     Version version;
-    auto data = db_->storage().get(name_, key, &version);
+    auto data = db_->read(name_, key, &version);
     if (!data) throw DbError(kErrKeyAbsent, "record " + std::string(key) + " of " + name_ + " does not exist");
     return Record(shared_from_this(), std::string(key), std::move(*data), version);
 }
 
 Record File::DBReadLock(std::string_view key) {
-    if (!db_->storage().tryLock(name_, key))
+    if (!db_->lock(name_, key))
         throw DbError(kErrLockRefused, "record " + std::string(key) + " of " + name_ + " is locked by another user");
     return DBRead(key);
 }
@@ -43,8 +46,63 @@ void File::write(std::string_view key, std::string_view text, const Version& rea
 
 void File::release(std::string_view key) { db_->storage().unlock(name_, key); }
 
+// The writes of a dry run: each record as the run left it (none: removed), and a log of
+// what each write replaced, so that a unit that fails forgets its own.
+struct Database::DryWrites {
+    using Key = std::pair<std::string, std::string>;
+    std::map<Key, std::optional<std::string>> records;
+    struct Undo {
+        Key key;
+        std::optional<std::optional<std::string>> previous;  // none: the record was not in `records`
+    };
+    std::vector<Undo> log;
+
+    void set(const std::string& file, std::string_view key, std::optional<std::string> text) {
+        Key k{file, std::string(key)};
+        auto it = records.find(k);
+        log.push_back({k, it == records.end() ? std::nullopt : std::optional(it->second)});
+        records[k] = std::move(text);
+    }
+    void rollBackTo(size_t mark) {
+        while (log.size() > mark) {
+            Undo u = std::move(log.back());
+            log.pop_back();
+            if (u.previous) records[u.key] = std::move(*u.previous);
+            else records.erase(u.key);
+        }
+    }
+};
+
+Database::Database(std::unique_ptr<Storage> storage) : storage_(std::move(storage)) {}
+
+Database::~Database() {
+    try {
+        if (dry_) endDryRun();
+    } catch (...) {
+    }
+}
+
 std::shared_ptr<Database> Database::Open(const std::string& target, OpenMode mode) {
     return std::shared_ptr<Database>(new Database(openStorage(target, mode)));
+}
+
+std::shared_ptr<Database> Database::Over(std::unique_ptr<Storage> storage) {
+    return std::shared_ptr<Database>(new Database(std::move(storage)));
+}
+
+std::optional<std::string> Database::read(const std::string& file, std::string_view key, Version* version) {
+    if (dry_) {
+        auto it = dry_->records.find({file, std::string(key)});
+        if (it != dry_->records.end()) {
+            if (version) *version = {};
+            return it->second;
+        }
+    }
+    return storage_->get(file, key, version);
+}
+
+bool Database::lock(const std::string& file, std::string_view key) {
+    return dry_ != nullptr || storage_->tryLock(file, key);
 }
 
 void Database::write(const std::string& file, std::string_view key, std::string_view text, const Version& read) {
@@ -52,61 +110,51 @@ void Database::write(const std::string& file, std::string_view key, std::string_
         if (key.empty()) throw DbError(kErrStorage, "a record of " + file + " needs a key");
         if (key.find_first_of("\xFE\xFD\xFC") != std::string_view::npos)
             throw DbError(kErrStorage, "a key cannot hold a mark character");
-        const std::string stored = trimTrailingFields(text);
-        if (run_) capture(file, key, stored);
-        storage_->write(file, key, stored, read);
+        std::string stored = trimTrailingFields(text);
+        if (dry_) dry_->set(file, key, std::move(stored));
+        else storage_->write(file, key, stored, read);
     } catch (const dnt::Error& e) {
         if (unitDepth_ > 0) failures_.push_back({file, std::string(key), e.number(), e.what()});
         throw;
     }
 }
 
-void Database::removeRecord(const std::string& file, std::string_view key) {
+void Database::removeRecord(const std::string& file, std::string_view key, const Version& read) {
     try {
-        if (storage_->readOnly()) throw DbError(kErrStorage, "database " + storage_->where() + " is open for reading only");
-        if (run_) capture(file, key, std::nullopt);
-        storage_->remove(file, key);
+        if (dry_) dry_->set(file, key, std::nullopt);
+        else storage_->remove(file, key, read);
     } catch (const dnt::Error& e) {
         if (unitDepth_ > 0) failures_.push_back({file, std::string(key), e.number(), e.what()});
         throw;
-    }
-}
-
-// Notes a record the run writes (or removes, with no text): its before image the first
-// time the run writes it, its after image every time.
-void Database::capture(const std::string& file, std::string_view key, std::optional<std::string_view> text) {
-    RecordImage image{unitLabel_, file, std::string(key), std::nullopt,
-                      text ? std::optional<std::string>(std::string(*text)) : std::nullopt};
-    if (!captured_.count({file, std::string(key)})) image.before = storage_->get(file, key);
-    if (unitDepth_ > 0) {
-        pending_.push_back(std::move(image));
-    } else {
-        captured_.insert({file, std::string(key)});
-        storage_->addImages(run_, {image});
     }
 }
 
 std::optional<WriteFailure> Database::unit(const std::function<void()>& work) { return unit({}, work); }
 
 std::optional<WriteFailure> Database::unit(std::string_view label, const std::function<void()>& work) {
-    storage_->begin();
+    // A dry run's unit is a mark in its log; a real one a transaction, or a savepoint in
+    // the run's.
+    const size_t dryMark = dry_ ? dry_->log.size() : 0;
+    if (!dry_) storage_->begin();
     ++unitDepth_;
     const size_t before = failures_.size();
-    const size_t imagesBefore = pending_.size();
-    const std::string outerLabel = unitLabel_;
-    if (!label.empty()) unitLabel_ = std::string(label);
+    const std::string outerLabel = storage_->runUnit();
+    if (!label.empty()) storage_->setRunUnit(std::string(label));
     auto leave = [&] {
         --unitDepth_;
-        unitLabel_ = outerLabel;
+        storage_->setRunUnit(outerLabel);
+    };
+    auto rollBack = [&] {
+        if (dry_) dry_->rollBackTo(dryMark);
+        else storage_->rollback();
     };
     try {
         work();
     } catch (...) {
         leave();
         failures_.resize(before);
-        pending_.resize(imagesBefore);
         try {
-            storage_->rollback();
+            rollBack();
         } catch (...) {
         }
         throw;
@@ -115,64 +163,111 @@ std::optional<WriteFailure> Database::unit(std::string_view label, const std::fu
     if (failures_.size() > before) {
         WriteFailure first = failures_[before];
         failures_.resize(before);
-        pending_.resize(imagesBefore);
-        storage_->rollback();
+        rollBack();
         return first;
     }
-    if (run_ && unitDepth_ == 0 && pending_.size() > imagesBefore) {
-        // The unit is kept: its images join the run's history, in the same transaction.
-        for (size_t i = imagesBefore; i < pending_.size(); ++i) captured_.insert({pending_[i].file, pending_[i].key});
-        storage_->addImages(run_, std::vector<RecordImage>(pending_.begin() + static_cast<long>(imagesBefore),
-                                                          pending_.end()));
-        pending_.resize(imagesBefore);
-        ++runUnits_;
-    }
-    storage_->commit();
+    if (!dry_) storage_->commit();
     return std::nullopt;
 }
 
-void Database::beginRun(RunInfo info) {
-    if (run_) throw std::logic_error("a run is already under way");
-    storage_->begin();
-    try {
-        run_ = storage_->addRun(info);
-    } catch (...) {
-        storage_->rollback();
-        throw;
+void Database::beginRun(RunInfo info, const RunWait& wait) {
+    if (inRun_ || dry_) throw std::logic_error("a run is already under way");
+    if (storage_->readOnly()) throw DbError(kErrStorage, "database " + storage_->where() + " is open for reading only");
+    // One run of a quarter and centre at a time: the desk that must wait is told by whom.
+    if (!storage_->tryLockRun(info.quarter, info.centre)) {
+        // Who holds it says so right after taking it: given a moment to.
+        const auto start = std::chrono::steady_clock::now();
+        std::optional<RunHolder> holder = storage_->runHolder(info.quarter, info.centre);
+        bool free = false;
+        while (!holder && !free && std::chrono::steady_clock::now() - start < std::chrono::seconds(1)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            free = storage_->tryLockRun(info.quarter, info.centre);
+            if (!free) holder = storage_->runHolder(info.quarter, info.centre);
+        }
+        if (!free) {
+            if (wait.waiting) wait.waiting(holder.value_or(RunHolder{}));
+            testStep("run-waiting");
+            const auto until = start + std::chrono::seconds(wait.seconds);
+            do {
+                if (std::chrono::steady_clock::now() >= until) throw RunBusy(holder.value_or(RunHolder{}), wait.seconds);
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            } while (!storage_->tryLockRun(info.quarter, info.centre));
+        }
     }
-    runUnits_ = 0;
-    pending_.clear();
-    captured_.clear();
-}
-
-long long Database::commitRun(const std::function<void(long long)>& beforeCommit) {
-    if (!run_) throw std::logic_error("no run under way");
-    const long long number = run_;
-    run_ = 0;
+    runQuarter_ = info.quarter;
+    runCentre_ = info.centre;
     try {
-        if (captured_.empty()) {
-            storage_->removeRun(number);
-        } else {
-            storage_->setRunUnits(number, runUnits_);
-            if (beforeCommit) beforeCommit(number);
+        storage_->announceRun(info.quarter, info.centre, {info.login, info.time, 0});
+        storage_->begin();
+        try {
+            storage_->openRun(info);
+        } catch (...) {
+            storage_->rollback();
+            throw;
         }
     } catch (...) {
-        captured_.clear();
-        storage_->rollback();
+        releaseRunLock();
         throw;
     }
-    const bool wrote = !captured_.empty();
-    captured_.clear();
-    storage_->commit();
-    return wrote ? number : 0;
+    inRun_ = true;
+    testStep("run-locked");
+}
+
+void Database::releaseRunLock() {
+    try {
+        storage_->unlockRun(runQuarter_, runCentre_);
+    } catch (...) {
+        // The lock goes with the connection anyway.
+    }
+    runQuarter_.clear();
+    runCentre_.clear();
+}
+
+long long Database::commitRun(const std::string& note, const std::function<void(long long)>& beforeCommit) {
+    if (!inRun_) throw std::logic_error("no run under way");
+    inRun_ = false;
+    long long number = 0;
+    try {
+        const long long open = storage_->openRunNumber();
+        number = storage_->closeRun(note);
+        if (number && beforeCommit) beforeCommit(open);
+        testStep("run-commit");
+        storage_->commit();
+    } catch (...) {
+        try {
+            if (storage_->depth() > 0) storage_->rollback();
+        } catch (...) {
+        }
+        releaseRunLock();
+        throw;
+    }
+    releaseRunLock();
+    return number;
 }
 
 void Database::rollbackRun() {
-    if (!run_) return;
-    run_ = 0;
-    captured_.clear();
-    pending_.clear();
-    storage_->rollback();
+    if (!inRun_) return;
+    inRun_ = false;
+    try {
+        storage_->rollback();
+    } catch (...) {
+        releaseRunLock();
+        throw;
+    }
+    releaseRunLock();
+}
+
+void Database::beginDryRun() {
+    if (inRun_ || dry_) throw std::logic_error("a run is already under way");
+    storage_->beginSnapshot();
+    dry_ = std::make_unique<DryWrites>();
+    testStep("dry-run");
+}
+
+void Database::endDryRun() {
+    if (!dry_) return;
+    dry_.reset();
+    storage_->endSnapshot();
 }
 
 std::shared_ptr<File> Database::DBOpenFile(std::string_view name) {

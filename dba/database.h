@@ -79,6 +79,8 @@ class Database : public std::enable_shared_from_this<Database> {
 public:
     // Opens a database: a file path or a "postgresql:" URI (storage.h).
     static std::shared_ptr<Database> Open(const std::string& target, OpenMode mode = OpenMode::ReadWrite);
+    // A database over a store made by the caller (a store decorated for a test).
+    static std::shared_ptr<Database> Over(std::unique_ptr<Storage> storage);
 
     // The file object of a file of the database; raises DbError(kErrUnknownFile).
     std::shared_ptr<File> DBOpenFile(std::string_view name);
@@ -93,45 +95,59 @@ public:
 
     Storage& storage() { return *storage_; }
 
+    // Reads a record as the file objects do: in a dry run, as the run left it.
+    std::optional<std::string> read(const std::string& file, std::string_view key, Version* version);
+    // Takes a record's update lock for a read for update (a dry run takes none).
+    bool lock(const std::string& file, std::string_view key);
+
     // Runs a unit of work whose writes are kept whole or not at all: when any write inside
     // fails, even one its caller passed over, the unit is rolled back at its end and the
-    // first failure is given back. An exception out of `work` rolls it back too.
+    // first failure is given back. An exception out of `work` rolls it back too. Inside a
+    // run, `label` (the aidé) names the unit in the history.
     std::optional<WriteFailure> unit(const std::function<void()>& work);
+    std::optional<WriteFailure> unit(std::string_view label, const std::function<void()>& work);
     // A record written back through File::write, with the failure noted for the unit.
     void write(const std::string& file, std::string_view key, std::string_view text, const Version& read);
-    // Removes a record (an undo putting back an absence), recorded like a write.
-    void removeRecord(const std::string& file, std::string_view key);
+    // Removes a record (an undo putting back an absence), checked and noted like a write.
+    void removeRecord(const std::string& file, std::string_view key, const Version& read);
 
-    // A run: one transaction whose writes are recorded in the history of runs with their
-    // before and after images (run_history.h), each under the label of its unit of work.
-    // commitRun() keeps it (and gives its number; 0 when it wrote nothing, and then no run
-    // is recorded); rollbackRun() or an exception drops it all.
-    void beginRun(RunInfo info);
-    // `beforeCommit` runs inside the transaction with the run's number, when it wrote.
-    long long commitRun(const std::function<void(long long)>& beforeCommit = {});
+    // A run: one transaction whose writes are recorded in the history of runs
+    // (run_history.h). It first takes the lock of the runs of its quarter and centre,
+    // waiting as `wait` says for another desk's run of the pair (RunBusy when the wait is
+    // over), and says who runs it. commitRun() keeps it and gives its number (0 when it
+    // wrote nothing, and then no run is recorded); rollbackRun() or an exception drops it
+    // all. Either frees the pair's lock.
+    void beginRun(RunInfo info, const RunWait& wait);
+    // `beforeCommit` runs inside the transaction with the run's number, when it wrote;
+    // `note` says how the run ended when not in full.
+    long long commitRun(const std::string& note = {}, const std::function<void(long long)>& beforeCommit = {});
     void rollbackRun();
-    bool inRun() const { return run_ != 0; }
-    // Runs `work` as a unit of work labelled `label` (the aidé).
-    std::optional<WriteFailure> unit(std::string_view label, const std::function<void()>& work);
+    bool inRun() const { return inRun_; }
+
+    // A dry run: everything reads one snapshot of the database, taken now, and every write
+    // is kept in memory for the reads that follow it, then forgotten: nothing is written
+    // to the store, no lock is taken, no other desk is ever delayed.
+    void beginDryRun();
+    void endDryRun();
+    bool inDryRun() const { return dry_ != nullptr; }
 
 private:
-    explicit Database(std::unique_ptr<Storage> storage) : storage_(std::move(storage)) {}
+    explicit Database(std::unique_ptr<Storage> storage);
     std::string execute(std::string_view request);
+    void releaseRunLock();
 
-    void capture(const std::string& file, std::string_view key, std::optional<std::string_view> text);
-
+    struct DryWrites;
     std::unique_ptr<Storage> storage_;
     int unitDepth_ = 0;
     std::vector<WriteFailure> failures_;
-    // The run being recorded: its number, its units kept, the images of the unit under way
-    // and the records it already holds an image of.
-    long long run_ = 0;
-    long runUnits_ = 0;
-    std::string unitLabel_;
-    std::vector<RecordImage> pending_;
-    std::set<std::pair<std::string, std::string>> captured_;
+    bool inRun_ = false;
+    std::string runQuarter_, runCentre_;  // the pair whose lock the run holds
+    std::unique_ptr<DryWrites> dry_;
     std::map<std::pair<std::string, std::string>, std::shared_ptr<const Expression>> dict_;
     long long dictVersion_ = -1;
+
+public:
+    ~Database();
 };
 
 // Normalises a record text for storage: trailing empty fields are not kept.

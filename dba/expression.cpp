@@ -1,5 +1,6 @@
 // Parser and evaluator of dictionary expressions.
 #include "dba/expression.h"
+#include "numbers/utf8.h"
 
 #include "numbers/ascii.h"
 #include "dba/dynarray.h"
@@ -17,26 +18,6 @@ struct Expression::Term {
     bool sub = false;        // [start, length] given
     long start = 0, length = 0;
 };
-
-std::string_view substringChars(std::string_view text, long start, long length) {
-    if (length <= 0) return {};
-    if (start < 1) {
-        length += start - 1;
-        start = 1;
-        if (length <= 0) return {};
-    }
-    size_t i = 0;
-    long ch = 1;
-    auto advance = [&] {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-    };
-    while (i < text.size() && ch < start) { advance(); ++ch; }
-    size_t from = i;
-    long taken = 0;
-    while (i < text.size() && taken < length) { advance(); ++taken; }
-    return text.substr(from, i - from);
-}
 
 class ExpressionParser {
 public:
@@ -183,7 +164,7 @@ std::string_view termField(const Expression::Term& t, const EvalContext& ctx) {
 
 std::string termFirst(const Expression::Term& t, const EvalContext& ctx) {
     if (t.kind == Expression::Term::Literal) {
-        return t.sub ? std::string(substringChars(t.literal, t.start, t.length)) : t.literal;
+        return t.sub ? std::string(dnt::utf8::substring(t.literal, t.start, t.length)) : t.literal;
     }
     std::string_view field = termField(t, ctx);
     if (t.kind == Expression::Term::Trans && t.field == 0) {
@@ -191,10 +172,10 @@ std::string termFirst(const Expression::Term& t, const EvalContext& ctx) {
         std::string key = t.keyExpr.first(ctx);
         bool found = ctx.lookup && ctx.lookup->find(t.file, key);
         std::string v = found ? key : std::string();
-        return t.sub ? std::string(substringChars(v, t.start, t.length)) : v;
+        return t.sub ? std::string(dnt::utf8::substring(v, t.start, t.length)) : v;
     }
     std::string_view first = field.substr(0, field.find(VM));
-    if (t.sub) first = substringChars(first, t.start, t.length);
+    if (t.sub) first = dnt::utf8::substring(first, t.start, t.length);
     return std::string(first);
 }
 
@@ -222,7 +203,7 @@ std::string_view Expression::firstView(const EvalContext& ctx, std::string& scra
         const Term& t = *terms_[0];
         std::string_view field = fieldOf(ctx.key, ctx.data, t.field);
         field = field.substr(0, field.find(VM));
-        return t.sub ? substringChars(field, t.start, t.length) : field;
+        return t.sub ? dnt::utf8::substring(field, t.start, t.length) : field;
     }
     scratch = first(ctx);
     return scratch;

@@ -58,7 +58,4 @@ private:
     friend class ExpressionParser;
 };
 
-// Characters start..start+length-1 (1-based, UTF-8 characters) of a text.
-std::string_view substringChars(std::string_view text, long start, long length);
-
 }  // namespace dba

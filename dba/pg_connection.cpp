@@ -4,6 +4,7 @@
 #include <endian.h>
 
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -42,6 +43,53 @@ std::string uriOf(std::string_view user, std::string_view host, std::string_view
     return uri + "/" + std::string(db);
 }
 
+// libpq gives a null pointer for what a connection that never started does not know.
+std::string_view orEmpty(const char* text) { return text ? text : ""; }
+
+bool blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Blanks the user information's password of every postgresql:// URI of the text. Like
+// libpq, the user information runs to the first "@" before any "/".
+void blankUriPasswords(std::string& text) {
+    for (const char* scheme : {"postgresql://", "postgres://"}) {
+        for (size_t at = text.find(scheme); at != std::string::npos; at = text.find(scheme, at + 1)) {
+            const size_t start = at + std::strlen(scheme);
+            size_t end = start;
+            while (end < text.size() && text[end] != '@' && text[end] != '/' && text[end] != '"' && !blank(text[end]))
+                ++end;
+            if (end >= text.size() || text[end] != '@') continue;
+            const size_t colon = text.find(':', start);
+            if (colon < end) text.replace(colon + 1, end - colon - 1, "***");
+        }
+    }
+}
+
+// Blanks the value of every "password=" field: of a connection string (up to a blank, or
+// quoted in single quotes) or of a URI's query (up to the next "&").
+void blankPasswordFields(std::string& text) {
+    const std::string keyword = "password";
+    for (size_t at = text.find(keyword); at != std::string::npos; at = text.find(keyword, at + 1)) {
+        const char before = at ? text[at - 1] : ' ';
+        if (!blank(before) && before != '?' && before != '&' && before != '"' && before != '\'') continue;
+        size_t v = at + keyword.size();
+        while (v < text.size() && blank(text[v])) ++v;
+        if (v >= text.size() || text[v] != '=') continue;
+        ++v;
+        while (v < text.size() && blank(text[v])) ++v;
+        size_t end = v;
+        if (v < text.size() && text[v] == '\'') {
+            for (end = ++v; end < text.size() && text[end] != '\''; ++end)
+                if (text[end] == '\\') ++end;
+            end = std::min(end, text.size());
+        } else {
+            const bool query = before == '?' || before == '&';
+            while (end < text.size() && !blank(text[end]) && text[end] != '"' && (!query || (text[end] != '&' && text[end] != '#')))
+                ++end;
+        }
+        if (end > v) text.replace(v, end - v, "***");
+    }
+}
+
 std::string env(const char* name) {
     const char* v = std::getenv(name);
     return v ? v : "";
@@ -64,13 +112,6 @@ std::string passwordOf(const std::string& target) {
     return colon != std::string::npos && colon < at ? target.substr(colon + 1, at - colon - 1) : std::string();
 }
 
-std::string scrub(std::string text, const std::string& secret) {
-    if (secret.empty()) return text;
-    for (size_t at = text.find(secret); at != std::string::npos; at = text.find(secret, at + 3))
-        text.replace(at, secret.size(), "***");
-    return text;
-}
-
 // libpq's messages end with a newline and may run over several lines.
 std::string oneLine(const char* message) {
     std::string text = message ? message : "";
@@ -91,11 +132,24 @@ void ignoreNotice(void*, const char*) {}
 
 }  // namespace
 
+std::string withoutPassword(std::string text, const std::string& secret) {
+    blankUriPasswords(text);
+    blankPasswordFields(text);
+    // libpq quotes, alone, the part of a URI it cannot decode, which may be the password.
+    if (!secret.empty()) {
+        const std::string quoted = "\"" + secret + "\"";
+        for (size_t at = text.find(quoted); at != std::string::npos; at = text.find(quoted, at + 5))
+            text.replace(at, quoted.size(), "\"***\"");
+    }
+    return text;
+}
+
 std::string describeTarget(const std::string& target) {
     if (target.rfind("postgresql:", 0) != 0 && target.rfind("postgres:", 0) != 0) return target;
     std::string host = env("PGHOST"), port = env("PGPORT"), db = env("PGDATABASE"), user = env("PGUSER");
     PQconninfoOption* opts = libpq().PQconninfoParse(conninfoOf(target).c_str(), nullptr);
-    if (!opts) return "a malformed PostgreSQL URI";
+    // What libpq cannot read is named as it was given, without its password.
+    if (!opts) return withoutPassword(target, passwordOf(target));
     for (PQconninfoOption* o = opts; o->keyword; ++o) {
         if (!o->val || !*o->val) continue;
         if (std::strcmp(o->keyword, "host") == 0) host = o->val;
@@ -140,6 +194,16 @@ std::string_view Result::command() const { return r_ ? libpq().PQcmdStatus(r_) :
 
 Connection::Connection(const std::string& target, bool readOnly) {
     const std::string conninfo = conninfoOf(target);
+    // A URI libpq cannot read is told as such before anything is tried.
+    char* unreadable = nullptr;
+    if (PQconninfoOption* opts = libpq().PQconninfoParse(conninfo.c_str(), &unreadable)) {
+        libpq().PQconninfoFree(opts);
+    } else {
+        const std::string why = unreadable ? oneLine(unreadable) : "out of memory";
+        if (unreadable) libpq().PQfreemem(unreadable);
+        throw DbError(kErrStorage, "cannot connect to server " + describeTarget(target) + ": " +
+                                       withoutPassword(why, passwordOf(target)));
+    }
     // Our defaults come first: what the URI says overrides them.
     const char* keys[] = {"connect_timeout", "application_name", "keepalives", "keepalives_idle",
                           "keepalives_interval", "keepalives_count", "dbname", nullptr};
@@ -148,14 +212,17 @@ Connection::Connection(const std::string& target, bool readOnly) {
     if (!conn_) throw DbError(kErrStorage, "cannot connect to a PostgreSQL server: out of memory");
     if (libpq().PQstatus(conn_) != CONNECTION_OK) {
         const std::string secret = passwordOf(target);
-        std::string message = scrub(oneLine(libpq().PQerrorMessage(conn_)), secret);
-        std::string server = libpq().PQhost(conn_) ? uriOf(libpq().PQuser(conn_), libpq().PQhost(conn_), libpq().PQport(conn_), libpq().PQdb(conn_))
-                                           : describeTarget(target);
+        std::string message = withoutPassword(oneLine(libpq().PQerrorMessage(conn_)), secret);
+        std::string server = orEmpty(libpq().PQhost(conn_)).empty()
+                                 ? describeTarget(target)
+                                 : uriOf(orEmpty(libpq().PQuser(conn_)), orEmpty(libpq().PQhost(conn_)),
+                                         orEmpty(libpq().PQport(conn_)), orEmpty(libpq().PQdb(conn_)));
         libpq().PQfinish(conn_);
         conn_ = nullptr;
-        throw DbError(kErrStorage, "cannot connect to server " + scrub(server, secret) + ": " + message);
+        throw DbError(kErrStorage, "cannot connect to server " + server + ": " + message);
     }
-    where_ = uriOf(libpq().PQuser(conn_), libpq().PQhost(conn_), libpq().PQport(conn_), libpq().PQdb(conn_));
+    where_ = uriOf(orEmpty(libpq().PQuser(conn_)), orEmpty(libpq().PQhost(conn_)), orEmpty(libpq().PQport(conn_)),
+                   orEmpty(libpq().PQdb(conn_)));
     libpq().PQsetNoticeProcessor(conn_, ignoreNotice, nullptr);
     // Every commit is on the server's disk before it returns; no statement waits long for
     // a lock, none runs forever; a client that vanished is noticed and its locks freed.

@@ -32,7 +32,8 @@ const Query kGetAhead{"get_ahead",
 const Query kPut{"put",
                  "INSERT INTO dnt.records(file, key, data) VALUES ($1, $2, $3) ON CONFLICT (file, key) "
                  "DO UPDATE SET data = EXCLUDED.data, version = dnt.records.version + 1"};
-const Query kWrite{"write", "SELECT dnt.write_record($1::bytea, $2::bytea, $3::bytea, $4::int8, $5::int8, $6::bool)::int8"};
+const Query kWrite{"write", "SELECT dnt.write_record($1::bytea, $2::bytea, $3::bytea, $4::int8, $5::int8, $6::bool, "
+                           "$7::int8, $8::bytea)::int8"};
 const Query kCount{"count", "SELECT count(*) FROM dnt.records WHERE file = $1"};
 // Counts up to a limit: enough to decide, without reading a large file's index whole.
 const Query kCountUpTo{"count_up_to",
@@ -93,6 +94,9 @@ void PgStorage::open(OpenMode mode) {
             throw DbError(kErrStorage, "server " + where() + " holds no declaration database (no schema dnt)");
         pg::createSchema(conn_);
         break;
+    case pg::SchemaState::Outdated:
+        throw DbError(kErrStorage, "the declaration database of server " + where() +
+                                       " is of an earlier version: its owner brings it up to date with dnt db init-server");
     case pg::SchemaState::Ours: break;
     }
     // What this role may do is known before anything runs: a printing role without its
@@ -100,7 +104,8 @@ void PgStorage::open(OpenMode mode) {
     pg::Result r = conn_.runOnce(
         "SELECT session_user::text, has_schema_privilege('dnt', 'USAGE'), "
         "has_table_privilege('dnt.records', 'SELECT'), "
-        "has_table_privilege('dnt.records', 'INSERT') AND has_table_privilege('dnt.records', 'UPDATE')",
+        "has_function_privilege('dnt.write_record(bytea, bytea, bytea, bigint, bigint, boolean, bigint, bytea)', "
+        "'EXECUTE')",
         {});
     sessionUser_ = text(r.bytes(0, 0));
     if (!r.boolean(0, 1) || !r.boolean(0, 2))
@@ -202,19 +207,27 @@ void PgStorage::writeRecord(std::string_view file, std::string_view key, std::st
     const bool mine = holds(file, key);
     const long long lock = recordLockOffset(file, key);
     const std::string expected = read.known ? std::to_string(read.value) : "-1";
-    // The lock is tested, or freed (write() frees it right after), by the same statement.
+    const std::string run = std::to_string(openRunNumber());
+    // The lock is tested, or freed (write() frees it right after), by the same statement,
+    // which also keeps the image of the record when a run is open.
     pg::Result r = conn_.run(kWrite, {Param{file}, Param{key}, Param{data}, Param::text(expected),
-                                      Param::text(std::to_string(lock)), Param::text(mine ? "t" : "f")});
+                                      Param::text(std::to_string(lock)), Param::text(mine ? "t" : "f"),
+                                      Param::text(run), Param{runUnit()}});
     forgetRecord(file, key);
+    refuseWrite(r.int64(0, 0), file, key);
+    if (mine) freedByWrite_ = lock;
+}
+
+void PgStorage::refuseWrite(long long status, std::string_view file, std::string_view key) {
     const std::string what = "record " + text(key) + " of " + text(file);
-    switch (r.int64(0, 0)) {
-    case 0: break;
+    switch (status) {
+    case 0: return;
     case 1: throw DbError(kErrLockRefused, what + " is being written by another user");
     case 2: throw DbError(kErrLockRefused, what + " was changed by another user since it was read");
     case 4: throw DbError(kErrLockRefused, lockedMessage(file, key));
+    case 5: throw DbError(kErrStorage, "a run may not write " + what + " on server " + where());
     default: throw DbError(kErrStorage, "role " + sessionUser_ + " may not write " + what + " on server " + where());
     }
-    if (mine) freedByWrite_ = lock;
 }
 
 bool PgStorage::fileExists(std::string_view file) { return conn_.run(kFileExists, {Param{file}}).rows() > 0; }
@@ -383,7 +396,7 @@ void PgStorage::clear() {
     forgetTransaction();
     transaction([&] {
         conn_.exec("DELETE FROM dnt.records; DELETE FROM dnt.dict; DELETE FROM dnt.files;"
-                   "DELETE FROM dnt.run_images; DELETE FROM dnt.runs;"
+                   "DELETE FROM dnt.run_images; DELETE FROM dnt.runs; DELETE FROM dnt.run_holders;"
                    "DELETE FROM dnt.meta WHERE name = 'demo_seed';"
                    "UPDATE dnt.meta SET value = (value::int8 + 1)::text WHERE name = 'dict_version'");
     });

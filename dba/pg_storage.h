@@ -40,16 +40,14 @@ public:
     std::optional<std::string> meta(std::string_view name) override;
     void setMeta(std::string_view name, std::string_view value) override;
     void clear() override;
-    void remove(std::string_view file, std::string_view key) override;
 
-    long long addRun(const RunInfo& info) override;
-    void addImages(long long run, const std::vector<RecordImage>& images) override;
-    void setRunUnits(long long run, long units) override;
-    void removeRun(long long run) override;
-    void setUndoneBy(long long run, long long by) override;
+    void markUndone(long long run, long long by) override;
     std::vector<RunRow> runs() override;
     std::optional<RunDetail> run(long long number) override;
-    std::vector<long long> laterRuns(long long run, std::string_view file, std::string_view key) override;
+    bool tryLockRun(std::string_view quarter, std::string_view centre) override;
+    void unlockRun(std::string_view quarter, std::string_view centre) override;
+    void announceRun(std::string_view quarter, std::string_view centre, const RunHolder& holder) override;
+    std::optional<RunHolder> runHolder(std::string_view quarter, std::string_view centre) override;
     std::optional<std::string> authenticatedUser() override { return sessionUser_; }
 
     pg::Connection& connection() { return conn_; }
@@ -66,8 +64,13 @@ protected:
     bool acquireLock(std::string_view file, std::string_view key) override;
     void releaseLock(std::string_view file, std::string_view key) override;
     void writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version& read) override;
+    void removeRecord(std::string_view file, std::string_view key, const Version& read) override;
+    long long insertRun(const RunInfo& info, long long reserved) override;
+    long long finishRun(long long run, const std::string& note) override;
 
 private:
+    // Raises the refusal a write or remove function answered (0: none).
+    void refuseWrite(long long status, std::string_view file, std::string_view key);
     void open(OpenMode mode);
     void quietly(const char* sql);
     void requireWritable() const;

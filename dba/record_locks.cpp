@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "dba/errors.h"
+#include "dba/run_lock.h"
 
 namespace dba {
 
@@ -22,6 +23,11 @@ long long recordLockOffset(std::string_view file, std::string_view key) {
     mix(0xFF);
     for (char c : key) mix(static_cast<unsigned char>(c));
     return static_cast<long long>(h >> 2);  // a positive offset below 2^62
+}
+
+long long runLockOffset(std::string_view quarter, std::string_view centre) {
+    // The same hash over a name that no record's file can hold (a file name has no blank).
+    return (1ll << 62) | (recordLockOffset(std::string("run ") + std::string(quarter), centre) >> 1);
 }
 
 namespace {
@@ -48,13 +54,13 @@ RecordLocks::~RecordLocks() {
     if (fd_ >= 0) ::close(fd_);  // frees every lock of this holder
 }
 
-bool RecordLocks::acquire(std::string_view file, std::string_view key) {
-    return setLock(fd_, F_WRLCK, recordLockOffset(file, key), path_);
-}
+bool RecordLocks::acquire(std::string_view file, std::string_view key) { return acquireAt(recordLockOffset(file, key)); }
 
-void RecordLocks::release(std::string_view file, std::string_view key) {
-    setLock(fd_, F_UNLCK, recordLockOffset(file, key), path_);
-}
+void RecordLocks::release(std::string_view file, std::string_view key) { releaseAt(recordLockOffset(file, key)); }
+
+bool RecordLocks::acquireAt(long long offset) { return setLock(fd_, F_WRLCK, offset, path_); }
+
+void RecordLocks::releaseAt(long long offset) { setLock(fd_, F_UNLCK, offset, path_); }
 
 bool RecordLocks::heldElsewhere(std::string_view file, std::string_view key) {
     struct flock fl {};

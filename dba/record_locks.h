@@ -22,6 +22,9 @@ public:
     void release(std::string_view file, std::string_view key);
     // Whether another holder has the record's lock (this object does not).
     bool heldElsewhere(std::string_view file, std::string_view key);
+    // The same for a lock placed by its offset (a run's, run_lock.h).
+    bool acquireAt(long long offset);
+    void releaseAt(long long offset);
 
 private:
     int fd_ = -1;

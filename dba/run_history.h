@@ -1,10 +1,15 @@
 // The history of the runs that wrote records: for each, who ran it, when, on what quarter
 // and centre, with which options and to which output, and the before and after images of
 // every record it wrote, kept in tables of the store (not in a multivalue file) and
-// committed with those records. A run can be undone: its before images put back, when no
-// later change stands in the way; the undo is itself a run.
+// committed with those records. The images are taken by the store itself as the records
+// are written, so that they are exactly what the run changed.
+//
+// Undo is a stack per record: a run can be taken back only while no later run that still
+// stands wrote any of its records, and only when each of its records is still exactly as
+// it left it; the undo is a run of its own, which can be taken back in turn.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +17,10 @@
 namespace dba {
 
 class Database;
+
+// The only files a run writes, and so the only files an undo may write back.
+inline constexpr const char* kRunFiles[] = {"REGULDNT", "DETAILCHGPARTEMP"};
+bool isRunFile(std::string_view file);
 
 struct RunInfo {
     std::string time;     // "2026-12-06 03:15:42", local time
@@ -34,8 +43,9 @@ struct RecordImage {
 struct RunRow {
     long long number = 0;
     RunInfo info;
-    long units = 0;           // aidés written
+    long units = 0;           // aidés written, each once whatever the copies
     long long undoneBy = 0;   // the run that undid it, 0 when none
+    std::string note;         // how it ended when not in full ("stopped after 12 of 40 aidés")
 };
 
 struct RunDetail {
@@ -43,18 +53,31 @@ struct RunDetail {
     std::vector<RecordImage> images;
 };
 
-// Why an undo was refused: each record that changed since the run, and the later runs
-// that wrote it.
+// Whether the records of each run stand: a run stands unless it was undone by a run that
+// stands itself (an undo taken back puts the run's records back).
+class RunStanding {
+public:
+    explicit RunStanding(const std::vector<RunRow>& runs);
+    bool stands(long long number) const;
+    // The run whose undo stands against `number`: 0 when `number` stands.
+    long long undoneBy(long long number) const;
+
+private:
+    std::vector<RunRow> runs_;
+    const RunRow* find(long long number) const;
+};
+
+// Why an undo was refused, and what stands in the way.
 struct UndoRefusal {
-    enum Kind { UnknownRun, AlreadyUndone, Changed };
+    enum Kind { UnknownRun, AlreadyUndone, LaterRuns, Changed, ForeignFile, Rights };
     struct Change {
         std::string file, key;
-        std::vector<long long> laterRuns;  // none: changed outside the runs
     };
     Kind kind = UnknownRun;
-    std::string reason;        // said in a sentence
-    long long undoneBy = 0;    // AlreadyUndone: by which run
-    std::vector<Change> changes;  // Changed: which records
+    std::string reason;               // said in a sentence
+    long long undoneBy = 0;           // AlreadyUndone: by which run
+    std::vector<long long> laterRuns; // LaterRuns: the standing runs to undo first, latest first
+    std::vector<Change> changes;      // Changed: the records no longer as the run left them
 };
 
 struct UndoOutcome {
@@ -63,9 +86,20 @@ struct UndoOutcome {
     std::optional<UndoRefusal> refused;
 };
 
-// Takes run `number` back in one transaction, or refuses (unknown run, a run already
-// undone, a record changed since) and changes nothing.
-UndoOutcome undoRun(Database& db, long long number, RunInfo undo);
+// Who may take a run back: asked once the run is known, before anything is written; gives
+// the reason of a refusal, or nothing.
+using UndoPermission = std::function<std::optional<std::string>(const RunDetail&)>;
+
+// Takes run `number` back in one transaction, or refuses and changes nothing: an unknown
+// run, a run already undone, a later standing run that wrote one of its records, a record
+// no longer as the run left it, an image of a file no run writes, or the permission's
+// refusal. Each record is written back only if it is still what the run left (the version
+// read is checked by the write), so that a change made meanwhile by another desk refuses
+// the undo instead of being lost. `waitForRun` is how the undo waits for a print of the
+// same quarter and centre (see Database::beginRun).
+struct RunWait;
+UndoOutcome undoRun(Database& db, long long number, RunInfo undo, const UndoPermission& permission,
+                    const RunWait& waitForRun);
 
 // The local time as the history writes it.
 std::string historyTime();

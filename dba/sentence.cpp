@@ -1,5 +1,6 @@
 // Tokenizer and parser of query sentences, and the test of one comparison.
 #include "dba/sentence.h"
+#include "numbers/utf8.h"
 
 #include "numbers/ascii.h"
 #include "dba/compare.h"
@@ -190,7 +191,7 @@ bool meets(std::string_view value, const Comparison& c) {
         case Comparison::Eq: return value.substr(0, p.size()) == p;
         case Comparison::Ne: return value.substr(0, p.size()) != p;
         case Comparison::Ge: return value.compare(p) >= 0;
-        case Comparison::Le: return substringChars(value, 1, static_cast<long>(c.prefixChars)).compare(p) <= 0;
+        case Comparison::Le: return dnt::utf8::substring(value, 1, static_cast<long>(c.prefixChars)).compare(p) <= 0;
         }
         return false;
     }

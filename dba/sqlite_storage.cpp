@@ -17,16 +17,20 @@ namespace dba {
 
 namespace {
 
-constexpr long long kSchemaVersion = 3;
+constexpr long long kSchemaVersion = 4;
 
-// The history of runs: one row per run, one row per record it wrote.
+// The history of runs: one row per run, one row per record it wrote, and who runs each
+// quarter and centre (read by a desk that must wait for it).
 const char* kHistorySchema = R"(
 CREATE TABLE IF NOT EXISTS runs(number INTEGER PRIMARY KEY, time TEXT NOT NULL, login TEXT NOT NULL, quarter TEXT NOT NULL,
                   centre TEXT NOT NULL, options TEXT NOT NULL, output TEXT NOT NULL, kind TEXT NOT NULL,
-                  undoes INTEGER, units INTEGER NOT NULL DEFAULT 0, undone_by INTEGER);
+                  undoes INTEGER, units INTEGER NOT NULL DEFAULT 0, undone_by INTEGER, note TEXT NOT NULL DEFAULT '');
 CREATE TABLE IF NOT EXISTS run_images(run INTEGER NOT NULL, file TEXT NOT NULL, key TEXT NOT NULL, unit TEXT NOT NULL,
                         before BLOB, after BLOB, PRIMARY KEY(run, file, key)) WITHOUT ROWID;
 CREATE INDEX IF NOT EXISTS run_images_record ON run_images(file, key, run);
+CREATE TABLE IF NOT EXISTS run_holders(quarter TEXT NOT NULL, centre TEXT NOT NULL, login TEXT NOT NULL,
+                  since TEXT NOT NULL, run INTEGER NOT NULL, process TEXT NOT NULL,
+                  PRIMARY KEY(quarter, centre)) WITHOUT ROWID;
 )";
 
 const char* kSchema = R"(
@@ -37,7 +41,7 @@ CREATE TABLE dict(file TEXT NOT NULL, name TEXT NOT NULL, expr TEXT NOT NULL,
                   PRIMARY KEY(file, name)) WITHOUT ROWID;
 CREATE TABLE meta(name TEXT PRIMARY KEY, value) WITHOUT ROWID;
 INSERT INTO meta VALUES('dict_version', 0);
-INSERT INTO meta VALUES('schema_version', 3);
+INSERT INTO meta VALUES('schema_version', 4);
 )";
 
 // How long a writer waits for another run's transaction to end, in milliseconds. Readers
@@ -59,7 +63,7 @@ bool isEmptyOrAbsent(const std::string& path, bool& exists) {
 }  // namespace
 
 std::vector<std::string> SqliteStorage::companions(const std::string& path) {
-    return {path, path + "-wal", path + "-shm", path + "-locks"};
+    return {path, path + "-wal", path + "-shm", path + "-journal", path + "-locks"};
 }
 
 SqliteStorage::SqliteStorage(const std::string& path, OpenMode mode) : path_(path) {
@@ -189,7 +193,8 @@ void SqliteStorage::upgradeSchema() {
     // the lock file, and the history of runs is added.
     transaction([&] {
         exec("DROP TABLE IF EXISTS locks");
-        if (v < 3) exec(kHistorySchema);
+        if (v == 3) exec("ALTER TABLE runs ADD COLUMN note TEXT NOT NULL DEFAULT ''");
+        exec(kHistorySchema);
         setMeta("schema_version", std::to_string(kSchemaVersion));
     });
 }
@@ -199,9 +204,12 @@ void SqliteStorage::prepare() {
     put_ = std::make_unique<Statement>(db_, "INSERT OR REPLACE INTO records(file, key, data) VALUES(?1, ?2, ?3)");
     fileExists_ = std::make_unique<Statement>(db_, "SELECT 1 FROM files WHERE name=?1");
     createFile_ = std::make_unique<Statement>(db_, "INSERT OR IGNORE INTO files(name) VALUES(?1)");
+    // The image of a record a run writes: its text before the run first wrote it, read
+    // here, and as the run leaves it.
     addImage_ = std::make_unique<Statement>(
         db_,
-        "INSERT INTO run_images(run, file, key, unit, before, after) VALUES(?1, ?2, ?3, ?4, ?5, ?6) "
+        "INSERT INTO run_images(run, file, key, unit, before, after) "
+        "VALUES(?1, ?2, ?3, ?4, (SELECT data FROM records WHERE file=?2 AND key=?3), ?5) "
         "ON CONFLICT(run, file, key) DO UPDATE SET after = excluded.after");
 }
 
@@ -271,11 +279,16 @@ void SqliteStorage::put(std::string_view file, std::string_view key, std::string
     put_->step();
 }
 
-void SqliteStorage::writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version&) {
+void SqliteStorage::refuseLockedElsewhere(std::string_view file, std::string_view key) {
     // Writers take turns on the file, so what was read is still what is there; and no one
     // takes a lock held meanwhile, since they may not write either.
     if (path_ != ":memory:" && !holds(file, key) && locks().heldElsewhere(file, key))
         throw DbError(kErrLockRefused, lockedMessage(file, key));
+}
+
+void SqliteStorage::writeRecord(std::string_view file, std::string_view key, std::string_view data, const Version&) {
+    refuseLockedElsewhere(file, key);
+    if (openRunNumber()) keepImage(file, key, data);
     put(file, key, data);
 }
 
@@ -328,113 +341,17 @@ void SqliteStorage::setMeta(std::string_view name, std::string_view value) {
     });
 }
 
-void SqliteStorage::remove(std::string_view file, std::string_view key) {
+void SqliteStorage::removeRecord(std::string_view file, std::string_view key, const Version&) {
+    refuseLockedElsewhere(file, key);
+    if (openRunNumber()) keepImage(file, key, std::nullopt);
     Statement s(db_, "DELETE FROM records WHERE file=?1 AND key=?2");
     s.bind(1, file).bind(2, key).step();
-}
-
-// The history of runs.
-
-namespace {
-void bindOptional(Statement& s, int i, const std::optional<std::string>& v) {
-    if (v) s.bindBlob(i, *v);
-}
-std::optional<std::string> optionalColumn(Statement& s, int i) {
-    if (s.columnIsNull(i)) return std::nullopt;
-    return std::string(s.column(i));
-}
-RunRow runRow(Statement& s) {
-    RunRow r;
-    r.number = s.columnInt(0);
-    r.info.time = s.column(1);
-    r.info.login = s.column(2);
-    r.info.quarter = s.column(3);
-    r.info.centre = s.column(4);
-    r.info.options = s.column(5);
-    r.info.output = s.column(6);
-    r.info.kind = s.column(7);
-    r.info.undoes = s.columnInt(8);
-    r.units = static_cast<long>(s.columnInt(9));
-    r.undoneBy = s.columnInt(10);
-    return r;
-}
-const char* kRunColumns = "number, time, login, quarter, centre, options, output, kind, undoes, units, undone_by";
-}  // namespace
-
-long long SqliteStorage::addRun(const RunInfo& info) {
-    Statement s(db_,
-                "INSERT INTO runs(time, login, quarter, centre, options, output, kind, undoes) "
-                "VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8) RETURNING number");
-    s.bind(1, info.time).bind(2, info.login).bind(3, info.quarter).bind(4, info.centre).bind(5, info.options);
-    s.bind(6, info.output).bind(7, info.kind);
-    if (info.undoes) s.bind(8, info.undoes);
-    s.step();
-    long long number = s.columnInt(0);
-    while (s.step()) {
-    }
-    return number;
-}
-
-void SqliteStorage::addImages(long long run, const std::vector<RecordImage>& images) {
-    for (const RecordImage& im : images) {
-        Resetter r{*addImage_};
-        addImage_->bind(1, run).bind(2, im.file).bind(3, im.key).bind(4, im.unit);
-        bindOptional(*addImage_, 5, im.before);
-        bindOptional(*addImage_, 6, im.after);
-        addImage_->step();
-    }
-}
-
-void SqliteStorage::setRunUnits(long long run, long units) {
-    Statement s(db_, "UPDATE runs SET units=?2 WHERE number=?1");
-    s.bind(1, run).bind(2, static_cast<long long>(units)).step();
-}
-
-void SqliteStorage::removeRun(long long run) {
-    Statement images(db_, "DELETE FROM run_images WHERE run=?1");
-    images.bind(1, run).step();
-    Statement s(db_, "DELETE FROM runs WHERE number=?1");
-    s.bind(1, run).step();
-}
-
-void SqliteStorage::setUndoneBy(long long run, long long by) {
-    Statement s(db_, "UPDATE runs SET undone_by=?2 WHERE number=?1");
-    s.bind(1, run).bind(2, by).step();
-}
-
-std::vector<RunRow> SqliteStorage::runs() {
-    Statement s(db_, (std::string("SELECT ") + kRunColumns + " FROM runs ORDER BY number").c_str());
-    std::vector<RunRow> rows;
-    while (s.step()) rows.push_back(runRow(s));
-    return rows;
-}
-
-std::optional<RunDetail> SqliteStorage::run(long long number) {
-    Statement s(db_, (std::string("SELECT ") + kRunColumns + " FROM runs WHERE number=?1").c_str());
-    s.bind(1, number);
-    if (!s.step()) return std::nullopt;
-    RunDetail d;
-    d.row = runRow(s);
-    Statement im(db_, "SELECT unit, file, key, before, after FROM run_images WHERE run=?1 ORDER BY unit, file, key");
-    im.bind(1, number);
-    while (im.step())
-        d.images.push_back({std::string(im.column(0)), std::string(im.column(1)), std::string(im.column(2)),
-                            optionalColumn(im, 3), optionalColumn(im, 4)});
-    return d;
-}
-
-std::vector<long long> SqliteStorage::laterRuns(long long run, std::string_view file, std::string_view key) {
-    Statement s(db_, "SELECT run FROM run_images WHERE file=?1 AND key=?2 AND run>?3 ORDER BY run");
-    s.bind(1, file).bind(2, key).bind(3, run);
-    std::vector<long long> later;
-    while (s.step()) later.push_back(s.columnInt(0));
-    return later;
 }
 
 void SqliteStorage::clear() {
     transaction([&] {
         exec("DELETE FROM records; DELETE FROM dict; DELETE FROM files; DELETE FROM meta WHERE name='demo_seed';"
-             "DELETE FROM run_images; DELETE FROM runs;"
+             "DELETE FROM run_images; DELETE FROM runs; DELETE FROM run_holders;"
              "UPDATE meta SET value = value + 1 WHERE name='dict_version'");
     });
 }

@@ -44,12 +44,45 @@ std::string Storage::lockedMessage(std::string_view file, std::string_view key) 
     return "record " + std::string(key) + " of " + std::string(file) + " is locked by another user";
 }
 
+void Storage::refuseOutsideRunFiles(std::string_view file) const {
+    if (run_ && !isRunFile(file))
+        throw DbError(kErrStorage, "a run writes only REGULDNT and DETAILCHGPARTEMP records, not those of " +
+                                       std::string(file));
+}
+
 void Storage::write(std::string_view file, std::string_view key, std::string_view data, const Version& read) {
     if (readOnly()) throw DbError(kErrStorage, "database " + where() + " is open for reading only");
+    refuseOutsideRunFiles(file);
     const bool mine = holds(file, key);
     if (depth_ == 0) transaction([&] { writeRecord(file, key, data, read); });
     else writeRecord(file, key, data, read);
     if (mine) unlock(file, key);
+}
+
+void Storage::remove(std::string_view file, std::string_view key, const Version& read) {
+    if (readOnly()) throw DbError(kErrStorage, "database " + where() + " is open for reading only");
+    refuseOutsideRunFiles(file);
+    const bool mine = holds(file, key);
+    if (depth_ == 0) transaction([&] { removeRecord(file, key, read); });
+    else removeRecord(file, key, read);
+    if (mine) unlock(file, key);
+}
+
+long long Storage::openRun(const RunInfo& info) {
+    if (run_) throw std::logic_error("a run is already open");
+    if (depth_ == 0) throw std::logic_error("a run is recorded inside a transaction");
+    run_ = insertRun(info, reservedRun_);
+    reservedRun_ = 0;
+    runUnit_.clear();
+    return run_;
+}
+
+long long Storage::closeRun(const std::string& note) {
+    const long long run = run_;
+    if (!run) throw std::logic_error("no run is open");
+    run_ = 0;
+    runUnit_.clear();
+    return finishRun(run, note);
 }
 
 void Storage::begin() {
@@ -80,8 +113,14 @@ void Storage::commit() {
 void Storage::rollback() {
     if (depth_ == 0) throw std::logic_error("rollback without a transaction");
     --depth_;
-    if (depth_ > 0) rollbackToSavepoint(depth_);
-    else rollbackTransaction();
+    if (depth_ > 0) {
+        rollbackToSavepoint(depth_);
+    } else {
+        // The run's record goes with the transaction.
+        run_ = 0;
+        runUnit_.clear();
+        rollbackTransaction();
+    }
     // The locks taken inside the part rolled back go with it.
     for (size_t i = held_.size(); i-- > 0;) {
         if (held_[i].level > depth_) {
@@ -106,22 +145,29 @@ void Storage::transaction(const std::function<void()>& work) {
     commit();
 }
 
+void Storage::beginSnapshot() {
+    if (depth_ > 0) throw std::logic_error("a read snapshot cannot begin inside a transaction");
+    if (readDepth_++ == 0) beginRead();
+}
+
+void Storage::endSnapshot() {
+    if (readDepth_ == 0) throw std::logic_error("no read snapshot is open");
+    if (--readDepth_ == 0) endRead();
+}
+
 void Storage::snapshot(const std::function<void()>& work) {
     if (depth_ > 0 || readDepth_ > 0) {
         work();
         return;
     }
-    beginRead();
-    ++readDepth_;
+    beginSnapshot();
     try {
         work();
     } catch (...) {
-        --readDepth_;
-        endRead();
+        endSnapshot();
         throw;
     }
-    --readDepth_;
-    endRead();
+    endSnapshot();
 }
 
 bool isServerTarget(const std::string& target) { return target.rfind("postgresql:", 0) == 0 || target.rfind("postgres:", 0) == 0; }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dba/run_history.h"
+#include "dba/run_lock.h"
 
 namespace dba {
 
@@ -66,23 +67,43 @@ public:
     virtual std::optional<std::string> meta(std::string_view name) = 0;
     virtual void setMeta(std::string_view name, std::string_view value) = 0;
 
-    // Removes a record, with no lock or version check (an undo puts back an absence).
-    virtual void remove(std::string_view file, std::string_view key) = 0;
-
-    // The history of runs (run_history.h), in tables of the store. addRun and addImages
-    // write inside the open transaction, so that the history commits with the records.
-    virtual long long addRun(const RunInfo& info) = 0;
-    // Adds images of a run; an image of a record the run already has keeps its before
-    // image and takes the new after image.
-    virtual void addImages(long long run, const std::vector<RecordImage>& images) = 0;
-    virtual void setRunUnits(long long run, long units) = 0;
-    virtual void removeRun(long long run) = 0;
-    virtual void setUndoneBy(long long run, long long by) = 0;
-    // Every run, in number order.
+    // The history of runs (run_history.h), in tables of the store, written in the open
+    // transaction so that it commits with the records. While a run is open every record
+    // written or removed leaves an image in it (its text before the run first touched it,
+    // and as the run left it), labelled with the unit of work set by setRunUnit(): the
+    // store takes the images itself, from what it holds, so that they are exactly what
+    // the run changed.
+    // openRun() starts the record of a run in the open transaction, under the number
+    // reserved by announceRun() when there is one, and gives its number.
+    long long openRun(const RunInfo& info);
+    virtual void setRunUnit(std::string unit) { runUnit_ = std::move(unit); }
+    const std::string& runUnit() const { return runUnit_; }
+    long long openRunNumber() const { return run_; }
+    // Ends the record of the open run: its aidés are counted from its images, `note` says
+    // how it ended when not in full. A run that left no image is not kept: gives 0.
+    long long closeRun(const std::string& note);
+    // Marks `run` as taken back by the open run `by`, an undo that wrote back each of its
+    // records' before image.
+    virtual void markUndone(long long run, long long by) = 0;
+    // Every run, in number order; one run with its images.
     virtual std::vector<RunRow> runs() = 0;
     virtual std::optional<RunDetail> run(long long number) = 0;
-    // The runs after `run` that wrote the record.
-    virtual std::vector<long long> laterRuns(long long run, std::string_view file, std::string_view key) = 0;
+
+    // Removes a record for an undo that puts back an absence: refused with
+    // DbError(kErrLockRefused) like a write when another user holds its lock or, where
+    // versions are kept, changed it since `read`.
+    void remove(std::string_view file, std::string_view key, const Version& read);
+
+    // The lock of the runs of one quarter and centre: one run of a pair at a time, for
+    // this connection until it frees it or ends (however it ends). tryLockRun() never
+    // waits.
+    virtual bool tryLockRun(std::string_view quarter, std::string_view centre) = 0;
+    virtual void unlockRun(std::string_view quarter, std::string_view centre) = 0;
+    // Says, committed at once, who runs the pair whose lock this connection holds, and
+    // reserves the run's number, so that a desk that must wait can say who and since when.
+    virtual void announceRun(std::string_view quarter, std::string_view centre, const RunHolder& holder) = 0;
+    // What the last holder of the pair's lock announced.
+    virtual std::optional<RunHolder> runHolder(std::string_view quarter, std::string_view centre) = 0;
 
     // Empties the database: every file, record and dictionary item, and the demo mark. Done
     // inside the transaction open, so that what replaces the data comes whole or not at all.
@@ -105,6 +126,11 @@ public:
     // connection's lock on it. Atomic and durable once its transaction commits; outside a
     // transaction it commits at once.
     void write(std::string_view file, std::string_view key, std::string_view data, const Version& read = {});
+
+    // A read snapshot left open across calls (a dry run reads on one from its first aidé to
+    // its end); snapshot() is the scoped form.
+    void beginSnapshot();
+    void endSnapshot();
 
     // Transactions. begin() opens one, or a savepoint inside the one open; commit() and
     // rollback() end the innermost. Locks taken inside a part that is rolled back are
@@ -139,9 +165,18 @@ protected:
     // takes the lock between the two.
     virtual void writeRecord(std::string_view file, std::string_view key, std::string_view data,
                              const Version& read) = 0;
+    // Removes a record for remove(), with the same checks as writeRecord.
+    virtual void removeRecord(std::string_view file, std::string_view key, const Version& read) = 0;
+    // The history's own parts: the open run's record begun in the transaction (under
+    // `reserved` when not 0), and ended (dropped when it has no image; gives its number or 0).
+    virtual long long insertRun(const RunInfo& info, long long reserved) = 0;
+    virtual long long finishRun(long long run, const std::string& note) = 0;
     static std::string lockedMessage(std::string_view file, std::string_view key);
+    // The number announceRun() reserved for the next run of this connection (0: none).
+    long long reservedRun_ = 0;
 
 private:
+    void refuseOutsideRunFiles(std::string_view file) const;
     struct Held {
         std::string file, key;
         int level;  // transaction depth when taken
@@ -149,6 +184,9 @@ private:
     std::vector<Held> held_;
     int depth_ = 0;
     int readDepth_ = 0;
+    long long run_ = 0;
+    std::string runUnit_;
+
 };
 
 // A transaction that spans a whole piece of work: rolled back when it goes out of scope

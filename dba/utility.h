@@ -1,23 +1,15 @@
 // The utility object of the database library: dates, number formatting, and the
-// printer choice and copy count, which the shell that hosts the control answers.
+// printer choice and copy count, which the shell that hosts the control answers through
+// the printer dialog it hands in (printing/printer_chooser.h).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "dba/dates.h"
 #include "dba/numfmt.h"
 
 namespace dba {
-
-// Answers the printer dialog: the desktop shows one, the command line answers from
-// its options, tests script it.
-class PrinterChooser {
-public:
-    virtual ~PrinterChooser() = default;
-    // The index of the chosen printer in the system's list, or -1 when cancelled.
-    // May set the copy count through `copies`.
-    virtual long choose(long& copies) = 0;
-};
 
 class Utilitaire {
 public:
@@ -30,16 +22,18 @@ public:
 
     // Shows the printer dialog; the chosen index as text, "-1" when cancelled.
     std::string ChoixImprimante() {
-        if (!chooser_) return "-1";
-        return std::to_string(chooser_->choose(copies_));
+        if (!printerDialog_) return "-1";
+        return std::to_string(printerDialog_(copies_));
     }
     long NombreExemplaires() const { return copies_; }
     void setNombreExemplaires(long copies) { copies_ = copies; }
 
-    void setChooser(PrinterChooser* chooser) { chooser_ = chooser; }
+    // The printer dialog: gives the chosen printer's index, or -1 when cancelled, and may
+    // set the copy count.
+    void setPrinterDialog(std::function<long(long& copies)> dialog) { printerDialog_ = std::move(dialog); }
 
 private:
-    PrinterChooser* chooser_ = nullptr;
+    std::function<long(long& copies)> printerDialog_;
     long copies_ = 1;
 };
 

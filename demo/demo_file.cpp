@@ -29,7 +29,6 @@ bool queryOne(sqlite3* db, const char* sql, long long& value, bool& row) {
 void removeWithCompanions(const std::string& path) {
     std::error_code ec;
     for (const std::string& file : dba::SqliteStorage::companions(path)) fs::remove(file, ec);
-    fs::remove(path + "-journal", ec);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "dba/expression.h"
+#include "numbers/utf8.h"
 #include "fuzz/fuzz_support.h"
 #include "rights/droits.h"
 
@@ -27,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     for (const std::string& code : list)
-        fuzz::require(!code.empty() && dba::substringChars(code, 1, 3) == code, "codes of one to three characters");
-    std::string code(dba::substringChars(sector, 1, 3));
+        fuzz::require(!code.empty() && dnt::utf8::substring(code, 1, 3) == code, "codes of one to three characters");
+    std::string code(dnt::utf8::substring(sector, 1, 3));
     fuzz::require(r.AccesSecteur(sector) == (std::find(list.begin(), list.end(), code) != list.end()),
                   "a sector is seen when its first three characters are listed");
     return 0;

@@ -72,7 +72,7 @@ OutputFile::OutputFile(std::filesystem::path path, Mode mode) : path_(std::move(
 
 OutputFile::~OutputFile() {
     if (fd_ >= 0) ::close(fd_);
-    if (mode_ == Mode::Delivered && !delivered_) ::unlink(written_.c_str());
+    if (mode_ == Mode::Delivered && !delivered_ && !kept_) ::unlink(written_.c_str());
 }
 
 void OutputFile::fail(const std::string& what, int err) {

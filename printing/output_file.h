@@ -30,6 +30,9 @@ public:
     // Syncs, then renames a delivered file into place and syncs its folder.
     void deliver();
     bool delivered() const { return delivered_; }
+    // Leaves a delivered output's temporary file where it is when this object goes: a
+    // finished file that could not be put in place is still worth having.
+    void keep() { kept_ = true; }
 
     // A stream over the file for writers that speak std::ostream: a failed write sets
     // its badbit; error() then says why.
@@ -48,6 +51,7 @@ private:
     Mode mode_;
     int fd_ = -1;
     bool delivered_ = false;
+    bool kept_ = false;
     std::string buffer_;
     std::string error_;
     std::unique_ptr<Buf> buf_;

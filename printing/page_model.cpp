@@ -3,7 +3,7 @@
 
 #include "printing/page_metrics.h"
 #include "printing/printer_error.h"
-#include "printing/utf8.h"
+#include "numbers/utf8.h"
 
 #include <cmath>
 #include <utility>
@@ -25,6 +25,8 @@ PageModel::~PageModel() {
 }
 
 void PageModel::abandonDoc() {
+    holdStart_.reset();
+    held_.clear();
     if (!documentOpen_) return;
     documentOpen_ = false;
     run_.clear();
@@ -103,7 +105,7 @@ void PageModel::appendToRun(std::string_view text) {
         runY_ = y_;
     }
     run_.append(text);
-    x_ += static_cast<double>(countChars(text)) * charWidth(font_.size);
+    x_ += static_cast<double>(dnt::utf8::countChars(text)) * charWidth(font_.size);
 }
 
 void PageModel::newLine() {
@@ -120,13 +122,12 @@ void PageModel::flushRun() {
     if (first == std::string::npos) return;
     std::size_t last = run.find_last_not_of(' ');
     sendFont();
-    sink_.text(runX_ + static_cast<double>(first) * charWidth(font_.size), runY_,
-               run.substr(first, last - first + 1));
+    emitText(runX_ + static_cast<double>(first) * charWidth(font_.size), runY_, run.substr(first, last - first + 1));
 }
 
 void PageModel::sendFont() {
     if (fontSent_ == font_) return;
-    sink_.font(font_.name, font_.size, font_.bold);
+    emitFont();
     fontSent_ = font_;
 }
 
@@ -134,7 +135,7 @@ void PageModel::beginDocument() {
     if (documentOpen_) return;
     documentOpen_ = true;
     page_ = 1;
-    sink_.beginPage(1);
+    emitPage(1);
 }
 
 void PageModel::line(double x1, double y1, double x2, double y2) {
@@ -142,10 +143,10 @@ void PageModel::line(double x1, double y1, double x2, double y2) {
     beginDocument();
     sendFont();
     if (widthSent_ != drawWidth_) {
-        sink_.width(drawWidth_);
+        emitWidth();
         widthSent_ = drawWidth_;
     }
-    sink_.line(x1, y1, x2, y2);
+    emitLine(x1, y1, x2, y2);
     x_ = x2;
     y_ = y2;
 }
@@ -154,12 +155,77 @@ void PageModel::newPage() {
     flushRun();
     beginDocument();
     ++page_;
-    sink_.beginPage(page_);
+    emitPage(page_);
     x_ = 0;
     y_ = 0;
 }
 
+// Every placed operation goes to the sink, or waits with the held pages.
+void PageModel::emitPage(int number) {
+    if (holdStart_) held_.push_back({Held::Page, {}, static_cast<double>(number)});
+    else sink_.beginPage(number);
+}
+
+void PageModel::emitFont() {
+    if (holdStart_) held_.push_back({Held::FontOp, font_.name, font_.size, font_.bold ? 1.0 : 0.0});
+    else sink_.font(font_.name, font_.size, font_.bold);
+}
+
+void PageModel::emitWidth() {
+    if (holdStart_) held_.push_back({Held::WidthOp, {}, static_cast<double>(drawWidth_)});
+    else sink_.width(drawWidth_);
+}
+
+void PageModel::emitText(double x, double y, std::string text) {
+    if (holdStart_) held_.push_back({Held::TextOp, std::move(text), x, y});
+    else sink_.text(x, y, text);
+}
+
+void PageModel::emitLine(double x1, double y1, double x2, double y2) {
+    if (holdStart_) held_.push_back({Held::LineOp, {}, x1, y1, x2, y2});
+    else sink_.line(x1, y1, x2, y2);
+}
+
+void PageModel::holdPages() {
+    releaseHeldPages(true);
+    // What was being gathered before the hold is not the held declaration's.
+    flushRun();
+    holdStart_ = Saved{x_, y_, font_, drawWidth_, page_, documentOpen_, fontSent_, widthSent_};
+}
+
+void PageModel::releaseHeldPages(bool keep) {
+    if (!holdStart_) return;
+    if (keep) {
+        holdStart_.reset();
+        std::vector<Held> ops = std::move(held_);
+        held_.clear();
+        for (const Held& op : ops) {
+            switch (op.kind) {
+            case Held::Page: sink_.beginPage(static_cast<int>(op.a)); break;
+            case Held::FontOp: sink_.font(op.text, op.a, op.b != 0); break;
+            case Held::WidthOp: sink_.width(static_cast<int>(op.a)); break;
+            case Held::TextOp: sink_.text(op.a, op.b, op.text); break;
+            case Held::LineOp: sink_.line(op.a, op.b, op.c, op.d); break;
+            }
+        }
+        return;
+    }
+    run_.clear();
+    const Saved& s = *holdStart_;
+    x_ = s.x;
+    y_ = s.y;
+    font_ = s.font;
+    drawWidth_ = s.drawWidth;
+    page_ = s.page;
+    documentOpen_ = s.documentOpen;
+    fontSent_ = s.fontSent;
+    widthSent_ = s.widthSent;
+    holdStart_.reset();
+    held_.clear();
+}
+
 void PageModel::endDoc() {
+    releaseHeldPages(true);
     flushRun();
     documentOpen_ = false;
     page_ = 1;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace printing {
 
@@ -55,6 +56,8 @@ public:
     void endDoc() override;
     void setBeforeDelivery(std::function<void()> hook) override { beforeDelivery_ = std::move(hook); }
     void abandonDoc() override;
+    void holdPages() override;
+    void releaseHeldPages(bool keep) override;
 
     int page() const override { return page_; }
     const std::string& deviceName() const override { return deviceName_; }
@@ -94,6 +97,28 @@ private:
     std::function<void()> beforeDelivery_;
     std::optional<Font> fontSent_;
     std::optional<int> widthSent_;
+
+    // What is drawn while pages are held, and the model as it was when the hold began.
+    struct Held {
+        enum Kind { Page, FontOp, WidthOp, TextOp, LineOp } kind;
+        std::string text;
+        double a = 0, b = 0, c = 0, d = 0;
+    };
+    struct Saved {
+        double x, y;
+        Font font;
+        int drawWidth, page;
+        bool documentOpen;
+        std::optional<Font> fontSent;
+        std::optional<int> widthSent;
+    };
+    std::optional<Saved> holdStart_;
+    std::vector<Held> held_;
+    void emitPage(int number);
+    void emitFont();
+    void emitWidth();
+    void emitText(double x, double y, std::string text);
+    void emitLine(double x1, double y1, double x2, double y2);
 };
 
 }  // namespace printing

@@ -49,6 +49,12 @@ public:
     virtual void setBeforeDelivery(std::function<void()> hook) { (void)hook; }
     // Ends a document that will not be delivered (a run that failed): nothing of it stays.
     virtual void abandonDoc() {}
+    // The pages of one declaration are held back until its records are written: from
+    // holdPages() on, what is drawn stays with the printer; releaseHeldPages(true) sends it
+    // on, releaseHeldPages(false) forgets it as if it had never been drawn (page count,
+    // position, font and line width as they were at holdPages()).
+    virtual void holdPages() {}
+    virtual void releaseHeldPages(bool keep) { (void)keep; }
     // A preview only shows the pages: a run printed on it keeps no record.
     virtual bool preview() const { return false; }
 

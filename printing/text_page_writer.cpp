@@ -3,7 +3,7 @@
 
 #include "printing/page_metrics.h"
 #include "printing/output_error.h"
-#include "printing/utf8.h"
+#include "numbers/utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,7 +49,7 @@ void TextPageWriter::text(double x, double y, const std::string& text) {
     pageOpen_ = true;
     std::size_t row = gridIndex(y, lineHeight(points_));
     std::size_t column = gridIndex(x, charWidth(points_));
-    for (std::string& c : splitChars(text)) cell(row, column++).text = std::move(c);
+    for (std::string& c : dnt::utf8::splitChars(text)) cell(row, column++).text = std::move(c);
 }
 
 void TextPageWriter::line(double x1, double y1, double x2, double y2) {

@@ -1,6 +1,7 @@
 // Reading a user's module rights and sectors from DROITS: the user's own record,
 // else the record "*", else no right at all.
 #include "rights/droits.h"
+#include "numbers/utf8.h"
 
 #include <algorithm>
 
@@ -61,13 +62,13 @@ ModuleRights::Lecture ModuleRights::lire() const {
     }
     l.tous = rec.element(3) == "1";
     for (std::string sector : valuesOf(rec, 4))
-        if (!sector.empty()) l.secteurs.emplace_back(dba::substringChars(sector, 1, 3));
+        if (!sector.empty()) l.secteurs.emplace_back(dnt::utf8::substring(sector, 1, 3));
     return l;
 }
 
 bool ModuleRights::AccesSecteur(const std::string& secteur) const {
     if (tous_) return true;
-    std::string_view code = dba::substringChars(secteur, 1, 3);
+    std::string_view code = dnt::utf8::substring(secteur, 1, 3);
     return std::find(secteurs_.begin(), secteurs_.end(), code) != secteurs_.end();
 }
 

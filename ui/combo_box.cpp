@@ -3,7 +3,7 @@
 
 #include "ui/errors.h"
 #include "ui/keys.h"
-#include "ui/utf8.h"
+#include "numbers/utf8.h"
 
 namespace ui {
 
@@ -101,7 +101,7 @@ bool ComboBox::keyPress(int key) {
 
 bool ComboBox::type(std::string_view keys) {
     bool delivered = true;
-    for (char32_t cp : utf8::decode(keys)) {
+    for (char32_t cp : dnt::utf8::decode(keys)) {
         int key = cp == U'\n' ? kKeyReturn : static_cast<int>(cp);
         delivered = keyPress(key) && delivered;
     }

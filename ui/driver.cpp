@@ -16,7 +16,7 @@
 #include "ui/option_button.h"
 #include "ui/scroll_bar.h"
 #include "ui/text_box.h"
-#include "ui/utf8.h"
+#include "numbers/utf8.h"
 
 namespace ui {
 
@@ -55,7 +55,7 @@ bool Driver::key(int keyAscii) {
 
 bool Driver::type(std::string_view keys) {
     bool delivered = true;
-    for (char32_t cp : utf8::decode(keys)) {
+    for (char32_t cp : dnt::utf8::decode(keys)) {
         int k = cp == U'\n' ? kKeyReturn : static_cast<int>(cp);
         delivered = key(k) && delivered;
     }
@@ -74,13 +74,13 @@ bool Driver::selectAll() {
     if (!focused || !focused->acceptsInput()) return false;
     if (auto* text = dynamic_cast<TextBox*>(focused)) {
         text->setSelStart(0);
-        text->setSelLength(utf8::length(text->text()));
+        text->setSelLength(static_cast<int>(dnt::utf8::countChars(text->text())));
         return true;
     }
     auto* combo = dynamic_cast<ComboBox*>(focused);
     if (!combo || !combo->editable()) return false;
     combo->setSelStart(0);
-    combo->setSelLength(utf8::length(combo->text()));
+    combo->setSelLength(static_cast<int>(dnt::utf8::countChars(combo->text())));
     return true;
 }
 

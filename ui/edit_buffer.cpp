@@ -4,13 +4,13 @@
 #include <algorithm>
 
 #include "ui/keys.h"
-#include "ui/utf8.h"
+#include "numbers/utf8.h"
 
 namespace ui {
 
 std::string EditBuffer::selText() const {
-    std::size_t from = utf8::offset(text_, selStart_);
-    std::size_t to = utf8::offset(text_, selStart_ + selLength_);
+    std::size_t from = dnt::utf8::offset(text_, static_cast<std::size_t>(selStart_));
+    std::size_t to = dnt::utf8::offset(text_, static_cast<std::size_t>(selStart_ + selLength_));
     return text_.substr(from, to - from);
 }
 
@@ -18,7 +18,7 @@ EditBuffer::Changes EditBuffer::assign(std::string text, int selStart) {
     Changes changes;
     changes.text = text != text_;
     text_ = std::move(text);
-    length_ = utf8::length(text_);
+    length_ = static_cast<int>(dnt::utf8::countChars(text_));
     changes.selStart = selStart != selStart_;
     changes.selLength = selLength_ != 0;
     selStart_ = selStart;
@@ -50,10 +50,10 @@ EditBuffer::Changes EditBuffer::setSelLength(int length) {
 }
 
 EditBuffer::Changes EditBuffer::replaceSelection(const std::string& inserted) {
-    std::size_t from = utf8::offset(text_, selStart_);
-    std::size_t to = utf8::offset(text_, selStart_ + selLength_);
+    std::size_t from = dnt::utf8::offset(text_, static_cast<std::size_t>(selStart_));
+    std::size_t to = dnt::utf8::offset(text_, static_cast<std::size_t>(selStart_ + selLength_));
     std::string text = text_.substr(0, from) + inserted + text_.substr(to);
-    int caret = selStart_ + utf8::length(inserted);
+    int caret = selStart_ + static_cast<int>(dnt::utf8::countChars(inserted));
     return assign(std::move(text), caret);
 }
 
@@ -61,13 +61,13 @@ EditBuffer::Changes EditBuffer::applyKey(int key) {
     if (key == kKeyBack) {
         if (selLength_ > 0) return replaceSelection("");
         if (selStart_ == 0) return {};
-        std::size_t from = utf8::offset(text_, selStart_ - 1);
-        std::size_t to = utf8::offset(text_, selStart_);
+        std::size_t from = dnt::utf8::offset(text_, static_cast<std::size_t>(selStart_ - 1));
+        std::size_t to = dnt::utf8::offset(text_, static_cast<std::size_t>(selStart_));
         return assign(text_.substr(0, from) + text_.substr(to), selStart_ - 1);
     }
     if (key < kKeySpace || key == 127 || key > 0x10FFFF) return {};
     if (maxLength_ > 0 && length_ - selLength_ >= maxLength_) return {};
-    return replaceSelection(utf8::encode(static_cast<char32_t>(key)));
+    return replaceSelection(dnt::utf8::encode(static_cast<char32_t>(key)));
 }
 
 }  // namespace ui

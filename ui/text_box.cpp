@@ -2,7 +2,7 @@
 #include "ui/text_box.h"
 
 #include "ui/keys.h"
-#include "ui/utf8.h"
+#include "numbers/utf8.h"
 
 namespace ui {
 
@@ -42,7 +42,7 @@ bool TextBox::keyPress(int key) {
 
 bool TextBox::type(std::string_view keys) {
     bool delivered = true;
-    for (char32_t cp : utf8::decode(keys)) {
+    for (char32_t cp : dnt::utf8::decode(keys)) {
         int key = cp == U'\n' ? kKeyReturn : static_cast<int>(cp);
         delivered = keyPress(key) && delivered;
     }

@@ -8,10 +8,10 @@
 #include <QStatusBar>
 
 #include "rights/droits.h"
-#include "ui/qt/guarded.h"
-#include "ui/qt/history_window.h"
-#include "ui/qt/presenter.h"
-#include "ui/qt/text.h"
+#include "desktop/guarded.h"
+#include "desktop/history_window.h"
+#include "desktop/presenter.h"
+#include "desktop/text.h"
 
 namespace gui {
 
@@ -26,18 +26,18 @@ struct Client {
 HostWindow::HostWindow(std::shared_ptr<dba::Database> db, const std::string& user, long today,
                        const std::string& journal, const std::string& helpFolder) {
     setObjectName(QStringLiteral("HostWindow"));
-    ui::qt::DesktopSetup setup;
+    desktop::DesktopSetup setup;
     setup.appPath = helpFolder;
     setup.today = [today] { return today; };
     setup.journal = journal;
-    desktop_ = std::make_unique<ui::qt::DesktopControl>(setup);
+    desktop_ = std::make_unique<desktop::DesktopControl>(setup);
     desktop_->services().onUnloadHost = [this] {
         // A preview shows its pages, then the screen is there again, with the same
         // choices, for a real run.
         if (desktop_->showPreview(this)) return;
         const QString summary = desktop_->runSummary();
         if (!summary.isEmpty())
-            ui::qt::presenter().message(this, summary, QMessageBox::Information, windowTitle());
+            desktop::presenter().message(this, summary, QMessageBox::Information, windowTitle());
         close();
     };
     desktop_->chooser().setParent(this);
@@ -48,13 +48,13 @@ HostWindow::HostWindow(std::shared_ptr<dba::Database> db, const std::string& use
     ctl.setDroitsUtilisateur(std::make_shared<rights::DroitsUtilisateur>(db, user));
 
     setCentralWidget(&desktop_->view());
-    auto* progress = new ui::qt::ProgressLabel(this);
+    auto* progress = new desktop::ProgressLabel(this);
     statusBar()->addWidget(progress, 1);
     desktop_->setProgressLabel(progress);
     // A file by its name; a server as it names itself, without a password.
     const std::string where = db->storage().where();
-    const QString base = dba::isServerTarget(where) ? ui::qt::toQ(where) : QFileInfo(ui::qt::toQ(where)).fileName();
-    statusBar()->addPermanentWidget(new QLabel(QStringLiteral("%1 — %2").arg(base, ui::qt::toQ(user)), this));
+    const QString base = dba::isServerTarget(where) ? desktop::toQ(where) : QFileInfo(desktop::toQ(where)).fileName();
+    statusBar()->addPermanentWidget(new QLabel(QStringLiteral("%1 — %2").arg(base, desktop::toQ(user)), this));
     setWindowTitle(QStringLiteral("Edition des Déclarations Nominatives Trimestrielles"));
 
     // The history of runs and their undo, for a user with full access only.
@@ -62,8 +62,8 @@ HostWindow::HostWindow(std::shared_ptr<dba::Database> db, const std::string& use
         QAction* history = menuBar()->addMenu(QStringLiteral("Outils"))->addAction(QStringLiteral("Historique…"));
         history->setObjectName(QStringLiteral("history"));
         connect(history, &QAction::triggered, this, [this, db, user] {
-            ui::qt::HistoryWindow window(db, user, this);
-            ui::qt::presenter().exec(window);
+            desktop::HistoryWindow window(db, user, this);
+            desktop::presenter().exec(window);
         });
     }
 }
@@ -75,18 +75,18 @@ HostWindow::~HostWindow() {
 
 bool HostWindow::init() {
     std::string failure;
-    bool ok = ui::qt::guarded([&] {
+    bool ok = desktop::guarded([&] {
         try {
             desktop_->control().Init();
         } catch (const std::exception& e) {
-            failure = ui::qt::errorText(e);
+            failure = desktop::errorText(e);
         }
     });
     if (ok && failure.empty()) return true;
     desktop_->services().recover();
-    ui::qt::presenter().message(this,
+    desktop::presenter().message(this,
                                 QStringLiteral("L'écran des déclarations ne peut pas être préparé.\n\n%1")
-                                    .arg(ui::qt::toQ(failure)),
+                                    .arg(desktop::toQ(failure)),
                                 QMessageBox::Critical, QStringLiteral("Message TALMIRAN"));
     return false;
 }

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "dba/database.h"
-#include "ui/qt/desktop_control.h"
+#include "desktop/desktop_control.h"
 
 namespace gui {
 
@@ -21,7 +21,7 @@ public:
                const std::string& helpFolder);
     ~HostWindow() override;
 
-    ui::qt::DesktopControl& desktop() { return *desktop_; }
+    desktop::DesktopControl& desktop() { return *desktop_; }
     // Init of the control; false (the error shown) when it failed.
     bool init();
 
@@ -29,7 +29,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    std::unique_ptr<ui::qt::DesktopControl> desktop_;
+    std::unique_ptr<desktop::DesktopControl> desktop_;
 };
 
 }  // namespace gui

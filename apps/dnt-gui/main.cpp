@@ -15,22 +15,23 @@
 #include "apps/usage/build_info.h"
 #include "apps/usage/usage.h"
 #include "dba/database.h"
+#include "dba/file_identity.h"
 #include "dba/pg_connection.h"
 #include "printing/qt/printer_fonts.h"
 #include "ui/driver.h"
-#include "ui/qt/database_dialog.h"
-#include "ui/qt/desktop_font.h"
-#include "ui/qt/guarded.h"
-#include "ui/qt/help_folder.h"
-#include "ui/qt/presenter.h"
-#include "ui/qt/text.h"
+#include "desktop/database_dialog.h"
+#include "desktop/desktop_font.h"
+#include "desktop/guarded.h"
+#include "desktop/help_folder.h"
+#include "desktop/presenter.h"
+#include "desktop/text.h"
 
 namespace {
 
 const QString kTitle = QStringLiteral("Message TALMIRAN");
 
 void fail(const QString& text) {
-    ui::qt::presenter().message(nullptr, text, QMessageBox::Critical, kTitle);
+    desktop::presenter().message(nullptr, text, QMessageBox::Critical, kTitle);
 }
 
 // --help and --version, answered before Qt starts: they need no display. Gives the exit
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
     // The menu entry's name, so that the desktop shows the entry's icon for the window.
     QGuiApplication::setDesktopFileName(QStringLiteral("dnt-gui"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("dnt-gui")));
-    ui::qt::useDesktopFont();
+    desktop::useDesktopFont();
 
     std::string error;
     std::optional<gui::Options> parsed = gui::parseOptions(argc, argv, error);
@@ -72,8 +73,8 @@ int main(int argc, char** argv) {
     const bool picture = !o.screenshot.empty();
     if (picture) {
         // Nobody is at the screen: the messages go to standard error.
-        ui::qt::presenter().message = [](QWidget*, const QString& text, QMessageBox::Icon, const QString&) {
-            std::cerr << "dnt-gui: " << ui::qt::fromQ(text) << "\n";
+        desktop::presenter().message = [](QWidget*, const QString& text, QMessageBox::Icon, const QString&) {
+            std::cerr << "dnt-gui: " << desktop::fromQ(text) << "\n";
         };
     }
 
@@ -84,25 +85,32 @@ int main(int argc, char** argv) {
     // Named on the command line, the database is opened or the program ends; asked for,
     // it is asked again until one opens or the person gives up.
     const bool ask = o.db.empty();
-    QString proposed = ui::qt::lastDatabase();
+    QString proposed = desktop::lastDatabase();
     std::shared_ptr<dba::Database> db;
     while (!db) {
         if (ask) {
-            const QString chosen = ui::qt::chooseDatabase(proposed);
+            const QString chosen = desktop::chooseDatabase(proposed);
             if (chosen.isEmpty()) return 0;
-            o.db = ui::qt::fromQ(chosen);
+            o.db = desktop::fromQ(chosen);
+        }
+        // The print journal is written over whatever is there: never over the database.
+        if (auto same = dba::sameFile(dba::databaseFiles(o.db), {{"--journal", o.journal, {}}})) {
+            std::cerr << "dnt-gui: --journal " << o.journal << " is "
+                      << (same->second.companion.empty() ? "" : "the " + same->second.companion + " file of ")
+                      << "the database --db " << o.db << ": choose another file\n";
+            return 2;
         }
         try {
             db = dba::Database::Open(o.db);
         } catch (const std::exception& e) {
             if (picture) std::cerr << "dnt-gui: " << e.what() << "\n";
             else fail(QStringLiteral("La base « %1 » ne peut pas être ouverte.\n\n%2")
-                          .arg(ui::qt::toQ(dba::pg::describeTarget(o.db)), ui::qt::toQ(ui::qt::errorText(e))));
+                          .arg(desktop::toQ(dba::pg::describeTarget(o.db)), desktop::toQ(desktop::errorText(e))));
             if (!ask) return 1;
-            proposed = ui::qt::toQ(o.db);  // to be corrected
+            proposed = desktop::toQ(o.db);  // to be corrected
             continue;
         }
-        if (ask) ui::qt::rememberDatabase(ui::qt::toQ(o.db));
+        if (ask) desktop::rememberDatabase(desktop::toQ(o.db));
     }
     // On a server the rights are those of the role it authenticated.
     if (std::optional<std::string> role = db->storage().authenticatedUser()) {
@@ -110,7 +118,7 @@ int main(int argc, char** argv) {
             const std::string text = "--user " + o.user + ": the server " + db->storage().where() +
                                      " authenticated the role " + *role + ", whose rights apply";
             if (picture) std::cerr << "dnt-gui: " << text << "\n";
-            else fail(ui::qt::toQ(text));
+            else fail(desktop::toQ(text));
             return 2;
         }
         o.user = *role;
@@ -122,11 +130,11 @@ int main(int argc, char** argv) {
     }
 
     const std::string help =
-        ui::qt::helpFolder(QCoreApplication::applicationDirPath().toStdString(), usage::kBuild.helpFromBin);
+        desktop::helpFolder(QCoreApplication::applicationDirPath().toStdString(), usage::kBuild.helpFromBin);
     gui::HostWindow host(db, o.user, o.today, o.journal, help);
     if (!host.init()) return 1;
     if (!o.centre.empty() && host.desktop().control().Txt_CtrUrssaf->enabled()) {
-        ui::qt::guarded([&] {
+        desktop::guarded([&] {
             control::Ctr_ControleEditVardec& ctl = host.desktop().control();
             ui::Driver person(ctl.surface());
             person.replaceText(*ctl.Txt_CtrUrssaf, o.centre);

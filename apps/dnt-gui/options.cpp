@@ -9,6 +9,7 @@
 #include "apps/usage/usage.h"
 #include "dba/dates.h"
 #include "dba/errors.h"
+#include "numbers/utf8.h"
 
 namespace gui {
 
@@ -56,6 +57,11 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             return std::nullopt;
         }
         given[name] = argv[++i];
+        // The texts go to the database and to file names, which hold UTF-8.
+        if (dnt::utf8::invalidAt(given[name])) {
+            error = arg + " is not UTF-8 text\n";
+            return std::nullopt;
+        }
     }
     auto value = [&](const char* name) { return given.count(name) ? given[name] : std::string(); };
     Options o;

@@ -6,8 +6,8 @@
 
 #include "dialogs/frm_selind_dnt.h"
 #include "ui/driver.h"
-#include "ui/qt/modal_window.h"
-#include "ui/qt/text.h"
+#include "desktop/modal_window.h"
+#include "desktop/text.h"
 
 namespace gui {
 
@@ -20,7 +20,7 @@ void settle() {
 bool save(QWidget& widget, const std::string& path, std::string& error) {
     settle();
     QPixmap picture = widget.grab();
-    if (picture.isNull() || !picture.save(ui::qt::toQ(path), "PNG")) {
+    if (picture.isNull() || !picture.save(desktop::toQ(path), "PNG")) {
         error = "cannot write " + path;
         return false;
     }
@@ -43,7 +43,7 @@ bool screenshotDialog(HostWindow& host, const std::string& search, const std::st
     window.Init();
     ui::Form& form = window.form();
     form.show(true);
-    ui::qt::ModalWindow shown(form, &host);
+    desktop::ModalWindow shown(form, &host);
     shown.show();
     settle();
     ui::Driver person(form);

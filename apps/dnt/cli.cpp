@@ -5,13 +5,30 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
 #include "apps/usage/usage.h"
 #include "dba/errors.h"
+#include "numbers/utf8.h"
 
 namespace cli {
+
+namespace {
+
+// Every text of the command line reaches the database (a sentence, a name range, the
+// history of runs) or a file name, both of which hold UTF-8: a byte that is not is a bad
+// command line, the same on a file as on a server.
+void checkUtf8(const std::string& what, const std::string& text) {
+    std::optional<std::size_t> at = dnt::utf8::invalidAt(text);
+    if (!at) return;
+    char byte[8];
+    std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(text[*at]));
+    throw UsageError(what + " is not UTF-8 text: byte " + byte + " at position " + std::to_string(*at + 1));
+}
+
+}  // namespace
 
 Args parseArgs(int argc, char** argv, int first, const std::string& verb) {
     const usage::Verb* described = usage::findVerb(usage::dnt(), verb);
@@ -37,8 +54,10 @@ Args parseArgs(int argc, char** argv, int first, const std::string& verb) {
                 value = argv[++i];
             }
             if (a.options.count(name)) throw UsageError("--" + name + " given twice");
+            checkUtf8("--" + name, value);
             a.options[name] = value;
         } else {
+            checkUtf8("argument " + std::to_string(a.positional.size() + 1), arg);
             a.positional.push_back(arg);
         }
     }

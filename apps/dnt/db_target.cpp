@@ -12,26 +12,15 @@ namespace cli {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool sameFile(const fs::path& a, const fs::path& b) {
-    std::error_code ec;
-    if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
-    fs::path ca = fs::weakly_canonical(a, ec);
-    if (ec) return false;
-    fs::path cb = fs::weakly_canonical(b, ec);
-    return !ec && ca == cb;
-}
-
-}  // namespace
-
-void refuseDatabaseFile(const std::string& dbTarget, const std::string& path, const std::string& option) {
-    if (path.empty() || dba::isServerTarget(dbTarget)) return;
-    for (const std::string& file : dba::SqliteStorage::companions(dbTarget))
-        if (sameFile(path, file))
-            throw UsageError("--" + option + " " + path + " is the database " +
-                             (file == dbTarget ? std::string() : "file " + file + " ") +
-                             "itself: choose another file");
+void refuseSameFiles(const std::string& dbTarget, const std::vector<dba::NamedFile>& outputs) {
+    const auto same = dba::sameFile(dba::databaseFiles(dbTarget), outputs);
+    if (!same) return;
+    const auto& [output, other] = *same;
+    const std::string named = output.option + " " + output.path;
+    if (other.option != "--db")
+        throw UsageError(named + " and " + other.option + " " + other.path + " are the same file: choose another file");
+    throw UsageError(named + " is " + (other.companion.empty() ? "" : "the " + other.companion + " file of ") +
+                     "the database --db " + dbTarget + ": choose another file");
 }
 
 NewDatabaseGuard::NewDatabaseGuard(std::string target) : target_(std::move(target)) {

@@ -4,12 +4,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "dba/file_identity.h"
 
 namespace cli {
 
-// Raises UsageError when `path`, given with `option`, is the database of `dbTarget` or one
-// of its companion files (-wal, -shm, -locks), through links too.
-void refuseDatabaseFile(const std::string& dbTarget, const std::string& path, const std::string& option);
+// Raises UsageError when one of `outputs` is the database of `dbTarget`, one of its
+// companion files (-wal, -shm, -journal, -locks) or another of the outputs, however it is
+// spelt and through links too (file_identity.h). Called before anything is opened.
+void refuseSameFiles(const std::string& dbTarget, const std::vector<dba::NamedFile>& outputs);
 
 // Removes, when the command fails, a database file that did not exist before it.
 class NewDatabaseGuard {

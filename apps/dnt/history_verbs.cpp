@@ -8,6 +8,8 @@
 #include "dba/database.h"
 #include "dba/errors.h"
 #include "dba/run_history.h"
+#include "rights/undo_permission.h"
+#include "apps/dnt/run_wait.h"
 
 namespace cli {
 
@@ -21,11 +23,20 @@ long long runNumber(const Args& a, const char* verb) {
     return std::stoll(t);
 }
 
-std::string what(const dba::RunRow& r) {
-    std::string s;
-    if (r.info.kind == "undo") s = "undo of run " + std::to_string(r.info.undoes);
-    if (r.undoneBy) s += std::string(s.empty() ? "" : ", ") + "undone by run " + std::to_string(r.undoneBy);
-    return s;
+// What became of a run, in words: "undo of run 3", "undone by run 5", "undone by run 5,
+// put back by run 6", and how it ended when not in full.
+std::string what(const dba::RunRow& r, const dba::RunStanding& standing) {
+    std::vector<std::string> parts;
+    if (r.info.kind == "undo") parts.push_back("undo of run " + std::to_string(r.info.undoes));
+    if (r.undoneBy) {
+        std::string s = "undone by run " + std::to_string(r.undoneBy);
+        if (standing.stands(r.number)) s += ", put back by run " + std::to_string(standing.undoneBy(r.undoneBy));
+        parts.push_back(s);
+    }
+    if (!r.note.empty()) parts.push_back(r.note);
+    std::string text;
+    for (const std::string& p : parts) text += (text.empty() ? "" : ", ") + p;
+    return text;
 }
 
 std::string change(const dba::RecordImage& im) {
@@ -40,10 +51,13 @@ int listRuns(const Args& a) {
     auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
     std::vector<dba::RunRow> runs;
     db->storage().snapshot([&] { runs = db->storage().runs(); });
-    std::printf("%5s  %-19s  %-12s  %-7s  %-6s  %6s\n", "run", "time", "login", "quarter", "centre", "aidés");
+    const dba::RunStanding standing(runs);
+    std::printf("%5s  %-19s  %-12s  %-7s  %-6s  %6s  %-7s\n", "run", "time", "login", "quarter", "centre", "aidés",
+                "records");
     for (const dba::RunRow& r : runs)
-        std::printf("%5lld  %-19s  %-12s  %-7s  %-6s  %6ld  %s\n", r.number, r.info.time.c_str(), r.info.login.c_str(),
-                    r.info.quarter.c_str(), r.info.centre.c_str(), r.units, what(r).c_str());
+        std::printf("%5lld  %-19s  %-12s  %-7s  %-6s  %6ld  %-7s  %s\n", r.number, r.info.time.c_str(),
+                    r.info.login.c_str(), r.info.quarter.c_str(), r.info.centre.c_str(), r.units,
+                    standing.stands(r.number) ? "stand" : "undone", what(r, standing).c_str());
     std::fflush(stdout);
     if (std::ferror(stdout)) throw dba::DbError(dba::kErrStorage, "standard output could not be written");
     return kOk;
@@ -53,7 +67,11 @@ int showRun(const Args& a) {
     const long long number = runNumber(a, "run");
     auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
     std::optional<dba::RunDetail> run;
-    db->storage().snapshot([&] { run = db->storage().run(number); });
+    std::vector<dba::RunRow> all;
+    db->storage().snapshot([&] {
+        run = db->storage().run(number);
+        all = db->storage().runs();
+    });
     if (!run) {
         std::cerr << "dnt: there is no run " << number << "\n";
         return kStopped;
@@ -62,7 +80,9 @@ int showRun(const Args& a) {
     std::cout << "run " << r.number << "\ntime " << r.info.time << "\nlogin " << r.info.login << "\nquarter "
               << r.info.quarter << "\ncentre " << r.info.centre << "\noptions " << r.info.options << "\noutput "
               << r.info.output << "\naidés " << r.units << "\n";
-    if (!what(r).empty()) std::cout << what(r) << "\n";
+    const dba::RunStanding standing(all);
+    std::cout << "records " << (standing.stands(r.number) ? "stand" : "undone") << "\n";
+    if (!what(r, standing).empty()) std::cout << what(r, standing) << "\n";
     std::string unit = "\x01";
     for (const dba::RecordImage& im : run->images) {
         if (im.unit != unit) std::cout << "aidé " << (im.unit.empty() ? "-" : im.unit) << ":";
@@ -78,6 +98,7 @@ int showRun(const Args& a) {
 
 int undoRun(const Args& a, const std::string& login) {
     const long long number = runNumber(a, "undo");
+    const long wait = waitSeconds(a);
     auto db = dba::Database::Open(a.require("db"));
     dba::RunInfo undo;
     undo.time = dba::historyTime();
@@ -91,18 +112,31 @@ int undoRun(const Args& a, const std::string& login) {
     }
     undo.options = "undo " + std::to_string(number);
     undo.output = "-";
-    dba::UndoOutcome outcome = dba::undoRun(*db, number, undo);
+    std::optional<dba::RunDetail> run;
+    db->storage().snapshot([&] { run = db->storage().run(number); });
+    const std::string quarter = run ? run->row.info.quarter : std::string(), centre = run ? run->row.info.centre : "";
+    dba::UndoOutcome outcome;
+    try {
+        outcome = dba::undoRun(*db, number, undo, rights::undoPermission(db, undo.login),
+                               runWait(wait, quarter, centre));
+    } catch (const dba::RunBusy& busy) {
+        std::cerr << "dnt: " << describeHolder(quarter, centre, busy.holder()) << ", still after " << busy.waited()
+                  << " s: run " << number << " not undone, nothing was changed\n";
+        return kStopped;
+    }
     if (outcome.refused) {
-        std::cerr << "dnt: run " << number << " cannot be undone: " << outcome.refused->reason;
-        for (const auto& c : outcome.refused->changes) {
-            std::cerr << "\n  " << c.file << " " << c.key;
-            if (c.laterRuns.empty()) {
-                std::cerr << ": changed outside the runs";
-            } else {
-                std::cerr << ": written by run";
-                for (long long later : c.laterRuns) std::cerr << " " << later;
-            }
+        const dba::UndoRefusal& r = *outcome.refused;
+        std::cerr << "dnt: run " << number << " cannot be undone: " << r.reason;
+        if (!r.laterRuns.empty()) {
+            std::cerr << "; undo first, in this order, run" << (r.laterRuns.size() > 1 ? "s" : "");
+            for (long long later : r.laterRuns) std::cerr << " " << later;
         }
+        // The first records are named; a long list is counted.
+        constexpr size_t kNamed = 10;
+        for (size_t i = 0; i < r.changes.size() && i < kNamed; ++i)
+            std::cerr << "\n  " << r.changes[i].file << " " << r.changes[i].key << ": not as run " << number
+                      << " left it";
+        if (r.changes.size() > kNamed) std::cerr << "\n  and " << r.changes.size() - kNamed << " more";
         std::cerr << "\nnothing was changed\n";
         return kStopped;
     }

@@ -1,12 +1,15 @@
 // Building the control and its environment for `dnt print`.
 #include "apps/dnt/print_setup.h"
+#include "printing/printer_chooser.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "apps/dnt/cli.h"
 #include "apps/dnt/db_target.h"
+#include "apps/dnt/run_wait.h"
 #include "numbers/ascii.h"
 #include "printing/output_file.h"
 #include "printing/matrix_rule.h"
@@ -29,6 +32,32 @@ std::string quarterKeyOf(const std::string& q) {
     return q.substr(q.size() - 4) + q.substr(0, 1);
 }
 
+bool writesFile(const PrintOptions& o) {
+    return o.printer.empty() || o.printer == printing::qt::kPdfPrinterName || printing::isMatrixPrinterName(o.printer);
+}
+
+std::string outputFile(const PrintOptions& o) {
+    if (!o.output.empty()) return o.output;
+    const bool text = printing::isMatrixPrinterName(o.printer);
+    return "DNT-" + quarterKeyOf(o.quarter) + "-" + o.centre + (text ? ".txt" : ".pdf");
+}
+
+void refuseOutputs(const PrintOptions& o) {
+    const std::vector<dba::NamedFile> outputs = {
+        {"--output", writesFile(o) ? outputFile(o) : std::string(), {}},
+        {"--journal", o.journal, {}},
+        {"--export", o.exportPath, {}},
+    };
+    // A folder in an output's place would refuse the file only when it is put in place,
+    // after the records are committed.
+    for (const dba::NamedFile& f : outputs) {
+        std::error_code ec;
+        if (!f.path.empty() && std::filesystem::is_directory(f.path, ec))
+            throw UsageError(f.option + " " + f.path + " is a folder: name a file");
+    }
+    refuseSameFiles(o.db, outputs);
+}
+
 PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db) : o_(o), services_(nullptr) {
     printing::qt::ensureGuiApplication();
     // The print system is asked for its printers only when one of them is named.
@@ -45,26 +74,20 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
         printerIndex_ = it - names.begin();
     }
     printerName_ = names[printerIndex_];
-    const bool text = printing::isMatrixPrinterName(printerName_);
-    writesFile_ = text || printerName_ == printing::qt::kPdfPrinterName;
-    output_ = o.output;
-    if (output_.empty()) output_ = "DNT-" + quarterKeyOf(o.quarter) + "-" + o.centre + (text ? ".txt" : ".pdf");
-    refuseDatabaseFile(o.db, output_, "output");
-    if (!o.journal.empty() && writesFile_ && std::filesystem::weakly_canonical(o.journal) == std::filesystem::weakly_canonical(output_))
-        throw UsageError("--journal and the output are the same file " + output_);
+    writesFile_ = writesFile(o);
+    output_ = outputFile(o);
     // The folders of the outputs are tried before anything runs: a file is created there
-    // and removed.
+    // and removed. (That they are files of their own was checked before the database opened.)
     if (writesFile_) printing::OutputFile probe(output_, printing::OutputFile::Mode::Delivered);
     if (!o.journal.empty()) printing::OutputFile probe(o.journal + ".probe", printing::OutputFile::Mode::Delivered);
+    auto printers = std::make_unique<printing::qt::QtPrinterSystem>(output_, o.journal);
     if (!o.exportPath.empty()) {
-        refuseDatabaseFile(o.db, o.exportPath, "export");
-        for (const std::string& other : {writesFile_ ? output_ : std::string(), o.journal})
-            if (!other.empty() && std::filesystem::weakly_canonical(other) == std::filesystem::weakly_canonical(o.exportPath))
-                throw UsageError("--export " + o.exportPath + " is also an output of the run: choose another file");
-        export_ = std::make_unique<printing::DeclarationExport>(o.exportPath);
+        // Ended with the document, before the records are committed; put in place after it.
+        export_ = std::make_unique<declaration::DeclarationExport>(o.exportPath);
+        printers->follow([this] { return export_->followingSink(); });
     }
-    printers_ = std::make_unique<printing::qt::QtPrinterSystem>(output_, o.journal);
-    utilitaire_.setChooser(this);
+    printers_ = std::move(printers);
+    printing::useChooser(utilitaire_, *this);
 
     services_.onMessage = [](const ui::HeadlessServices::Message& m) { std::cerr << m.text << "\n"; };
 
@@ -82,6 +105,7 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
         dialogs::selectionParCodes(s, services_, centre, codes);
     };
     env.enregistrer = !o.dryRun;
+    env.attenteRun = runWait(o.waitSeconds, quarterKeyOf(o.quarter), o.centre);
     env.descriptionRun = [this] {
         dba::RunInfo run;
         run.login = o_.user;
@@ -106,10 +130,6 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
 }
 
 PrintSetup::~PrintSetup() { control_.reset(); }
-
-void PrintSetup::deliverExport() {
-    if (export_) export_->deliver();
-}
 
 long PrintSetup::choose(long& copies) {
     copies = o_.copies;

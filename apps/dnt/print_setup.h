@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "control/ctr_controle.h"
-#include "printing/declaration_export.h"
+#include "printing/printer_chooser.h"
+#include "declaration/declaration_export.h"
 #include "printing/printer_system.h"
 #include "ui/headless_services.h"
 
@@ -31,6 +32,7 @@ struct PrintOptions {
     bool dryRun = false;        // print, write nothing
     std::string exportPath;     // the structured export, .csv or .json
     std::string options;        // the run's choices as given, for the history of runs
+    long waitSeconds = 300;     // the longest wait for another desk's run of the pair
 };
 
 int printDeclarations(const PrintOptions& o);
@@ -38,7 +40,16 @@ int printDeclarations(const PrintOptions& o);
 // "20251" from a label or a key.
 std::string quarterKeyOf(const std::string& labelOrKey);
 
-class PrintSetup : private dba::PrinterChooser {
+// Whether the printer of --printer writes a file (the PDF and matrix printers).
+bool writesFile(const PrintOptions& o);
+// The file the PDF and matrix printers write: --output, else DNT-<key>-<centre>.pdf (.txt
+// for a matrix printer).
+std::string outputFile(const PrintOptions& o);
+// Refuses (UsageError) outputs that are folders, the database's files or one another.
+// Called before anything is opened.
+void refuseOutputs(const PrintOptions& o);
+
+class PrintSetup : private printing::PrinterChooser {
 public:
     PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db);
     ~PrintSetup() override;
@@ -50,9 +61,6 @@ public:
     // Where the declarations went: the output file of the PDF and matrix printers, else
     // the printer's name.
     std::string destination() const { return writesFile_ ? output_ : printerName_; }
-    // Puts the structured export in place, when one was asked for (after a run whose
-    // document was delivered).
-    void deliverExport();
 
 private:
     long choose(long& copies) override;
@@ -61,12 +69,12 @@ private:
     ui::HeadlessServices services_;
     control::RecordingHelpService help_;
     dba::Utilitaire utilitaire_;
+    std::unique_ptr<declaration::DeclarationExport> export_;  // followed by the printers' documents
     std::unique_ptr<printing::PrinterSystem> printers_;
     long printerIndex_ = 0;
     std::string printerName_;
     bool writesFile_ = true;
     std::string output_;
-    std::unique_ptr<printing::DeclarationExport> export_;
     std::unique_ptr<control::Ctr_ControleEditVardec> control_;
 };
 

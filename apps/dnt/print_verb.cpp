@@ -10,11 +10,12 @@
 #include "apps/dnt/cli.h"
 #include "apps/dnt/db_target.h"
 #include "apps/dnt/print_setup.h"
+#include "apps/dnt/run_wait.h"
 #include "control/ctr_controle.h"
 #include "control/libelles_trimestre.h"
 #include "dba/dates.h"
 #include "dba/errors.h"
-#include "printing/declaration_export.h"
+#include "declaration/declaration_export.h"
 #include "rights/droits.h"
 #include "ui/driver.h"
 #include "ui/headless_services.h"
@@ -115,8 +116,9 @@ int runPrint(int argc, char** argv) {
         o.today = todayDayNumber();
     }
     o.dryRun = a.has("dry-run");
+    o.waitSeconds = waitSeconds(a);
     o.exportPath = a.get("export");
-    if (a.has("export") && !printing::DeclarationExport::knownExtension(o.exportPath))
+    if (a.has("export") && !declaration::DeclarationExport::knownExtension(o.exportPath))
         throw UsageError("--export takes a .csv or a .json file, not \"" + o.exportPath + "\"");
     // The run's choices, for the history of runs.
     for (const char* name : {"omr", "aide", "pages-before", "pages-after", "pages-max", "from", "to", "select", "modes",
@@ -191,14 +193,17 @@ int driveControl(const PrintOptions& o, PrintSetup& setup) {
 
 std::string declarations(long n) { return std::to_string(n) + (n == 1 ? " declaration" : " declarations"); }
 
+// What a run that went wrong after its commit has kept: "its records were written (run 12)".
+std::string recordsOf(const dnt::BilanRun& bilan) {
+    return "its records were written" + (bilan.run ? " (run " + std::to_string(bilan.run) + ")" : std::string());
+}
+
 }  // namespace
 
 int printDeclarations(const PrintOptions& given) {
     PrintOptions o = given;
-    // Nothing is opened before the outputs are known not to be the database.
-    refuseDatabaseFile(o.db, o.output, "output");
-    refuseDatabaseFile(o.db, o.journal, "journal");
-    refuseDatabaseFile(o.db, o.exportPath, "export");
+    // Nothing is opened before the outputs are known to be files of their own.
+    refuseOutputs(o);
     auto db = dba::Database::Open(o.db);
     // On a server the rights are those of the role it authenticated: a user cannot say
     // they are someone else.
@@ -225,31 +230,42 @@ int printDeclarations(const PrintOptions& given) {
     int status = kOk;
     try {
         status = driveControl(o, setup);
+    } catch (const dba::RunBusy& busy) {
+        std::cerr << "dnt: " << describeHolder(quarterKeyOf(o.quarter), o.centre, busy.holder()) << ", still after "
+                  << busy.waited() << " s: nothing printed\n";
+        return kStopped;
+    } catch (const declaration::ExportNotDelivered& e) {
+        // Everything else is done: the records are committed and the document delivered.
+        std::cerr << "dnt: " << e.what() << "\ndnt: " << declarations(static_cast<long>(bilan.aidesImprimes.size()))
+                  << " printed to " << setup.destination() << "; "
+                  << (bilan.enregistre ? recordsOf(bilan) + " but" : std::string("nothing was written to the database and"))
+                  << " the export " << o.exportPath << " was not put in place";
+        if (!e.kept.empty()) std::cerr << ": it is kept as " << e.kept.string();
+        std::cerr << "\n";
+        return kDataError;
     } catch (const std::exception& e) {
         const dnt::Error* numbered = dynamic_cast<const dnt::Error*>(&e);
         std::cerr << "dnt: " << e.what();
         if (numbered) std::cerr << " (error " << numbered->number() << ")";
         std::cerr << "\ndnt: the run stopped after " << declarations(static_cast<long>(bilan.aidesImprimes.size()))
-                  << (bilan.enregistre ? "; its records were written but " : "; nothing was written to the database and ")
+                  << (bilan.enregistre ? "; " + recordsOf(bilan) + " but " : "; nothing was written to the database and ")
                   << setup.destination() << " was not delivered\n";
         return kDataError;
     }
     const long printed = static_cast<long>(bilan.aidesImprimes.size());
-    if (setup.control().state().Imprimante) setup.deliverExport();
     std::cerr << "dnt: " << (o.dryRun ? "dry run: " : "") << declarations(printed) << " printed to "
               << setup.destination();
     if (o.dryRun) {
         std::cerr << ", nothing written to the database";
     } else if (printed > 0) {
-        const long written = printed - static_cast<long>(bilan.echecs.size());
-        std::cerr << (bilan.enregistre ? ", records of " + std::to_string(written) + " written" : ", no record written");
+        std::cerr << (bilan.enregistre ? ", records of " + std::to_string(printed) + " written" : ", no record written");
         if (bilan.run) std::cerr << " (run " << bilan.run << ")";
     }
     if (!o.exportPath.empty() && setup.control().state().Imprimante) std::cerr << "; exported to " << o.exportPath;
     std::cerr << "\n";
     for (const dnt::BilanRun::Echec& e : bilan.echecs)
-        std::cerr << "dnt: aidé " << e.aide << " printed but its records were not written: " << e.raison << " (error "
-                  << e.numero << ")\n";
+        std::cerr << "dnt: aidé " << e.aide << " left out of " << setup.destination()
+                  << ": its records could not be written: " << e.raison << " (error " << e.numero << ")\n";
     if (!bilan.echecs.empty()) return kDataError;
     if (status != kOk) return status;
     // A message shown and nothing printed: the run stopped on it.

@@ -41,7 +41,9 @@ Program makeDnt() {
              "whose rights apply (default: the login of the environment; on a\nserver, the role it "
              "authenticated, which --user may only repeat)"},
             {"dry-run", "", "print to the chosen output and write nothing to the database"},
-            {"export", "FILE", "also write what was declared, FILE.csv (semicolons, UTF-8) or FILE.json"}}},
+            {"export", "FILE", "also write what was declared, FILE.csv (semicolons, UTF-8) or FILE.json"},
+            {"wait", "SECONDS",
+             "how long to wait for another desk printing the same quarter and centre\n(default 300; 0 does not wait)"}}},
           {"At the selection screen (without --omr):",
            {{"from", "TEXT", "first name of the range"},
             {"to", "TEXT", "last name of the range"},
@@ -86,8 +88,10 @@ Program makeDnt() {
          "The quarters dnt print --quarter accepts, latest first; the shell's completion asks for them."},
         {"db runs", "--db PATH|URI", "the runs that wrote records", {{"", {kDb}}}, ""},
         {"db run", "--db PATH|URI N", "one run and the records of its aidés", {{"", {kDb}}}, ""},
-        {"db undo", "--db PATH|URI N [--user LOGIN]", "take run N back",
-         {{"", {kDb, {"user", "LOGIN", "who undoes it (default: the login; on a server, the role)"}}}},
+        {"db undo", "--db PATH|URI N [--user LOGIN] [--wait SECONDS]", "take run N back",
+         {{"",
+           {kDb, {"user", "LOGIN", "who undoes it (default: the login; on a server, the role)"},
+            {"wait", "SECONDS", "how long to wait for a run of the same quarter and centre (default 300)"}}}},
          "Refused, exit 1 and nothing changed, for an unknown run, a run already undone, or a run one of whose "
          "records changed since."},
         {"db copy", "--from PATH|URI --to PATH|URI [--replace]", "copy a whole database, in one transaction",

@@ -10,7 +10,7 @@
 
 #include "printing/page_metrics.h"
 #include "printing/qt/printer_fonts.h"
-#include "printing/utf8.h"
+#include "numbers/utf8.h"
 
 namespace printing::qt {
 
@@ -37,9 +37,9 @@ void PagePainter::text(QPainter& painter, double x, double y, const std::string&
     // One glyph per character of the page model; the font has no ligatures, so the whole
     // text maps at once unless it holds bytes that are not UTF-8.
     QList<quint32> glyphs = raw.glyphIndexesForString(QString::fromStdString(text));
-    if (static_cast<std::size_t>(glyphs.size()) != countChars(text)) {
+    if (static_cast<std::size_t>(glyphs.size()) != dnt::utf8::countChars(text)) {
         glyphs.clear();
-        for (const std::string& c : splitChars(text)) {
+        for (const std::string& c : dnt::utf8::splitChars(text)) {
             QList<quint32> one = raw.glyphIndexesForString(QString::fromStdString(c));
             glyphs.push_back(one.isEmpty() ? 0 : one.front());
         }

@@ -71,7 +71,7 @@ std::unique_ptr<PageSink> openSystemPrinterSink(const std::string& name) {
 }
 
 std::unique_ptr<Printer> openPrinter(const std::string& name, const std::filesystem::path& output,
-                                     const std::filesystem::path& journal) {
+                                     const std::filesystem::path& journal, std::unique_ptr<PageSink> alongside) {
     std::unique_ptr<PageSink> sink;
     if (name == kPdfPrinterName || isMatrixPrinterName(name)) {
         if (output.empty()) throw OutputError("the printer " + name + " needs an output file");
@@ -85,6 +85,7 @@ std::unique_ptr<Printer> openPrinter(const std::string& name, const std::filesys
         sink = std::make_unique<SpoolingSink>(openSystemPrinterSink(name));
     }
     if (!journal.empty()) sink = std::make_unique<TeeSink>(std::move(sink), std::make_unique<JournalWriter>(journal));
+    if (alongside) sink = std::make_unique<TeeSink>(std::move(sink), std::move(alongside));
     return std::make_unique<PageModel>(std::move(sink), name);
 }
 

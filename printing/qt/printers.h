@@ -29,10 +29,12 @@ std::unique_ptr<PageSink> openSystemPrinterSink(const std::string& name);
 // The printer of that name of printerNames(): "PDF" writes output (required); a name
 // with "MATRIC" writes its text pages to output (required); any other is a system
 // printer (output not used). With a journal path, the print journal of everything sent
-// is written there too. Creates the QGuiApplication and registers the fonts if needed.
-// Throws OutputError for an unknown printer or a file that cannot be created.
+// is written there too. `alongside` follows the document as well (the structured export):
+// ended with it and delivered after it. Creates the QGuiApplication and registers the
+// fonts if needed. Throws OutputError for an unknown printer or a file that cannot be created.
 std::unique_ptr<Printer> openPrinter(const std::string& name,
                                      const std::filesystem::path& output = {},
-                                     const std::filesystem::path& journal = {});
+                                     const std::filesystem::path& journal = {},
+                                     std::unique_ptr<PageSink> alongside = nullptr);
 
 }  // namespace printing::qt

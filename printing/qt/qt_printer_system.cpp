@@ -24,7 +24,7 @@ Printer& QtPrinterSystem::select(long index) {
                            std::to_string(names.size()));
     current_.reset();  // a document left open is abandoned, before its files are reused
     currentIndex_ = -1;
-    current_ = openPrinter(names[static_cast<std::size_t>(index)], output_, journal_);
+    current_ = openPrinter(names[static_cast<std::size_t>(index)], output_, journal_, alongside_ ? alongside_() : nullptr);
     currentIndex_ = index;
     return *current_;
 }

@@ -2,9 +2,11 @@
 // makes current, opened on demand.
 #pragma once
 
+#include "printing/page_sink.h"
 #include "printing/printer_system.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,12 +27,17 @@ public:
     Printer& select(long index) override;
     Printer& current() override;
 
+    // What follows every document opened from now on (the structured export), made anew
+    // for each printer selected.
+    void follow(std::function<std::unique_ptr<PageSink>()> alongside) { alongside_ = std::move(alongside); }
+
 private:
     std::filesystem::path output_;
     std::filesystem::path journal_;
     std::vector<std::string> names_;
     long currentIndex_ = -1;
     std::unique_ptr<Printer> current_;
+    std::function<std::unique_ptr<PageSink>()> alongside_;
 };
 
 }  // namespace printing::qt

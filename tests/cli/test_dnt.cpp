@@ -38,7 +38,15 @@ TEST_F(Cli, DbVerbs) {
 TEST_F(Cli, BadInputGetsAClearMessageAndItsStatus) {
     const std::string db = " --db " + tmp.path(), bad = tmp.dir() + "/bad.jsonl";
     std::ofstream(bad) << "{\"file\": \"PERIODESPAIE\", \"key\": \"1\", \"fields\": [\"209912\"]}\n{oops\n";
+    // A text with a byte that is not UTF-8 (Latin-1 "é"), refused before any database sees it.
+    const std::string latin1 = "\"$(printf 'ANDR\\311')\"", print = "print" + db + " --quarter 20132 --centre 75";
     const std::vector<Refusal> cases = {
+        {print + " --from " + latin1, 2, "--from is not UTF-8 text: byte 0xC9 at position 5"},
+        {print + " --to " + latin1, 2, "--to is not UTF-8"}, {print + " --select " + latin1, 2, "--select is not UTF-8"},
+        {print + " --output " + latin1, 2, "--output is not UTF-8"}, {print + " --user " + latin1, 2, "--user is not UTF-8"},
+        {print + " --export " + latin1 + ".csv", 2, "--export is not UTF-8"},
+        {"db query --db " + latin1 + " 'SSELECT CONTRAT'", 2, "--db is not UTF-8"},
+        {"db show" + db + " CIVILAIDE " + latin1, 2, "argument 2 is not UTF-8"},
         {"db query" + db + " " + q("SSELECT CONTRAT AVEC X = \"1\""), 3, "unknown name X of CONTRAT at column 22"},
         {"db import" + db + " " + bad, 3, "line 2"},
         {"db show" + db + " CONTRAT NOPE", 3, ""}, {"db show" + db + " NOFILE 1", 3, ""}, {"db frobnicate", 2, ""},

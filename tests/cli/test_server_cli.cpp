@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <random>
 #include <filesystem>
 #include <thread>
 
@@ -178,6 +179,69 @@ TEST_F(ServerCli, RefusalsAndFaultsSayWhyAndWriteNothing) {
     EXPECT_EQ(value(foreign, "SELECT count(*) FROM dnt.records"), "0");
 }
 
+// The history is written only through the schema's functions, which stamp the session's
+// role and take the images themselves: a printing role can neither write the tables nor
+// add to a run of another transaction; a look-alike schema is never used, and only the
+// declarations' owner prepares the schema again.
+TEST_F(ServerCli, TheHistoryCannotBeForgedNorTheSchemaPassedOff) {
+    prepare();
+    ASSERT_EQ(run("print --db " + as(desk) + kRun + " --output " + files.dir() + "/o.pdf").status, 0);
+    const std::string history = value(db, "SELECT string_agg(number::text || login || coalesce(undone_by::text, ''), ',') FROM dnt.runs") +
+                                value(db, "SELECT count(*)::text || sum(length(after))::text FROM dnt.run_images");
+    dba::pg::Connection c(db.uriAs(desk), false);
+    const std::vector<std::string> denied = {
+        "INSERT INTO dnt.run_images VALUES (1, 'DROITS', '*', '', NULL, 'EDITIONDNTVARDEC')",
+        "UPDATE dnt.run_images SET before = 'x' WHERE run = 1",
+        "UPDATE dnt.runs SET login = 'someone'",
+        "DELETE FROM dnt.runs",
+        "INSERT INTO dnt.runs(number, time, login, quarter, centre, options, output, kind) "
+        "VALUES (99, '', '', '', '', '', '', 'print')",
+        "INSERT INTO dnt.records VALUES ('REGULDNT', '99999', 'x')",
+        "SELECT dnt.mark_undone(1, 1)",
+        "SELECT dnt.finish_run(1, '')",
+    };
+    for (const std::string& sql : denied) {
+        EXPECT_THROW(c.exec(sql), dba::DbError) << sql;
+        c.exec("ROLLBACK");
+    }
+    // Run 1 is not this session's, and a run writes only its two files.
+    auto write = [&](const std::string& file, const std::string& run) {
+        return std::string(c.exec("SELECT dnt.write_record('" + file + "', 'k', 'x', -1, 1, false, " + run + ", '')")
+                               .bytes(0, 0));
+    };
+    EXPECT_EQ(write("REGULDNT", "1"), "5");
+    EXPECT_EQ(write("DROITS", "0"), "3");
+    c.exec("BEGIN");
+    const std::string mine = std::string(c.exec("SELECT dnt.open_run(0, 't', '20132', '75', '', '', 'print', 0)").bytes(0, 0));
+    EXPECT_EQ(write("DROITS", mine), "5");
+    c.exec("ROLLBACK");
+    EXPECT_EQ(value(db, "SELECT string_agg(number::text || login || coalesce(undone_by::text, ''), ',') FROM dnt.runs") +
+                  value(db, "SELECT count(*)::text || sum(length(after))::text FROM dnt.run_images"),
+              history);
+
+    // Preparing the schema again is for its owner.
+    for (const std::string& role : {desk, stranger}) {
+        Outcome r = run("db init-server --db " + as(role) + " --printers " + role);
+        EXPECT_EQ(r.status, 3) << role << "\n" << r.err;
+        EXPECT_TRUE(has(r.err, "role " + role + " may not")) << r.err;
+    }
+    EXPECT_EQ(run("db init-server --db " + as(owner) + " --printers " + reader).status, 0);
+
+    // A role that may create schemas makes a look-alike: neither the database's owner nor
+    // anyone else uses it.
+    testsupport::ServerDb other;
+    other.sql("GRANT CREATE ON DATABASE " + other.name() + " TO " + stranger);
+    ASSERT_EQ(run("demo --db " + q(other.uriAs(stranger)) + " --aides 20").status, 0);
+    other.sql("GRANT USAGE ON SCHEMA dnt TO PUBLIC; GRANT SELECT ON ALL TABLES IN SCHEMA dnt TO PUBLIC");
+    for (const std::string& who : {std::string("postgres"), owner}) {
+        Outcome r = run("print --db " + q(other.uriAs(who)) + " --quarter 20254 --centre 75 --output " + files.dir() +
+                        "/x.pdf");
+        EXPECT_EQ(r.status, 3) << who << "\n" << r.err;
+        EXPECT_TRUE(has(r.err, "belongs to role " + stranger)) << who << "\n" << r.err;
+    }
+    other.sql("DROP OWNED BY " + stranger + " CASCADE");
+}
+
 TEST_F(ServerCli, TheDemoReplacesOnlyItsOwnSchema) {
     ASSERT_EQ(run("db init-server --db " + q(db.uri()) + " --owner " + owner + " --printers " + desk).status, 0);
     Outcome made = run("demo --db " + as(owner) + " --aides 40");
@@ -194,35 +258,44 @@ TEST_F(ServerCli, TheDemoReplacesOnlyItsOwnSchema) {
     EXPECT_EQ(run("demo --db " + as(owner) + " --replace --aides 30").status, 0);
 }
 
-// A run killed half-way, and a run whose server ends its session half-way: neither leaves
-// a record or a lock behind, and the next run prints and writes everything.
-TEST_F(ServerCli, ARunThatDiesOrLosesItsServerLeavesNothingBehind) {
+// Desks killed at twenty moments of a run, and a run whose server ends its session half-way:
+// none leaves a record, a lock or a half-written aidé behind, and the next run prints and
+// writes everything.
+TEST_F(ServerCli, DesksThatDieOrLoseTheirServerLeaveNothingBehind) {
     ASSERT_EQ(run("db init-server --db " + q(db.uri()) + " --owner " + owner + " --printers " + desk).status, 0);
     ASSERT_EQ(run("demo --db " + as(owner) + " --aides 3000").status, 0);
     const std::string before = written(as(owner));
     const std::string args = "print --db " + as(desk) + " --quarter 20254 --centre 75 --printer MATRICIELLE --output ";
-    for (const bool killed : {true, false}) {
-        SCOPED_TRACE(killed ? "killed" : "its session ended");
+    std::mt19937 random(20);
+    int locksLeft = 0, changed = 0;
+    for (int kill = 0; kill < 20; ++kill) {
+        Background bg(args + files.dir() + "/k.txt", files.dir());
+        ASSERT_FALSE(waitFor(db, kWritingRun).empty()) << bg.err();
+        std::this_thread::sleep_for(std::chrono::milliseconds(random() % 400));
+        bg.kill9();
+        EXPECT_EQ(bg.wait(), -SIGKILL);
+        for (int i = 0; i < 500 && value(db, kAdvisoryLocks) != "0"; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        locksLeft += std::stoi(value(db, kAdvisoryLocks));
+        changed += written(as(owner)) != before;
+        EXPECT_FALSE(fs::exists(files.dir() + "/k.txt"));
+    }
+    EXPECT_EQ(locksLeft, 0);
+    EXPECT_EQ(changed, 0) << "a killed run wrote records";
+    std::cout << "20 desks killed mid-run: " << locksLeft << " locks left, " << changed
+              << " runs with records written (an aidé's records are written with the whole run or not at all)\n";
+    {
         Background bg(args + files.dir() + "/k.txt", files.dir());
         const std::string pid = waitFor(db, kWritingRun);
         ASSERT_FALSE(pid.empty()) << bg.err();
-        if (killed) {
-            bg.kill9();
-            EXPECT_EQ(bg.wait(), -SIGKILL);
-            for (int i = 0; i < 500 && value(db, kAdvisoryLocks) != "0"; ++i)
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            EXPECT_EQ(value(db, kAdvisoryLocks), "0");
-        } else {
-            value(db, "SELECT pg_terminate_backend(" + pid + ")");
-            EXPECT_EQ(bg.wait(), 3) << bg.err();
-            EXPECT_TRUE(has(bg.err(), "lost the connection to server postgresql:///")) << bg.err();
-            EXPECT_TRUE(has(bg.err(), "nothing was written to the database")) << bg.err();
-        }
+        value(db, "SELECT pg_terminate_backend(" + pid + ")");
+        EXPECT_EQ(bg.wait(), 3) << bg.err();
+        EXPECT_TRUE(has(bg.err(), "lost the connection to server postgresql:///")) << bg.err();
+        EXPECT_TRUE(has(bg.err(), "nothing was written to the database")) << bg.err();
         EXPECT_EQ(written(as(owner)), before);
-        EXPECT_FALSE(fs::exists(files.dir() + "/k.txt"));
     }
-    Outcome again = run(args + files.dir() + "/a.txt");
+    Outcome again = run(args + files.dir() + "/a.txt --wait 10");
     EXPECT_EQ(again.status, 0) << again.err;
-    EXPECT_FALSE(has(again.err, "were not written")) << again.err;
+    EXPECT_FALSE(has(again.err, "could not be written")) << again.err;
     EXPECT_NE(written(as(owner)), before);
 }

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "dba/dynarray.h"
+#include "numbers/utf8.h"
 #include "dba/errors.h"
 #include "dba/expression.h"
 #include "support/database.h"
@@ -39,9 +40,9 @@ TEST(Expression, FieldsSubstringsAndConcatenation) {
     std::vector<std::string> values;  // a bare TRANS gives every value
     dba::Expression::parse("TRANS(CIVILAIDE, F3, 2)").values(ctx, values);
     EXPECT_EQ(values, (std::vector<std::string>{"DUPONT", "AUTRE"}));
-    EXPECT_EQ(dba::substringChars("CLÉMENT", 3, 2), "ÉM");
-    EXPECT_EQ(dba::substringChars("ABC", 2, 10), "BC");
-    EXPECT_EQ(dba::substringChars("ABC", 4, 1), "");
+    EXPECT_EQ(dnt::utf8::substring("CLÉMENT", 3, 2), "ÉM");
+    EXPECT_EQ(dnt::utf8::substring("ABC", 2, 10), "BC");
+    EXPECT_EQ(dnt::utf8::substring("ABC", 4, 1), "");
 }
 
 // TRANS(F, ... F1 ..., 1) nested `depth` levels deep.

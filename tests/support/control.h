@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "support/database.h"
+#include "printing/printer_chooser.h"
 #include "control/ctr_controle.h"
 #include "dba/dates.h"
 #include "printing/journal_printer.h"
@@ -51,7 +52,7 @@ private:
     std::unique_ptr<printing::Printer> printers[2];
 };
 
-struct ScriptedChooser : dba::PrinterChooser {
+struct ScriptedChooser : printing::PrinterChooser {
     long index = 0, copies = 1;
     int calls = 0;
     long choose(long& c) override { return ++calls, c = copies, index; }
@@ -73,7 +74,7 @@ protected:
 
     // Creates the control as a host does, and calls Init unless asked not to.
     void create(const std::string& user = "quelquun", bool init = true) {
-        utilitaire.setChooser(&chooser);
+        printing::useChooser(utilitaire, chooser);
         control::Environment env;
         env.services = &services, env.help = &help, env.utilitaire = &utilitaire, env.printers = &printers;
         env.today = [] { return dba::DateInterne("15/07/2013"); }, env.appPath = "/opt/dnt";

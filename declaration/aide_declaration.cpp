@@ -1,0 +1,129 @@
+// TraiterAide and DeclarerAide, one aidé of the print loop: the sector check, the
+// regularisation, the charge detail and remaining exemption, the printed declaration, and
+// the records written back.
+#include "numbers/numtext.h"
+#include "dba/test_steps.h"
+#include "payroll/payroll.h"
+#include "declaration/declaration.h"
+#include "declaration/layout_text.h"
+#include "declaration/payment_paragraph.h"
+#include "declaration/print_loop_steps.h"
+#include "printing/printer.h"
+#include "rights/droits.h"
+
+namespace declaration {
+
+namespace {
+
+// The export's view of the declaration just printed: its totals, amounts and payment mode
+// (found the same way in the matrix mode, which prints none of them), told once per aidé.
+void NoterDeclaration(dnt::SharedState& s) {
+    dnt::DeclarationAide& d = s.DeclarationCourante;
+    d.totaux = {s.W_TotalCsgRds.value(), s.W_TotalSSoc.value(), s.W_TotalRetr.value(),  s.W_TotalSante.value(),
+                s.W_TotalCsgDe.value(),  s.W_TotalFProf.value(), s.W_TotalPrevoy.value(), s.W_TotalAssed.value()};
+    try {
+        const MontantsDus m = CalculMontantsDus(s);
+        d.montantA = m.A.value();
+        d.montantB = m.B.value();
+        d.ajustement = m.X.value();
+        d.netAPayer = (m.S + m.X).value();
+    } catch (const dnt::Error&) {
+        // the printed foot failed the same way: its amounts stay at 0
+    }
+    if (d.reglement.empty()) {
+        PassageErreurs passer(true);
+        d.reglement = NomModeReglement(ChoixModeReglement(s, passer));
+    }
+}
+
+// After the last detail line: the frame footer and totals in detailed mode, then the part of
+// the regularisation left unused added to field 5 of the charge detail, which is written.
+void FinDeclaration(dnt::SharedState& s, PassageErreurs& passer) {
+    passer([&] { s.RecDetailChgPartemp.setElement(12, dnt::NumberToText(s.W_TotalAssed)); });
+    if (s.W_TypeEdition == "D") {
+        passer([&] { Imprime_Fin_Cadre(s); });
+        passer([&] { Imprime_Bas_Page(s); });
+    }
+    if (s.Declaree) NoterDeclaration(s);
+    passer([&] {
+        if (s.W_Regul < dnt::Long32(0)) s.W_Regul = dnt::Long32(0);
+    });
+    passer([&] { s.W_RegulInitiale = s.W_RegulInitiale - s.W_Regul; });
+    passer([&] {
+        const std::string champ = s.RecDetailChgPartemp.element(5);
+        const double reste = s.W_RegulInitiale.value();
+        s.RecDetailChgPartemp.setElement(5, dnt::NumberToText(champ.empty() ? reste : dnt::CDbl(champ) + reste));
+    });
+    passer([&] { s.RecDetailChgPartemp.DBWrite(); });
+}
+
+}  // namespace
+
+void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A, PassageErreurs& passer) {
+    passer([&] { s.W_TotalLignes = dnt::Currency(); });
+    // An aidé that cannot be read, or whose sector the user may not see, is left out.
+    if (!LireEnregistrement(s, passer, s.RecAide, "CIVILAIDE", A)) return;
+    bool visible = true;
+    passer([&] { visible = s.Droits == nullptr || s.Droits->AccesSecteur(Gauche(s.RecAide.element(40), 3)); });
+    if (!visible) return;
+
+    LireEnregistrement(s, passer, s.RecEltsPartemp, "ELTSPARTEMP", A);
+    passer([&] { s.W_Regul = dnt::Long32(0); });
+    if (s.W_NbAidants.value() == 0) return;
+
+    // The aidé's two records are one unit of work: when either write fails, even under
+    // the loop's error trap, neither is kept, and the aidé is told to the host. Its pages
+    // wait for the unit's end: an aidé whose records were not written is not in the
+    // document either (nor in the export), as if it had not been selected.
+    if (!s.TheDatabase) {
+        DeclarerAide(s, Tableau, A, passer);
+        s.Bilan.imprime(A);
+        return;
+    }
+    const bool premierePage = s.PremierePage;
+    if (s.Imprimante) s.Imprimante->holdPages();
+    auto echec = s.TheDatabase->unit(A, [&] { DeclarerAide(s, Tableau, A, passer); });
+    if (s.Imprimante) s.Imprimante->releaseHeldPages(!echec);
+    if (echec) {
+        s.PremierePage = premierePage;
+        s.Bilan.echecs.push_back({A, echec->number, echec->message});
+        return;
+    }
+    if (s.Declaree && !s.Bilan.vus.count(A)) s.Declaree(s.DeclarationCourante);
+    s.Bilan.imprime(A);
+    dba::testStep("aide:" + A);
+}
+
+void DeclarerAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A, PassageErreurs& passer) {
+    if (s.Declaree)
+        s.DeclarationCourante = {s.W_CleTrimestre, s.TexteCtrUrssaf, A,
+                                 s.RecAide.element(2) + " " + s.RecAide.element(3), {}, {}, 0, 0, 0, 0, {}};
+    LectureRegularisation(s, A, passer);
+
+    // The gross amounts of the lines, in currency; an empty amount adds nothing.
+    for (int j = 1; j <= s.W_NbAidants.value(); ++j) {
+        passer([&] {
+            const std::string montant = s.W_LignesAidants.element(j, 3);
+            if (!montant.empty()) s.W_TotalLignes = s.W_TotalLignes + dnt::Currency::fromText(montant);
+        });
+    }
+
+    // The latest contract end, when inside the quarter, goes into the aidé's elements.
+    passer([&] {
+        if (s.W_DateCalcul < dnt::CLngText(s.W_FinTrimestre))
+            s.RecEltsPartemp.setElement(14, dnt::NumberToText(s.W_DateCalcul));
+    });
+    passer([&] { s.W_DateCalcul = dnt::Long32(0); });
+
+    passer([&] { payroll::CreationCleFichierDetailChgPartemp(s); });
+    passer([&] { payroll::CalculTepRestant(s); });
+    passer([&] {
+        s.W_TotalCsgRds = s.W_TotalCsgDe = s.W_TotalSSoc = s.W_TotalFProf = dnt::Long32(0);
+        s.W_TotalRetr = s.W_TotalPrevoy = s.W_TotalSante = s.W_TotalAssed = dnt::Long32(0);
+    });
+
+    ImprimeLignesAidants(s, Tableau, A, passer);
+    FinDeclaration(s, passer);
+}
+
+}  // namespace declaration

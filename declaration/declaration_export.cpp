@@ -1,0 +1,160 @@
+// Writing the structured export, CSV or JSON.
+#include "declaration/declaration_export.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+#include <string_view>
+#include <system_error>
+
+#include "printing/json_string.h"
+#include "printing/output_error.h"
+
+namespace declaration {
+
+namespace {
+
+const char* const kColonnes[8] = {"csg_rds", "s_soc", "retr", "sante", "csg_de", "f_prof", "prevoy", "assed"};
+
+std::string extension(const std::filesystem::path& path) {
+    std::string e = path.extension().string();
+    std::transform(e.begin(), e.end(), e.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return e;
+}
+
+// A text cell of the CSV (codes, names, the payment mode): one that a spreadsheet would
+// take for a formula (beginning with =, +, -, @, a tab or a carriage return) gets a
+// leading ' so that it stays a text; quoted when it holds the separator, a quote or a line
+// break. The figures are written by the functions below, never through this one.
+std::string champCsv(std::string v) {
+    if (!v.empty() && std::string_view("=+-@\t\r").find(v.front()) != std::string_view::npos) v.insert(0, "'");
+    if (v.find_first_of(";\"\r\n") == std::string::npos) return v;
+    std::string q = "\"";
+    for (char c : v) {
+        if (c == '"') q += '"';
+        q += c;
+    }
+    return q + "\"";
+}
+
+// A printed decimal as a French spreadsheet reads a number: "12.50" becomes "12,50".
+std::string decimalCsv(std::string v) {
+    std::replace(v.begin(), v.end(), '.', ',');
+    return v;
+}
+
+// A printed figure as a JSON number, exactly as printed ("12.00" stays 12.00); a blank
+// cell is null.
+std::string nombreJson(const std::string& v) { return v.empty() ? "null" : v; }
+
+}  // namespace
+
+bool DeclarationExport::knownExtension(const std::filesystem::path& path) {
+    const std::string e = extension(path);
+    return e == ".csv" || e == ".json";
+}
+
+DeclarationExport::DeclarationExport(const std::filesystem::path& path) {
+    const std::string e = extension(path);
+    if (e == ".csv") format_ = Format::Csv;
+    else if (e == ".json") format_ = Format::Json;
+    else throw std::invalid_argument("the export is a .csv or a .json file, not " + path.string());
+    file_ = std::make_unique<printing::OutputFile>(path, printing::OutputFile::Mode::Delivered);
+    std::ostream& out = file_->stream();
+    if (format_ == Format::Csv) {
+        // The byte order mark tells a spreadsheet that the file is UTF-8.
+        out << "\xEF\xBB\xBFtrimestre;centre;code_aide;nom_aide;code_aidant;nom_aidant;heures;net_horaire";
+        for (const char* c : kColonnes) out << ';' << c;
+        for (const char* c : kColonnes) out << ";total_" << c;
+        out << ";ajouter_deduire;montant_du_a;montant_du_b;net_a_payer;reglement\r\n";
+    } else {
+        out << "[";
+    }
+    check();
+}
+
+DeclarationExport::~DeclarationExport() = default;
+
+void DeclarationExport::check() {
+    if (!file_->stream()) throw printing::OutputError(file_->error().empty() ? "cannot write the export" : file_->error());
+}
+
+void DeclarationExport::add(const dnt::DeclarationAide& d) {
+    if (finished_) throw printing::OutputError("the export " + file_->path().string() + " is already finished");
+    std::ostream& out = file_->stream();
+    if (format_ == Format::Csv) {
+        std::string pied;
+        for (long t : d.totaux) pied += ";" + std::to_string(t);
+        pied += ";" + std::to_string(d.ajustement) + ";" + std::to_string(d.montantA) + ";" +
+                std::to_string(d.montantB) + ";" + std::to_string(d.netAPayer) + ";" + champCsv(d.reglement);
+        for (const dnt::LigneDeclaree& l : d.lignes) {
+            out << champCsv(d.cleTrimestre) << ';' << champCsv(d.centre) << ';' << champCsv(d.aide) << ';'
+                << champCsv(d.nomAide) << ';' << champCsv(l.aidant) << ';' << champCsv(l.nomAidant) << ';'
+                << decimalCsv(l.heures) << ';' << decimalCsv(l.netHoraire);
+            for (const std::string& m : l.montants) out << ';' << m;
+            out << pied << "\r\n";
+        }
+    } else {
+        out << (count_ ? ",\n" : "\n") << "{\"trimestre\": " << printing::jsonQuote(d.cleTrimestre)
+            << ", \"centre\": " << printing::jsonQuote(d.centre) << ", \"aide\": {\"code\": " << printing::jsonQuote(d.aide)
+            << ", \"nom\": " << printing::jsonQuote(d.nomAide) << "},\n \"lignes\": [";
+        for (size_t i = 0; i < d.lignes.size(); ++i) {
+            const dnt::LigneDeclaree& l = d.lignes[i];
+            out << (i ? ",\n  " : "\n  ") << "{\"aidant\": {\"code\": " << printing::jsonQuote(l.aidant)
+                << ", \"nom\": " << printing::jsonQuote(l.nomAidant) << "}, \"heures\": " << nombreJson(l.heures)
+                << ", \"net_horaire\": " << nombreJson(l.netHoraire);
+            for (size_t c = 0; c < 8; ++c) out << ", \"" << kColonnes[c] << "\": " << nombreJson(l.montants[c]);
+            out << "}";
+        }
+        out << "],\n \"totaux\": {";
+        for (size_t c = 0; c < 8; ++c) out << (c ? ", \"" : "\"") << kColonnes[c] << "\": " << d.totaux[c];
+        out << "}, \"ajouter_deduire\": " << d.ajustement << ", \"montants_dus\": {\"a\": " << d.montantA
+            << ", \"b\": " << d.montantB << "}, \"net_a_payer\": " << d.netAPayer
+            << ", \"reglement\": " << printing::jsonQuote(d.reglement) << "}";
+    }
+    ++count_;
+    check();
+}
+
+void DeclarationExport::finish() {
+    if (finished_) return;
+    if (format_ == Format::Json) file_->stream() << (count_ ? "\n]\n" : "]\n");
+    check();
+    file_->sync();
+    finished_ = true;
+}
+
+void DeclarationExport::deliver() {
+    finish();
+    try {
+        file_->deliver();
+    } catch (const printing::OutputError& e) {
+        file_->keep();
+        std::error_code ec;
+        const bool there = std::filesystem::exists(file_->writtenPath(), ec);
+        throw ExportNotDelivered(e.what(), there ? file_->writtenPath() : std::filesystem::path());
+    }
+}
+
+namespace {
+
+class FollowingSink : public printing::PageSink {
+public:
+    explicit FollowingSink(DeclarationExport& e) : export_(e) {}
+    void beginPage(int) override {}
+    void font(const std::string&, double, bool) override {}
+    void width(int) override {}
+    void text(double, double, const std::string&) override {}
+    void line(double, double, double, double) override {}
+    void endDocument() override { export_.finish(); }
+    void deliver() override { export_.deliver(); }
+
+private:
+    DeclarationExport& export_;
+};
+
+}  // namespace
+
+std::unique_ptr<printing::PageSink> DeclarationExport::followingSink() { return std::make_unique<FollowingSink>(*this); }
+
+}  // namespace declaration
