@@ -118,11 +118,13 @@ int runPrint(int argc, char** argv) {
     o.dryRun = a.has("dry-run");
     o.waitSeconds = waitSeconds(a);
     o.exportPath = a.get("export");
+    o.split = a.get("split");
+    if (a.has("split") && o.split.empty()) throw UsageError("--split needs a folder");
     if (a.has("export") && !declaration::DeclarationExport::knownExtension(o.exportPath))
         throw UsageError("--export takes a .csv or a .json file, not \"" + o.exportPath + "\"");
     // The run's choices, for the history of runs.
     for (const char* name : {"omr", "aide", "pages-before", "pages-after", "pages-max", "from", "to", "select", "modes",
-                             "sort", "copies", "printer", "dry-run"}) {
+                             "sort", "copies", "printer", "dry-run", "split"}) {
         if (!a.has(name)) continue;
         if (!o.options.empty()) o.options += " ";
         o.options += std::string("--") + name;
@@ -262,6 +264,7 @@ int printDeclarations(const PrintOptions& given) {
         if (bilan.run) std::cerr << " (run " << bilan.run << ")";
     }
     if (!o.exportPath.empty() && setup.control().state().Imprimante) std::cerr << "; exported to " << o.exportPath;
+    if (!o.split.empty() && setup.control().state().Imprimante) std::cerr << "; archived in " << o.split;
     std::cerr << "\n";
     for (const dnt::BilanRun::Echec& e : bilan.echecs)
         std::cerr << "dnt: aidé " << e.aide << " left out of " << setup.destination()

@@ -42,6 +42,7 @@ Program makeDnt() {
              "authenticated, which --user may only repeat)"},
             {"dry-run", "", "print to the chosen output and write nothing to the database"},
             {"export", "FILE", "also write what was declared, FILE.csv (semicolons, UTF-8) or FILE.json"},
+            {"split", "FOLDER", "also write one PDF per declaration and index.csv to the new FOLDER"},
             {"wait", "SECONDS",
              "how long to wait for another desk printing the same quarter and centre\n(default 300; 0 does not wait)"}}},
           {"At the selection screen (without --omr):",

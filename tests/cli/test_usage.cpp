@@ -49,7 +49,9 @@ TEST(Usage, EveryVerbAnswersHelp) {
         EXPECT_TRUE(own.out.rfind("usage: dnt " + verb, 0) == 0) << own.out;
         EXPECT_EQ(asked.out, own.out) << verb;
         for (const std::string& option : optionLines(own.out))
-            if (option.rfind("  --help", 0) != 0) EXPECT_TRUE(has(all.out, option)) << verb << ": " << option;
+            if (option.rfind("  --help", 0) != 0) {
+                EXPECT_TRUE(has(all.out, option)) << verb << ": " << option;
+            }
     }
     Outcome family = run("db --help");
     EXPECT_EQ(family.status, 0);
@@ -77,7 +79,9 @@ TEST(Usage, VersionAndHelpNeedNoDisplay) {
         Outcome v = run("--version", noDisplay, "", program);
         EXPECT_EQ(v.status, 0) << program << v.err;
         EXPECT_TRUE(v.out.rfind(program + " " DNT_VERSION, 0) == 0) << v.out;
-        if (checkout) EXPECT_TRUE(std::regex_match(v.out, version)) << v.out;
+        if (checkout) {
+            EXPECT_TRUE(std::regex_match(v.out, version)) << v.out;
+        }
     }
     Outcome help = run("--help", noDisplay, "", "dnt-gui");
     EXPECT_EQ(help.status, 0) << help.err;
@@ -92,6 +96,8 @@ TEST(Usage, BashCompletion) {
     testsupport::TempDb tmp;
     ASSERT_EQ(run("db import --db " + tmp.path() + " " + testsupport::sample("small.jsonl")).status, 0);
     const std::string db = tmp.path();
+    std::filesystem::create_directory(tmp.dir() + "/sub");
+    std::ofstream(tmp.dir() + "/split.pdf") << "a file, not a folder for --split";
     struct Case {
         std::string line;  // the words after the program, the last one being completed
         std::set<std::string> offered;
@@ -100,11 +106,12 @@ TEST(Usage, BashCompletion) {
         {"pr", {"print", "printers"}},
         {"db ru", {"run", "runs"}},
         {"help db quar", {"quarters"}},
-        {"db undo --db " + db + " 1 --", {"--db", "--help", "--user"}},
+        {"db undo --db " + db + " 1 --", {"--db", "--help", "--user", "--wait"}},
         {"print --om", {"--omr"}},
         {"print --db " + db + " --quarter 2013", {"20132", "20131"}},
         {"print --db " + db + " --centre 9", {"92", "93"}},
         {"print --printer MAT", {"MATRICIELLE"}},
+        {"print --split " + tmp.dir() + "/s", {tmp.dir() + "/sub"}},
         {"print --sort r", {"responsable"}},
         {"print --modes aide,", {"aide,entite", "aide,prelevement"}},
     };
