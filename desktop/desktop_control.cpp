@@ -37,6 +37,11 @@ DesktopControl::DesktopControl(DesktopSetup setup) : printers_(setup.journal), c
         runPrintLoop(s, rows, quarter);
     };
     control_->state().Progression = [this](long done, long total) { progress(done, total); };
+    // The archive printer is given each declaration as it is complete.
+    printers_.archiveChanged = [this](declaration::SplitArchive* archive) {
+        if (!archive) control_->state().Declaree = nullptr;
+        else control_->state().Declaree = [archive](const dnt::DeclarationAide& d) { archive->add(d); };
+    };
     services_.setSurface(&control_->surface());
     view_ = new ControlView(control_->surface());
     services_.setHostWindow(view_);
@@ -84,9 +89,9 @@ QString DesktopControl::runSummary() const {
     if (s.SelectionAnnulee || !s.Imprimante || previewPages()) return {};
     const long n = static_cast<long>(s.Bilan.aidesImprimes.size());
     const std::string& printer = s.Imprimante->deviceName();
-    const QString where = DesktopPrinters::writesFile(printer)
-                              ? QStringLiteral("dans %1").arg(toQ(printers_.output().string()))
-                              : QStringLiteral("sur l'imprimante %1").arg(toQ(printer));
+    const QString where = printer == kSplitPrinterName ? QStringLiteral("dans le dossier %1").arg(toQ(printers_.splitFolder().string()))
+                          : DesktopPrinters::writesFile(printer) ? QStringLiteral("dans %1").arg(toQ(printers_.output().string()))
+                                                                 : QStringLiteral("sur l'imprimante %1").arg(toQ(printer));
     if (n == 0) return QStringLiteral("Aucune déclaration imprimée %1").arg(where);
     if (n == 1) return QStringLiteral("1 déclaration imprimée %1").arg(where);
     return QStringLiteral("%1 déclarations imprimées %2").arg(n).arg(where);

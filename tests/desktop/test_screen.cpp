@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include <filesystem>
+#include <sstream>
+
 #include "screen_fixture.h"
 #include "desktop/printer_dialog.h"
 
@@ -135,6 +138,31 @@ TEST_F(Screen, OkPrintsToThePdfChosenAndClosesTheHost) {
     EXPECT_TRUE(progress.text().startsWith("Impression terminée"));
     EXPECT_EQ(desktop->runSummary(),
               QString("%1 déclarations imprimées dans %2").arg(progress.total()).arg(desktop::toQ(pdf)));
+}
+
+// The archive printer: one PDF per aidé and the index in the new folder chosen, nothing else.
+TEST_F(Screen, OkWritesOnePdfPerAideToTheNewFolderChosen) {
+    open();
+    typeCentre("75");
+    person.modal = [](QDialog& d) {
+        dynamic_cast<desktop::PrinterDialog&>(d).setPrinterIndex(3);
+        return int(QDialog::Accepted);
+    };
+    const std::string folder = tmp.dir() + "/archive";
+    person.saveAnswer = folder;
+    QTest::mouseClick(w<QPushButton>("Cmd_OK"), Qt::LeftButton);
+    settle();
+    for (const auto& m : person.messages) ADD_FAILURE() << m.text;
+    const long printed = static_cast<long>(ctl().state().Bilan.aidesImprimes.size());
+    EXPECT_GT(printed, 0);
+    long pdfs = 0;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) pdfs += e.path().extension() == ".pdf";
+    EXPECT_EQ(pdfs, printed);
+    std::istringstream index(testsupport::slurp(folder + "/index.csv"));
+    long rows = -1;  // the header
+    for (std::string row; std::getline(index, row);) ++rows;
+    EXPECT_EQ(rows, printed);
+    EXPECT_EQ(desktop->runSummary(), QString("%1 déclarations imprimées dans le dossier %2").arg(printed).arg(desktop::toQ(folder)));
 }
 
 }  // namespace
