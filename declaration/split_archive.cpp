@@ -78,9 +78,9 @@ SplitArchive::~SplitArchive() {
     fs::remove_all(temporary_, ec);
 }
 
-void SplitArchive::add(const dnt::DeclarationAide& d) {
+void SplitArchive::add(const dnt::AideDeclaration& d) {
     writePending();
-    pending_ = std::make_unique<dnt::DeclarationAide>(d);
+    pending_ = std::make_unique<dnt::AideDeclaration>(d);
     claimed_ = pages_.size();
 }
 
@@ -91,8 +91,8 @@ void SplitArchive::closePage() {
 
 void SplitArchive::writePending() {
     if (!pending_) return;
-    const dnt::DeclarationAide& d = *pending_;
-    const std::string name = d.cleTrimestre + "-" + d.centre + "-" + d.aide + ".pdf";
+    const dnt::AideDeclaration& d = *pending_;
+    const std::string name = d.quarterKey + "-" + d.centre + "-" + d.aide + ".pdf";
     std::unique_ptr<printing::PageSink> pdf = openPdf_(temporary_ / name);
     for (std::size_t p = 0; p < claimed_; ++p) {
         pdf->beginPage(static_cast<int>(p + 1));
@@ -107,7 +107,7 @@ void SplitArchive::writePending() {
     }
     pdf->endDocument();
     pdf->deliver();
-    index_->stream() << champCsv(d.aide) << ';' << champCsv(d.nomAide) << ';' << d.netAPayer << ';' << champCsv(name)
+    index_->stream() << champCsv(d.aide) << ';' << champCsv(d.aideName) << ';' << d.netToPay << ';' << champCsv(name)
                      << "\r\n";
     if (!index_->stream()) throw printing::OutputError(index_->error());
     pages_.erase(pages_.begin(), pages_.begin() + static_cast<std::ptrdiff_t>(claimed_));

@@ -34,7 +34,7 @@ public:
 
     // The pages drawn since the previous declaration are those of `d`; its file is written
     // when its last page is closed (by the next page or the end of the document).
-    void add(const dnt::DeclarationAide& d);
+    void add(const dnt::AideDeclaration& d);
     // A sink that follows the printed document: it gathers the pages, ends the archive
     // with the document and renames the folder into place right after it. The archive
     // must outlive it.
@@ -60,7 +60,7 @@ private:
     printing::RecordedPages::Op font_{printing::RecordedPages::Op::Font, "Courier New", 10, 0};
     printing::RecordedPages::Op width_{printing::RecordedPages::Op::Width, {}, 1};
     std::size_t claimed_ = 0;
-    std::unique_ptr<dnt::DeclarationAide> pending_;
+    std::unique_ptr<dnt::AideDeclaration> pending_;
     long files_ = 0;
     bool finished_ = false;
     bool delivered_ = false;  // put in place, or kept where it was written

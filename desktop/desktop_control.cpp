@@ -39,8 +39,8 @@ DesktopControl::DesktopControl(DesktopSetup setup) : printers_(setup.journal), c
     control_->state().Progression = [this](long done, long total) { progress(done, total); };
     // The archive printer is given each declaration as it is complete.
     printers_.archiveChanged = [this](declaration::SplitArchive* archive) {
-        if (!archive) control_->state().Declaree = nullptr;
-        else control_->state().Declaree = [archive](const dnt::DeclarationAide& d) { archive->add(d); };
+        if (!archive) control_->state().onDeclared = nullptr;
+        else control_->state().onDeclared = [archive](const dnt::AideDeclaration& d) { archive->add(d); };
     };
     services_.setSurface(&control_->surface());
     view_ = new ControlView(control_->surface());
@@ -87,7 +87,7 @@ bool DesktopControl::showPreview(QWidget* parent) {
 QString DesktopControl::runSummary() const {
     const dnt::SharedState& s = control_->state();
     if (s.SelectionAnnulee || !s.Imprimante || previewPages()) return {};
-    const long n = static_cast<long>(s.Bilan.aidesImprimes.size());
+    const long n = static_cast<long>(s.outcome.printedAides.size());
     const std::string& printer = s.Imprimante->deviceName();
     const QString where = printer == kSplitPrinterName ? QStringLiteral("dans le dossier %1").arg(toQ(printers_.splitFolder().string()))
                           : DesktopPrinters::writesFile(printer) ? QStringLiteral("dans %1").arg(toQ(printers_.output().string()))

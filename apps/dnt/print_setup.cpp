@@ -125,7 +125,7 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
     };
     control_ = std::make_unique<control::Ctr_ControleEditVardec>(env);
     if (export_ || archive_)
-        control_->state().Declaree = [this](const dnt::DeclarationAide& d) {
+        control_->state().onDeclared = [this](const dnt::AideDeclaration& d) {
             if (export_) export_->add(d);
             if (archive_) archive_->add(d);
         };

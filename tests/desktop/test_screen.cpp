@@ -139,7 +139,7 @@ TEST_P(WholeRun, OkPrintsToWhatWasChosenAndClosesTheHost) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_GT(progress.total(), 0);
     EXPECT_TRUE(progress.text().startsWith("Impression terminée"));
-    const long printed = static_cast<long>(ctl().state().Bilan.aidesImprimes.size());
+    const long printed = static_cast<long>(ctl().state().outcome.printedAides.size());
     if (!archive) {
         EXPECT_TRUE(QFileInfo(desktop::toQ(chosen)).size() > 0);
         EXPECT_EQ(desktop->runSummary(), QString("%1 déclarations imprimées dans %2").arg(printed).arg(desktop::toQ(chosen)));
