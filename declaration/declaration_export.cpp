@@ -21,21 +21,6 @@ std::string extension(const std::filesystem::path& path) {
     return e;
 }
 
-// A text cell of the CSV (codes, names, the payment mode): one that a spreadsheet would
-// take for a formula (beginning with =, +, -, @, a tab or a carriage return) gets a
-// leading ' so that it stays a text; quoted when it holds the separator, a quote or a line
-// break. The figures are written by the functions below, never through this one.
-std::string champCsv(std::string v) {
-    if (!v.empty() && std::string_view("=+-@\t\r").find(v.front()) != std::string_view::npos) v.insert(0, "'");
-    if (v.find_first_of(";\"\r\n") == std::string::npos) return v;
-    std::string q = "\"";
-    for (char c : v) {
-        if (c == '"') q += '"';
-        q += c;
-    }
-    return q + "\"";
-}
-
 // A printed decimal as a French spreadsheet reads a number: "12.50" becomes "12,50".
 std::string decimalCsv(std::string v) {
     std::replace(v.begin(), v.end(), '.', ',');
@@ -47,6 +32,21 @@ std::string decimalCsv(std::string v) {
 std::string nombreJson(const std::string& v) { return v.empty() ? "null" : v; }
 
 }  // namespace
+
+// A text cell of the CSV (codes, names, the payment mode): one that a spreadsheet would
+// take for a formula (beginning with =, +, -, @, a tab or a carriage return) gets a
+// leading ' so that it stays a text; quoted when it holds the separator, a quote or a line
+// break. Figures never go through this one.
+std::string champCsv(std::string v) {
+    if (!v.empty() && std::string_view("=+-@\t\r").find(v.front()) != std::string_view::npos) v.insert(0, "'");
+    if (v.find_first_of(";\"\r\n") == std::string::npos) return v;
+    std::string q = "\"";
+    for (char c : v) {
+        if (c == '"') q += '"';
+        q += c;
+    }
+    return q + "\"";
+}
 
 bool DeclarationExport::knownExtension(const std::filesystem::path& path) {
     const std::string e = extension(path);

@@ -24,6 +24,10 @@ public:
     std::filesystem::path kept;
 };
 
+// A text cell of the CSV files a run writes (the export, the archive's index): kept a
+// text for a spreadsheet, quoted when it must be.
+std::string champCsv(std::string v);
+
 class DeclarationExport {
 public:
     enum class Format { Csv, Json };

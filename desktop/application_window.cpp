@@ -263,7 +263,7 @@ void ApplicationWindow::screenClosed() {
     choices_.codes = screen.selectionRan() ? screen.pickedCodes() : previous;
     printerIndex_ = screen.chooser().lastIndex();
     folder_ = screen.chooser().folder();
-    result_ = RunResult::of(ctl.state(), screen.printers().output().string());
+    result_ = RunResult::of(ctl.state(), screen.printers().output().string(), screen.printers().splitFolder().string());
     bool printFromPreview = false;
     if (const printing::RecordedPages* pages = screen.previewPages()) {
         PreviewWindow preview(*pages, this);

@@ -48,6 +48,11 @@ DesktopControl::DesktopControl(DesktopSetup setup) : printers_(setup.journal), c
     // Enter presses OK and Escape Sortir, wherever the focus is on the screen.
     control_->Cmd_OK->setDefault(true);
     control_->Cmd_Sortir->setCancel(true);
+    // The archive printer is given each declaration as it is complete.
+    printers_.archiveChanged = [this](declaration::SplitArchive* archive) {
+        if (!archive) control_->state().onDeclared = nullptr;
+        else control_->state().onDeclared = [archive](const dnt::AideDeclaration& d) { archive->add(d); };
+    };
     services_.setSurface(&control_->surface());
     // F1 on a field opens its page of the help, beside the control's help file.
     helpPageOpener() = [this, appPath = setup.appPath](const std::string& page) {

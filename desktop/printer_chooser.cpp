@@ -26,6 +26,25 @@ QString PrinterChooser::refusalOf(const QString& file) const {
     return QStringLiteral("Le fichier « %1 » est %2 : choisissez un autre fichier.").arg(file, what);
 }
 
+QString PrinterChooser::chooseNewFolder(QWidget* parent) {
+    const QString proposed = QDir(folder_).filePath(toQ(proposedName ? proposedName() : std::string("DNT")));
+    for (;;) {
+        const QString folder = presenter().saveFile(parent, QStringLiteral("Dossier des PDF par aidé"), proposed,
+                                                    QStringLiteral("Dossiers (*)"));
+        if (folder.isEmpty()) return folder;
+        // An archive is never merged into another one, nor written over.
+        const QString refusal =
+            QFileInfo(folder).exists() || QFileInfo(folder).isSymLink()
+                ? QStringLiteral("« %1 » existe déjà : les PDF par aidé vont dans un nouveau dossier.").arg(folder)
+                : refusalOf(folder);
+        if (refusal.isEmpty()) {
+            folder_ = QFileInfo(folder).absolutePath();
+            return folder;
+        }
+        presenter().message(parent, refusal, QMessageBox::Warning, QStringLiteral("Message TALMIRAN"));
+    }
+}
+
 long PrinterChooser::choose(long& copies) {
     const std::vector<std::string> names = printers_.printerNames();
     QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
@@ -39,7 +58,11 @@ long PrinterChooser::choose(long& copies) {
         const int index = dialog.printerIndex();
         if (index < 0 || index >= static_cast<int>(names.size())) return -1;
         const std::string& name = names[static_cast<size_t>(index)];
-        if (DesktopPrinters::writesFile(name)) {
+        if (name == kSplitPrinterName) {
+            const QString folder = chooseNewFolder(parent);
+            if (folder.isEmpty()) continue;  // back to the printers
+            printers_.setSplitFolder(fromQ(folder));
+        } else if (DesktopPrinters::writesFile(name)) {
             const bool pdf = !printing::isMatrixPrinterName(name);
             const QString base = toQ(proposedName ? proposedName() : std::string("DNT"));
             const QString proposed = QDir(folder_).filePath(base + (pdf ? QStringLiteral(".pdf") : QStringLiteral(".txt")));

@@ -1,6 +1,7 @@
 // The printer choice of the desktop, for the database library's printer dialog: the
-// printer dialog, then, for the PDF and matrix printers, the file to write, which may be
-// none of the files the run must not write over (the database's, the print journal).
+// printer dialog, then, for the PDF and matrix printers, the file to write (for the
+// archive, a new folder), which may be none of the files the run must not write over (the
+// database's, the print journal).
 #pragma once
 
 #include <QPointer>
@@ -44,6 +45,9 @@ public:
 private:
     // The message refusing a chosen file, empty when the file may be written.
     QString refusalOf(const QString& file) const;
+    // The new folder of the archive printer, asked until one may be written; empty when
+    // the person cancelled.
+    QString chooseNewFolder(QWidget* parent);
 
     DesktopPrinters& printers_;
     QPointer<QWidget> parent_;

@@ -20,6 +20,7 @@ namespace desktop {
 QString PrinterDialog::describe(const std::string& name) {
     if (name == printing::qt::kPdfPrinterName) return QStringLiteral("PDF — fichier PDF (A4)");
     if (name == kPreviewPrinterName) return QStringLiteral("APERCU — à l'écran, rien n'est enregistré");
+    if (name == kSplitPrinterName) return QStringLiteral("Un PDF par aidé — dans un nouveau dossier, avec index.csv");
     if (printing::isMatrixPrinterName(name))
         return toQ(name) + QStringLiteral(" — imprimante matricielle, fichier texte");
     return toQ(name);

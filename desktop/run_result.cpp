@@ -7,7 +7,7 @@
 
 namespace desktop {
 
-RunResult RunResult::of(const dnt::SharedState& s, const std::string& file) {
+RunResult RunResult::of(const dnt::SharedState& s, const std::string& file, const std::string& folder) {
     RunResult r;
     if (s.SelectionAnnulee || !s.Imprimante) return r;
     r.printed = true;
@@ -16,7 +16,8 @@ RunResult RunResult::of(const dnt::SharedState& s, const std::string& file) {
     r.written = s.outcome.written;
     r.run = s.outcome.run;
     r.toFile = DesktopPrinters::writesFile(s.Imprimante->deviceName());
-    r.destination = r.toFile ? file : s.Imprimante->deviceName();
+    r.toFolder = s.Imprimante->deviceName() == kSplitPrinterName;
+    r.destination = r.toFile ? file : r.toFolder ? folder : s.Imprimante->deviceName();
     if (s.outcome.stopped) {
         r.stoppedDone = s.outcome.stopped->done;
         r.stoppedOf = s.outcome.stopped->total;
@@ -38,7 +39,9 @@ std::string RunResult::text() const {
     if (preview) return text + count(declarations) + " à l'aperçu : rien n'est imprimé ni enregistré.";
     const bool plural = declarations > 1;
     text += count(declarations) + (plural ? " imprimées " : " imprimée ") +
-            (toFile ? "dans " + destination : "sur l'imprimante " + destination) + ".\n";
+            (toFile ? "dans " + destination
+             : toFolder ? "dans le dossier " + destination
+                        : "sur l'imprimante " + destination) + ".\n";
     if (declarations > 0 && written)
         text += "Les enregistrements sont écrits (impression " + std::to_string(run) + " de l'historique).\n";
     else if (declarations > 0)

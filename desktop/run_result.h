@@ -18,13 +18,14 @@ struct RunResult {
     bool written = false;  // the records were committed
     long long run = 0;
     bool toFile = false;
-    std::string destination;  // the file written, or the printer's name
+    bool toFolder = false;    // one PDF per aidé, in a new folder
+    std::string destination;  // the file or folder written, or the printer's name
     long stoppedDone = -1, stoppedOf = 0;  // the aidés done when the person stopped the run
     std::vector<std::string> leftOut;       // "aidé 01010 : raison"
 
     // From the control's state once its form closed; `file` is the file of the PDF and
-    // matrix printers.
-    static RunResult of(const dnt::SharedState& s, const std::string& file);
+    // matrix printers, `folder` the folder of the one-PDF-per-aidé printer.
+    static RunResult of(const dnt::SharedState& s, const std::string& file, const std::string& folder = {});
     bool stopped() const { return stoppedDone >= 0; }
     // The result in French, one sentence a line.
     std::string text() const;

@@ -14,13 +14,14 @@
 
 namespace printing {
 
-// What the module offers: printing::qt::printerNames and printing::qt::openPrinter
-// (printing/qt/printers.h).
+// What the module offers: printing::qt::printerNames, printing::qt::openPrinter and
+// printing::qt::openPdfSink (printing/qt/printers.h).
 struct QtModule {
     std::vector<std::string> (*printerNames)();
     std::unique_ptr<Printer> (*openPrinter)(const std::string& name, const std::filesystem::path& output,
                                             const std::filesystem::path& journal,
                                             std::unique_ptr<PageSink> alongside, bool spool);
+    std::unique_ptr<PageSink> (*openPdfSink)(const std::filesystem::path& file);
 };
 
 // The name of the module's one exported function, which gives its QtModule.

@@ -20,9 +20,11 @@ struct Options {
     std::string journal;  // print journal of every run
 };
 
-// The options, or a message for the person (usage or error) in `error`.
+// The options, or the reason they are refused in `error`. --help and --version are
+// answered before: they need no display, and so no Qt.
 std::optional<Options> parseOptions(int argc, char** argv, std::string& error);
 
-extern const char* const kUsage;
+// The synopsis, for a refused command line.
+std::string shortUsage();
 
 }  // namespace gui

@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
+#include "apps/usage/usage.h"
+#include "dba/errors.h"
 #include "numbers/utf8.h"
 
 namespace cli {
@@ -27,12 +30,14 @@ void checkUtf8(const std::string& what, const std::string& text) {
 
 }  // namespace
 
-
-Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>& known,
-               const std::vector<std::string>& flags) {
+Args parseArgs(int argc, char** argv, int first, const std::string& verb) {
+    const usage::Verb* described = usage::findVerb(usage::dnt(), verb);
+    if (!described) throw std::logic_error("no description of the verb " + verb);
+    const std::vector<std::string> known = usage::optionNames(*described), flags = usage::flagNames(*described);
     Args a;
     for (int i = first; i < argc; ++i) {
         std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") throw HelpWanted{verb};
         if (arg.rfind("--", 0) == 0 && arg.size() > 2) {
             std::string name = arg.substr(2), value;
             size_t eq = name.find('=');
@@ -57,6 +62,12 @@ Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>&
         }
     }
     return a;
+}
+
+int flushed() {
+    std::cout.flush();
+    if (!std::cout) throw dba::DbError(dba::kErrStorage, "standard output could not be written");
+    return kOk;
 }
 
 std::string currentLogin() {

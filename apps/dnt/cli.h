@@ -18,6 +18,11 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// --help given to a verb: its text goes to standard output, whatever else the line says.
+struct HelpWanted {
+    std::string verb;  // "print", "db runs"
+};
+
 // Options "--name value" and flags "--name"; everything else is positional.
 struct Args {
     std::map<std::string, std::string> options;
@@ -36,10 +41,13 @@ struct Args {
     long number(const std::string& name, long fallback, long min, long max) const;
 };
 
-// Parses argv from `first`; `flags` are the options that take no value, `known`
-// every option the verb accepts (an unknown one is a usage error).
-Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>& known,
-               const std::vector<std::string>& flags = {});
+// Parses argv from `first` with the options the verb's description gives (apps/usage):
+// an option it does not know is a usage error; --help (or -h) raises HelpWanted.
+Args parseArgs(int argc, char** argv, int first, const std::string& verb);
+
+// Standard output that could not take everything is a failure, not a success: kOk once
+// it is flushed, else a storage error.
+int flushed();
 
 // The login of the environment (LOGNAME, USER, else the user of the process).
 std::string currentLogin();
@@ -53,5 +61,7 @@ int runInitServer(const Args& a);
 int runIndex(const Args& a);
 int runPrint(int argc, char** argv);
 int runDemo(int argc, char** argv);
+int listQuarters(const Args& a);
+int listPrinters(const Args& a);
 
 }  // namespace cli

@@ -11,23 +11,19 @@
 #include "dba/errors.h"
 #include "dba/jsonl.h"
 #include "dba/sentence.h"
+#include "apps/usage/usage.h"
 
 namespace cli {
 
 namespace {
 
-const char* kDbUsage =
-    "usage: dnt db import --db PATH|URI FILE.jsonl\n"
-    "       dnt db export --db PATH|URI [FILE ...]\n"
-    "       dnt db query --db PATH|URI \"SSELECT ...\" [--fields \"0 3\"]\n"
-    "       dnt db show --db PATH|URI FILE KEY\n"
-    "       dnt db runs --db PATH|URI            the runs that wrote records\n"
-    "       dnt db run --db PATH|URI N           one run and its aidés\n"
-    "       dnt db undo --db PATH|URI N [--user LOGIN] [--wait SECONDS]   take run N back\n"
-    "       dnt db copy --from PATH|URI --to PATH|URI [--replace]\n"
-    "       dnt db init-server --db URI [--owner ROLE] [--printers ROLE,...]\n"
-    "       dnt db index create|drop --db PATH|URI FILE ITEM   an index of a field or dictionary item\n"
-    "       dnt db index list --db PATH|URI [FILE]\n";
+// The db verbs' synopses, for a line that names none or a wrong one.
+std::string dbUsage() {
+    std::string text;
+    for (const usage::Verb& v : usage::dnt().verbs)
+        if (v.name.rfind("db ", 0) == 0) text += (text.empty() ? "usage: dnt " : "       dnt ") + v.name + " " + v.synopsis + "\n";
+    return text;
+}
 
 // Shows mark characters readably: values separated by tabs, sub-values by " | ".
 std::string readable(std::string_view text) {
@@ -40,15 +36,8 @@ std::string readable(std::string_view text) {
     return out;
 }
 
-// Standard output that could not take everything is a failure, not a success.
-int flushed() {
-    std::cout.flush();
-    if (!std::cout) throw dba::DbError(dba::kErrStorage, "standard output could not be written");
-    return kOk;
-}
-
 int import(const Args& a) {
-    if (a.positional.size() != 1) throw UsageError("dnt db import needs one dump file\n" + std::string(kDbUsage));
+    if (a.positional.size() != 1) throw UsageError("dnt db import needs one dump file\n" + dbUsage());
     const std::string target = a.require("db");
     std::ifstream in(a.positional[0], std::ios::binary);
     if (!in) {
@@ -69,7 +58,7 @@ int import(const Args& a) {
 }
 
 int query(const Args& a) {
-    if (a.positional.size() != 1) throw UsageError("dnt db query needs one sentence\n" + std::string(kDbUsage));
+    if (a.positional.size() != 1) throw UsageError("dnt db query needs one sentence\n" + dbUsage());
     auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
     const std::string& sentence = a.positional[0];
     // The file of the request is the one the sentence selects from.
@@ -86,31 +75,36 @@ int query(const Args& a) {
 }  // namespace
 
 int runDb(int argc, char** argv) {
-    if (argc < 3) throw UsageError(kDbUsage);
+    if (argc < 3) throw UsageError(dbUsage());
     std::string verb = argv[2];
-    if (verb == "import") return import(parseArgs(argc, argv, 3, {"db"}));
+    if (verb == "--help" || verb == "-h") {
+        std::cout << usage::familyHelp(usage::dnt(), "db");
+        return kOk;
+    }
+    if (!usage::findVerb(usage::dnt(), "db " + verb)) throw UsageError("unknown verb db " + verb + "\n" + dbUsage());
+    const Args a = parseArgs(argc, argv, 3, "db " + verb);
+    if (verb == "import") return import(a);
     if (verb == "export") {
-        Args a = parseArgs(argc, argv, 3, {"db"});
         auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
         dba::exportJsonl(*db, std::cout, a.positional);
         return flushed();
     }
-    if (verb == "query") return query(parseArgs(argc, argv, 3, {"db", "fields"}));
-    if (verb == "copy") return runCopy(parseArgs(argc, argv, 3, {"from", "to", "replace"}, {"replace"}));
-    if (verb == "init-server") return runInitServer(parseArgs(argc, argv, 3, {"db", "owner", "printers"}));
+    if (verb == "query") return query(a);
+    if (verb == "copy") return runCopy(a);
+    if (verb == "init-server") return runInitServer(a);
     if (verb == "show") {
-        Args a = parseArgs(argc, argv, 3, {"db"});
-        if (a.positional.size() != 2) throw UsageError("dnt db show needs a file and a key\n" + std::string(kDbUsage));
+        if (a.positional.size() != 2) throw UsageError("dnt db show needs a file and a key\n" + dbUsage());
         auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
         dba::Record r = db->DBOpenFile(a.positional[0])->DBRead(a.positional[1]);
         std::cout << dba::recordLine(a.positional[0], a.positional[1], r.text()) << "\n";
         return flushed();
     }
-    if (verb == "index") return runIndex(parseArgs(argc, argv, 3, {"db"}));
-    if (verb == "runs") return listRuns(parseArgs(argc, argv, 3, {"db"}));
-    if (verb == "run") return showRun(parseArgs(argc, argv, 3, {"db"}));
-    if (verb == "undo") return undoRun(parseArgs(argc, argv, 3, {"db", "user", "wait"}), currentLogin());
-    throw UsageError("unknown verb db " + verb + "\n" + kDbUsage);
+    if (verb == "index") return runIndex(a);
+    if (verb == "quarters") return listQuarters(a);
+    if (verb == "runs") return listRuns(a);
+    if (verb == "run") return showRun(a);
+    if (verb == "undo") return undoRun(a, currentLogin());
+    throw std::logic_error("the verb db " + verb + " is described but not run");
 }
 
 }  // namespace cli

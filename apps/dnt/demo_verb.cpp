@@ -15,28 +15,10 @@
 
 namespace cli {
 
-int runDemo(int argc, char** argv);
-
-namespace {
-
-const char* kDemoUsage =
-    "usage: dnt demo --db PATH|URI [--aides N] [--seed S] [--quarter KEY|LABEL] [--replace]\n"
-    "  --aides N        number of aidés, 1 to 90000 (default 30; the first 24 are fixed cases)\n"
-    "  --seed S         seed of the random draws, 0 to 4294967295 (default 1)\n"
-    "  --quarter Q      latest quarter, \"20254\" or \"4ème TRIMESTRE 2025\" (default), 2010 to 2099;\n"
-    "                   the current pay period is its last month\n"
-    "  --replace        also replace a declaration database that dnt demo did not make\n";
-
-}  // namespace
-
 int runDemo(int argc, char** argv) {
-    Args a = parseArgs(argc, argv, 2, {"db", "aides", "seed", "quarter", "replace", "help"}, {"replace", "help"});
-    if (a.has("help")) {
-        std::cout << kDemoUsage;
-        return kOk;
-    }
+    Args a = parseArgs(argc, argv, 2, "demo");
     if (!a.positional.empty())
-        throw UsageError("dnt demo takes no argument \"" + a.positional[0] + "\"\n" + kDemoUsage);
+        throw UsageError("dnt demo takes no argument \"" + a.positional[0] + "\" (dnt demo --help lists the options)");
     const std::string path = a.require("db");
     demo::DemoOptions o;
     o.aides = static_cast<int>(a.number("aides", o.aides, 1, 90000));

@@ -16,6 +16,7 @@
 #include "printing/loaded_printer_system.h"
 #include "printing/qt/printers.h"
 #include "printing/qt_module.h"
+#include "printing/tee_sink.h"
 #include "dialogs/selection_individuelle.h"
 #include "rights/droits.h"
 
@@ -42,12 +43,18 @@ void refuseOutputs(const PrintOptions& o) {
         {"--output", writesFile(o) ? outputFile(o) : std::string(), {}},
         {"--journal", o.journal, {}},
         {"--export", o.exportPath, {}},
+        {"--split", o.split, {}},
     };
+    std::error_code ec;
+    // An archive is never merged into, nor written over: it goes to a new folder.
+    if (!o.split.empty() && std::filesystem::exists(std::filesystem::symlink_status(o.split, ec)))
+        throw UsageError("--split " + o.split + " already exists: name a new folder");
+    if (!o.split.empty() && printing::isMatrixPrinterName(o.printer))
+        throw UsageError("--split archives the pages of the PDF and the system printers, not of " + o.printer);
     // A folder in an output's place would refuse the file only when it is put in place,
     // after the records are committed.
     for (const dba::NamedFile& f : outputs) {
-        std::error_code ec;
-        if (!f.path.empty() && std::filesystem::is_directory(f.path, ec))
+        if (!f.path.empty() && f.option != "--split" && std::filesystem::is_directory(f.path, ec))
             throw UsageError(f.option + " " + f.path + " is a folder: name a file");
     }
     refuseSameFiles(o.db, outputs);
@@ -79,10 +86,18 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
     // One aidé's declaration has nothing to paint while the next is computed.
     const bool spool = !(o.omr && !o.aide.empty());
     auto printers = std::make_unique<printing::LoadedPrinterSystem>(output_, o.journal, spool);
-    if (!o.exportPath.empty()) {
-        // Ended with the document, before the records are committed; put in place after it.
-        export_ = std::make_unique<declaration::DeclarationExport>(o.exportPath);
-        printers->follow([this] { return export_->followingSink(); });
+    // The export and the archive are ended with the document, before the records are
+    // committed, and put in place after it.
+    if (!o.exportPath.empty()) export_ = std::make_unique<declaration::DeclarationExport>(o.exportPath);
+    if (!o.split.empty())
+        archive_ = std::make_unique<declaration::SplitArchive>(
+            o.split, [](const std::filesystem::path& file) { return printing::qtModule().openPdfSink(file); });
+    if (export_ || archive_) {
+        printers->follow([this]() -> std::unique_ptr<printing::PageSink> {
+            if (!archive_) return export_->followingSink();
+            if (!export_) return archive_->followingSink();
+            return std::make_unique<printing::TeeSink>(export_->followingSink(), archive_->followingSink());
+        });
     }
     printers_ = std::move(printers);
     printing::useChooser(utilitaire_, *this);
@@ -112,7 +127,11 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
         return run;
     };
     control_ = std::make_unique<control::Ctr_ControleEditVardec>(env);
-    if (export_) control_->state().onDeclared = [this](const dnt::AideDeclaration& d) { export_->add(d); };
+    if (export_ || archive_)
+        control_->state().onDeclared = [this](const dnt::AideDeclaration& d) {
+            if (export_) export_->add(d);
+            if (archive_) archive_->add(d);
+        };
     if (o.progress) {
         // One line on the terminal, rewritten after each aidé.
         dnt::SharedState& s = control_->state();

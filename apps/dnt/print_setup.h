@@ -9,6 +9,7 @@
 #include "control/ctr_controle.h"
 #include "printing/printer_chooser.h"
 #include "declaration/declaration_export.h"
+#include "declaration/split_archive.h"
 #include "printing/printer_system.h"
 #include "ui/headless_services.h"
 
@@ -31,6 +32,7 @@ struct PrintOptions {
     bool progress = false;
     bool dryRun = false;        // print, write nothing
     std::string exportPath;     // the structured export, .csv or .json
+    std::string split;          // the archive's folder, one PDF per declaration
     std::string options;        // the run's choices as given, for the history of runs
     long waitSeconds = 300;     // the longest wait for another desk's run of the pair
 };
@@ -70,6 +72,7 @@ private:
     control::RecordingHelpService help_;
     dba::Utilitaire utilitaire_;
     std::unique_ptr<declaration::DeclarationExport> export_;  // followed by the printers' documents
+    std::unique_ptr<declaration::SplitArchive> archive_;       // the same
     std::unique_ptr<printing::PrinterSystem> printers_;
     long printerIndex_ = 0;
     std::string printerName_;

@@ -26,50 +26,6 @@ namespace cli {
 
 namespace {
 
-const char* kPrintUsage =
-    "usage: dnt print --db PATH|URI --quarter LABEL|KEY --centre CODE [options]\n"
-    "\n"
-    "Always:\n"
-    "  --db PATH|URI          the declaration database: a file, or a postgresql:// server\n"
-    "  --quarter LABEL|KEY    a quarter of the list (\"1er  TRIMESTRE 2025\") or its key (20251)\n"
-    "  --centre CODE          the URSSAF centre code, as typed in the centre entry\n"
-    "  --printer NAME         a printer of the list: PDF (default), MATRICIELLE or a system printer\n"
-    "  --output PATH          the file of the PDF and matrix printers (default DNT-<key>-<centre>.pdf or .txt)\n"
-    "  --journal PATH         also write the print journal of everything sent to the printer\n"
-    "  --today DD/MM/YYYY     the date taken as today (default: the system date)\n"
-    "  --user LOGIN           whose rights apply (default: the login of the environment; on a\n"
-    "                         server, the role it authenticated, which --user may only repeat)\n"
-    "  --dry-run              print to the chosen output and write nothing to the database\n"
-    "  --export FILE          also write what was declared, FILE.csv (semicolons, UTF-8) or FILE.json\n"
-    "  --wait SECONDS         how long to wait for another desk printing the same quarter and centre\n"
-    "                         (default 300; 0 does not wait)\n"
-    "  --help                 this text\n"
-    "\n"
-    "At the selection screen (without --omr):\n"
-    "  --from TEXT            first name of the range\n"
-    "  --to TEXT              last name of the range\n"
-    "  --select CODE,...      the aidés chosen one by one, codes of 1 to 5 digits of aidés of the\n"
-    "                         centre; printed in the order of --sort, as the individual selection\n"
-    "                         hands them to the contract query\n"
-    "  --modes LIST           payment modes kept: entite,prelevement,aide (default: all three)\n"
-    "  --sort KEY             print order: alpha (default), commune, secteur or responsable\n"
-    "  --copies N             number of copies, 1 to 99 (default 1)\n"
-    "\n"
-    "Unattended, with optical marks (--omr):\n"
-    "  --omr                  print at once, as a host sets the unattended members\n"
-    "  --aide CODE            the one aidé to print, 1 to 5 digits\n"
-    "  --pages-before N       pages printed before this document, for the marks (default 0)\n"
-    "  --pages-after N        pages printed after it (default 0)\n"
-    "  --pages-max N          the page limit of the marks (default 0)\n"
-    "\n"
-    "Ctrl-C stops the run between two aidés: the aidés done are printed and written, the\n"
-    "document is delivered with them (a second Ctrl-C kills the program).\n"
-    "\n"
-    "Exit status: 0 printed (with --omr an empty selection prints nothing and is 0);\n"
-    "1 stopped: by a message of the screen, by Ctrl-C, on a centre the database does not\n"
-    "have, a message shown and nothing printed, or a user without full access; 2 bad command\n"
-    "line; 3 database or file error.\n";
-
 // The choices of the selection screen, which the unattended mode does not offer.
 const char* const kScreenChoices[] = {"from", "to", "select", "modes", "sort", "copies"};
 const char* const kOmrOptions[] = {"aide", "pages-before", "pages-after", "pages-max"};
@@ -117,16 +73,9 @@ std::string offeredQuarter(const std::vector<std::string>& offered, const std::s
 }  // namespace
 
 int runPrint(int argc, char** argv) {
-    Args a = parseArgs(argc, argv, 2,
-                       {"db", "quarter", "centre", "omr", "aide", "pages-before", "pages-after", "pages-max", "from",
-                        "to", "select", "modes", "sort", "copies", "printer", "output", "journal", "today", "user",
-                        "help", "dry-run", "export", "wait"},
-                       {"omr", "help", "dry-run"});
-    if (a.has("help")) {
-        std::cout << kPrintUsage;
-        return kOk;
-    }
-    if (!a.positional.empty()) throw UsageError("unexpected argument " + a.positional[0] + "\n" + kPrintUsage);
+    Args a = parseArgs(argc, argv, 2, "print");
+    if (!a.positional.empty())
+        throw UsageError("unexpected argument " + a.positional[0] + " (dnt print --help lists the options)");
     PrintOptions o;
     o.db = a.require("db");
     o.quarter = a.require("quarter");
@@ -187,11 +136,13 @@ int runPrint(int argc, char** argv) {
     o.dryRun = a.has("dry-run");
     o.waitSeconds = waitSeconds(a);
     o.exportPath = a.get("export");
+    o.split = a.get("split");
+    if (a.has("split") && o.split.empty()) throw UsageError("--split needs a folder");
     if (a.has("export") && !declaration::DeclarationExport::knownExtension(o.exportPath))
         throw UsageError("--export takes a .csv or a .json file, not \"" + o.exportPath + "\"");
     // The run's choices, for the history of runs.
     for (const char* name : {"omr", "aide", "pages-before", "pages-after", "pages-max", "from", "to", "select", "modes",
-                             "sort", "copies", "printer", "dry-run"}) {
+                             "sort", "copies", "printer", "dry-run", "split"}) {
         if (!a.has(name)) continue;
         if (!o.options.empty()) o.options += " ";
         o.options += std::string("--") + name;
@@ -374,6 +325,7 @@ int printDeclarations(const PrintOptions& given) {
         if (bilan.run) std::cerr << " (run " << bilan.run << ")";
     }
     if (!o.exportPath.empty() && delivered) std::cerr << "; exported to " << o.exportPath;
+    if (!o.split.empty() && delivered) std::cerr << "; archived in " << o.split;
     std::cerr << "\n";
     for (const dnt::RunOutcome::Failure& e : bilan.failures)
         std::cerr << "dnt: aidé " << e.aide << " left out of " << setup.destination()

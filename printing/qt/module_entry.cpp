@@ -3,6 +3,7 @@
 #include "printing/qt/printers.h"
 
 extern "C" __attribute__((visibility("default"))) const printing::QtModule* dnt_qt_printers_module() {
-    static const printing::QtModule module{&printing::qt::printerNames, &printing::qt::openPrinter};
+    static const printing::QtModule module{&printing::qt::printerNames, &printing::qt::openPrinter,
+                                             &printing::qt::openPdfSink};
     return &module;
 }

@@ -78,7 +78,7 @@ std::vector<std::string> split(const std::string& row, char sep) {
 
 // What the journal shows of one aidé: its lines' cells and its foot, as the export's
 // columns name them.
-struct Declared {
+struct PrintedAide {
     std::vector<std::vector<std::string>> lines;  // heures, net, then the 8 amounts
     std::vector<std::string> foot;                // 8 totals, X, A, B, net to pay, payment mode
 };
@@ -90,8 +90,8 @@ std::string ascii(const std::string& line) {
     return a;
 }
 
-std::vector<std::pair<std::string, Declared>> readJournal(const std::string& journal) {
-    std::vector<std::pair<std::string, Declared>> aides;
+std::vector<std::pair<std::string, PrintedAide>> readJournal(const std::string& journal) {
+    std::vector<std::pair<std::string, PrintedAide>> aides;
     const std::vector<std::string> lines = journalLines(journal);
     const std::regex decimal(R"(-?\d+\.\d\d\b)");
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -103,7 +103,7 @@ std::vector<std::pair<std::string, Declared>> readJournal(const std::string& jou
             continue;
         }
         if (aides.empty()) continue;
-        Declared& d = aides.back().second;
+        PrintedAide& d = aides.back().second;
         // A block: hours on its first line, the net hourly wage on its third, each the first
         // decimal of its line (the identification and the address before them vary in width),
         // the amounts in cells of fixed widths after them.
@@ -178,7 +178,7 @@ TEST(Export, EveryFigureIsThePrintedOne) {
                 }
                 previous = f[2];
                 ASSERT_LT(aide, printed.size()) << where;
-                const Declared& d = printed[aide].second;
+                const PrintedAide& d = printed[aide].second;
                 EXPECT_EQ(f[2], printed[aide].first) << where;
                 ASSERT_LT(line, d.lines.size()) << where << " aidé " << f[2];
                 std::vector<std::string> cells(f.begin() + 6, f.begin() + 16);
@@ -193,4 +193,60 @@ TEST(Export, EveryFigureIsThePrintedOne) {
         }
     }
     EXPECT_GT(checkedLines, 50);
+}
+
+namespace {
+
+// The pages of a PDF: its page objects.
+long pdfPages(const std::string& pdf) {
+    const std::regex page(R"(/Type\s*/Page[^s])");
+    return std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator());
+}
+
+}  // namespace
+
+// The archive holds each declared aidé once, in print order, in a file of its own whose
+// pages are its pages of the document; the index tells the net to pay of the export.
+TEST(Export, TheArchiveHoldsEachDeclarationOnce) {
+    testsupport::TempDb tmp;
+    ASSERT_EQ(run("db import --db " + tmp.path() + " " + testsupport::sample("recent.jsonl")).status, 0);
+    const std::string d = tmp.dir();
+    Outcome r = run("print --db " + tmp.path() + " --quarter 20251 --centre 75 --copies 2 --output " + d +
+                    "/o.pdf --export " + d + "/e.csv --split " + d + "/archive --today 01/07/2025");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(has(r.err, "archived in " + d + "/archive")) << r.err;
+    std::map<std::string, std::string> net;  // by aidé, from the export
+    std::vector<std::string> exported;
+    std::istringstream rows(slurp(d + "/e.csv"));
+    std::string row;
+    std::getline(rows, row);
+    while (std::getline(rows, row)) {
+        const std::vector<std::string> f = split(row, ';');
+        if (exported.empty() || exported.back() != f[2]) exported.push_back(f[2]);
+        net[f[2]] = f[27];
+    }
+    std::istringstream index(slurp(d + "/archive/index.csv"));
+    std::getline(index, row);
+    EXPECT_EQ(row, "\xEF\xBB\xBF" "code_aide;nom_aide;net_a_payer;fichier\r");
+    std::vector<std::string> archived;
+    long pages = 0;
+    while (std::getline(index, row)) {
+        row.pop_back();  // the \r
+        const std::vector<std::string> f = split(row, ';');
+        ASSERT_EQ(f.size(), 4u) << row;
+        archived.push_back(f[0]);
+        EXPECT_EQ(f[2], net[f[0]]) << row;
+        EXPECT_EQ(f[3], "20251-75-" + f[0] + ".pdf");
+        const long n = pdfPages(slurp(d + "/archive/" + f[3]));
+        EXPECT_GE(n, 1) << f[3];
+        pages += n;
+    }
+    EXPECT_EQ(archived, exported);
+    EXPECT_GT(archived.size(), 2u);
+    long files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(d + "/archive")) files += e.path().extension() == ".pdf";
+    EXPECT_EQ(files, static_cast<long>(archived.size()));
+    EXPECT_EQ(2 * pages, pdfPages(slurp(d + "/o.pdf"))) << "one copy of each declaration";
+    for (const auto& e : std::filesystem::directory_iterator(d))
+        EXPECT_NE(e.path().filename().string().rfind(".archive", 0), 0u) << e.path();
 }

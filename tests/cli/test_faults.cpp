@@ -56,6 +56,10 @@ TEST_F(Faults, EveryOutputIsAFileOfItsOwn) {
         {"--output e-hard.pdf --export e.csv", "--export e.csv and --output e-hard.pdf"},
         {"--journal " + d + "/j --output sub/../j", "--journal " + d + "/j and --output sub/../j"},
         {"--output sub", "--output sub is a folder"},
+        {"--output a --split ./a", "--split ./a and --output a are the same file"},
+        {"--split sub", "--split sub already exists: name a new folder"},
+        {"--split e.csv", "--split e.csv already exists"},
+        {"--split a --printer MATRICIELLE", "--split archives the pages of the PDF"},
     };
     // Each file of the database, there or not, under each spelling, run from its folder.
     int n = 0;
@@ -131,7 +135,7 @@ TEST_F(Faults, AFullDiskDeliversNothingAndWritesNothing) {
     if (mount("tmpfs", full.c_str(), "tmpfs", 0, "size=12k") != 0)
         GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
     const std::string before = written(db);
-    Outcome r = print("--output " + full + "/o.pdf --journal " + tmp.dir() + "/j");
+    Outcome r = print("--output " + full + "/o.pdf --journal " + tmp.dir() + "/j --split " + full + "/archive");
     const std::vector<std::string> left = filesIn(full);
     umount(full.c_str());
     EXPECT_EQ(r.status, 3) << r.err;

@@ -28,7 +28,7 @@ protected:
     desktop::PrinterChooser chooser{printers};
 };
 
-TEST_F(PrinterChoice, TheDialogListsThePdfMatrixAndPreviewPrintersFirst) {
+TEST_F(PrinterChoice, TheDialogListsThePdfMatrixPreviewAndArchivePrintersFirst) {
     std::vector<std::string> seen;
     person.modal = [&](QDialog& d) {
         auto& dialog = dynamic_cast<desktop::PrinterDialog&>(d);
@@ -43,7 +43,7 @@ TEST_F(PrinterChoice, TheDialogListsThePdfMatrixAndPreviewPrintersFirst) {
     long copies = 7;
     EXPECT_EQ(chooser.choose(copies), -1);  // cancelled
     std::vector<std::string> expected = printing::qt::printerNames();
-    expected.insert(expected.begin() + 2, "APERCU");
+    expected.insert(expected.begin() + 2, {"APERCU", "PDF PAR AIDE"});
     EXPECT_EQ(seen, expected);
 }
 
@@ -89,6 +89,24 @@ TEST_F(PrinterChoice, MatrixPrintersWriteATextWhateverTheCaseOfTheirName) {
         EXPECT_EQ(person.proposedFiles.at(0), tmp.dir() + "/DNT-20132-75.txt") << index;
         EXPECT_EQ(queues.output().string(), tmp.dir() + "/sortie.txt");
     }
+}
+
+// The archive printer asks for a folder that does not exist yet.
+TEST_F(PrinterChoice, OnePdfPerAideAsksForANewFolder) {
+    person.modal = [](QDialog& d) {
+        auto& dialog = dynamic_cast<desktop::PrinterDialog&>(d);
+        EXPECT_TRUE(dialog.list().item(3)->text().startsWith("Un PDF par aidé"));
+        dialog.setPrinterIndex(3);
+        return int(QDialog::Accepted);
+    };
+    std::filesystem::create_directory(tmp.dir() + "/ancien");
+    person.saveAnswers = {tmp.dir() + "/ancien", tmp.dir() + "/archive"};
+    long copies = 0;
+    EXPECT_EQ(chooser.choose(copies), 3);
+    EXPECT_EQ(person.proposedFiles.at(0), tmp.dir() + "/DNT-20132-75");
+    ASSERT_EQ(person.messages.size(), 1u);
+    EXPECT_EQ(person.messages[0].text, "« " + tmp.dir() + "/ancien » existe déjà : les PDF par aidé vont dans un nouveau dossier.");
+    EXPECT_EQ(printers.splitFolder().string(), tmp.dir() + "/archive");
 }
 
 TEST_F(PrinterChoice, CancellingTheFileGoesBackToThePrinters) {

@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include <filesystem>
+#include <sstream>
+
 #include "screen_fixture.h"
 #include "desktop/printer_dialog.h"
 #include "desktop/run_result.h"
@@ -111,19 +114,23 @@ TEST_F(Screen, HelpFromTheMenuOrF1OpensTheContentsWhichCloseWithTheControl) {
     EXPECT_TRUE(helpWindow.isNull());
 }
 
-// A whole run: OK, the printer dialog (PDF, a file), the print loop with its progress in
-// the status label, and the host closed at the end.
-TEST_F(Screen, OkPrintsToThePdfChosenAndClosesTheHost) {
+// A whole run: OK, the printer dialog and the file (the folder) it asks for, the print
+// loop with its progress in the status label, and the host closed at the end; on PDF one
+// file, on the archive printer one PDF per aidé and the index in the new folder chosen.
+class WholeRun : public ScreenFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(WholeRun, OkPrintsToWhatWasChosenAndClosesTheHost) {
+    const bool archive = GetParam() == 3;
     open();
     desktop::ProgressLabel progress;
     desktop->setProgressLabel(&progress);
     typeCentre("75");
-    person.modal = [](QDialog& d) {
-        dynamic_cast<desktop::PrinterDialog&>(d).setPrinterIndex(0);
+    person.modal = [index = GetParam()](QDialog& d) {
+        dynamic_cast<desktop::PrinterDialog&>(d).setPrinterIndex(index);
         return int(QDialog::Accepted);
     };
-    const std::string pdf = tmp.dir() + "/declarations.pdf";
-    person.saveAnswer = pdf;
+    const std::string chosen = tmp.dir() + (archive ? "/archive" : "/declarations.pdf");
+    person.saveAnswer = chosen;
     QTest::mouseClick(w<QPushButton>("Cmd_OK"), Qt::LeftButton);
     settle();
     for (const auto& m : person.messages) ADD_FAILURE() << m.text;
@@ -132,13 +139,27 @@ TEST_F(Screen, OkPrintsToThePdfChosenAndClosesTheHost) {
     EXPECT_TRUE(ctl().W_Sortir);
     EXPECT_EQ(hostUnloads, 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_TRUE(QFileInfo(desktop::toQ(pdf)).size() > 0);
     EXPECT_GT(progress.total(), 0);
     EXPECT_TRUE(progress.text().startsWith("Impression terminée"));
-    EXPECT_EQ(desktop::RunResult::of(ctl().state(), pdf).text(),
-              std::to_string(progress.total()) + " déclarations imprimées dans " + pdf +
-                  ".\nLes enregistrements sont écrits (impression 1 de l'historique).");
+    const long printed = static_cast<long>(ctl().state().outcome.printedAides.size());
+    const std::string written = ".\nLes enregistrements sont écrits (impression 1 de l'historique).";
+    if (!archive) {
+        EXPECT_TRUE(QFileInfo(desktop::toQ(chosen)).size() > 0);
+        EXPECT_EQ(desktop::RunResult::of(ctl().state(), chosen).text(),
+                  std::to_string(printed) + " déclarations imprimées dans " + chosen + written);
+        return;
+    }
+    long pdfs = 0, rows = -1;  // the index's header
+    for (const auto& e : std::filesystem::directory_iterator(chosen)) pdfs += e.path().extension() == ".pdf";
+    std::istringstream index(testsupport::slurp(chosen + "/index.csv"));
+    for (std::string row; std::getline(index, row);) ++rows;
+    EXPECT_EQ(pdfs, printed);
+    EXPECT_EQ(rows, printed);
+    EXPECT_EQ(desktop::RunResult::of(ctl().state(), "", chosen).text(),
+              std::to_string(printed) + " déclarations imprimées dans le dossier " + chosen + written);
 }
+
+INSTANTIATE_TEST_SUITE_P(PdfAndArchive, WholeRun, ::testing::Values(0, 3));
 
 }  // namespace
 }  // namespace uiqttest

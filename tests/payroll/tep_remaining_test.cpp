@@ -19,7 +19,7 @@ struct Ligne {
 // An aidé's lines and what the calculation leaves: the charge-detail fields, the total, the
 // hourly deduction, the lines' value 10 and the regularisation left (empty or negative: not
 // checked).
-struct Cas {
+struct CasTep {
     const char* nom;
     std::string base = "01", cle = "20242", convention = "T", centre = "", nature = "M";
     std::vector<std::string> taux = {"10", "20", "0", "0", "0", "0", "0", "0"};
@@ -42,7 +42,7 @@ protected:
         t.s.W_ValeurConstanteTrim = 11.65;
     }
     // Sets the aidé up as the print loop leaves it, then runs the calculation.
-    void calculer(const Cas& c) {
+    void calculer(const CasTep& c) {
         t.s.RecDetailChgPartemp = t.s.fichier("DETAILCHGPARTEMP").NewRecord("0444920242");
         t.s.RecDetailChgPartemp.setElement(1, "E75");
         if (!c.avant5.empty()) t.s.RecDetailChgPartemp.setElement(5, c.avant5);
@@ -84,7 +84,7 @@ protected:
 }  // namespace
 
 TEST_F(TepRestant, FiguresOfEachBasisAndLine) {
-    const std::vector<Cas> cas = {
+    const std::vector<CasTep> cas = {
         // Ceiling 11.65 x 195 = 2271.75: 728.25 at rate 1 (72.825) and 2271.75 at rate 2.
         {.nom = "quarterly ceiling splits the gross", .base = "02", .lignes = {{"250", "3000"}},
          .champs = {{6, "73"}, {7, "454"}, {8, "0"}, {9, "0"}, {10, "0"}, {11, "0"}, {12, "0"}, {13, "0"}},
@@ -139,7 +139,7 @@ TEST_F(TepRestant, FiguresOfEachBasisAndLine) {
          .champs = {{1, "E75"}, {5, "0"}, {6, ""}, {7, ""}, {8, ""}, {9, ""}, {10, ""}, {11, ""}, {12, ""},
                     {13, ""}, {17, "0"}}},
     };
-    for (const Cas& c : cas) {
+    for (const CasTep& c : cas) {
         SCOPED_TRACE(c.nom);
         calculer(c);
         for (const auto& [f, v] : c.champs) EXPECT_EQ(t.s.RecDetailChgPartemp.element(f), v) << "field " << f;
