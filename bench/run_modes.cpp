@@ -1,6 +1,7 @@
 // The runs of the whole-run benchmark, each building the control and its environment the
 // way the command line does, with the printer of the measurement.
 #include "bench/run_modes.h"
+#include "common/quarter.h"
 #include "printing/printer_chooser.h"
 
 #include <sqlite3.h>
@@ -99,8 +100,8 @@ std::unique_ptr<printing::PrinterSystem> makePrinters(const RunOptions& o) {
 }  // namespace
 
 std::string quarterKey(const std::string& label) {
-    if (label.size() < 5) return label;
-    return label.substr(label.size() - 4) + label.substr(0, 1);
+    const std::optional<dnt::Quarter> quarter = dnt::Quarter::fromLabel(label);
+    return quarter ? quarter->key() : label;
 }
 
 RunFigures runUnattended(const RunOptions& o) {

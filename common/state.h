@@ -63,13 +63,6 @@ struct CoreState {
     // Twips in one centimetre.
     Long32 cm{567};
 
-    // The quarter: the text of the quarter list as chosen, and what a run derives from it.
-    std::string TexteTrimestre;
-    std::string W_DebutTrimestre, W_FinTrimestre;
-    std::string W_DateDebutTrimestre, W_DateFinTrimestre;
-    std::string W_CleTrimestre;
-    dba::DynArray TabMoisTrimestre;
-
     // The centre chosen on the screen.
     dba::Record RecCentre;
     std::string W_CodeEntite;

@@ -4,32 +4,22 @@
 #include "dba/errors.h"
 #include "payroll/payroll.h"
 #include "printing/matrix_rule.h"
+#include "payroll/rubric_rates.h"
 #include "selection/requete_contrat.h"
 
 namespace control {
 
-// The rate of a charge rubric: value i of fields 10 and 14, i being the first effective
-// date (field 17) not after the quarter end, compared as texts; values 1 when none is.
-long Ctr_ControleEditVardec::tauxRubrique(const std::string& rubrique) {
+// The rate of a charge rubric of the run (payroll::TauxRubrique); 0 when the rubric does
+// not exist.
+dnt::Long32 Ctr_ControleEditVardec::tauxRubrique(const std::string& rubrique, const dnt::Quarter& quarter) {
     dba::Record rec;
     try {
         rec = s.fichier("RUBCHARGE").DBRead(rubrique);
     } catch (const dba::DbError& e) {
-        if (e.number() == dba::kErrKeyAbsent) return 0;
+        if (e.number() == dba::kErrKeyAbsent) return dnt::Long32(0);
         throw;
     }
-    int pris = 0;
-    for (int i = 1; i <= rec.CountValues(17); ++i) {
-        if (rec.element(17, i).compare(s.W_FinTrimestre) <= 0) {
-            pris = i;
-            break;
-        }
-    }
-    int i = pris ? pris : 1;
-    std::string a = rec.element(10, i), b = rec.element(14, i);
-    dnt::Long32 partA = a.empty() ? dnt::Long32(0) : dnt::CLngText(a);
-    dnt::Long32 partB = b.empty() ? dnt::Long32(0) : dnt::CLngText(b);
-    return (partA + partB).value();
+    return payroll::TauxRubrique(rec, quarter);
 }
 
 void Ctr_ControleEditVardec::Cmd_OK_Click() {
@@ -43,23 +33,18 @@ void Ctr_ControleEditVardec::Cmd_OK_Click() {
         message("Un nom de la sélection ne peut pas contenir de guillemet (\").", ui::MsgIcon::Warning);
         return;
     }
-    // 2-3. The quarter.
+    // 2-3. The quarter of the run, from the quarter list: its days, months and key
+    // (W_DebutTrimestre, W_FinTrimestre, W_CleTrimestre...) travel with it as one value.
     occupe();
-    s.TexteTrimestre = Cbo_Trimestre->text();
-    s.W_DebutTrimestre = payroll::DebutTrimestre(s);
-    s.W_FinTrimestre = payroll::FinTrimestre(s);
-    s.W_DateDebutTrimestre = dba::DateExterneText(s.W_DebutTrimestre);
-    s.W_DateFinTrimestre = dba::DateExterneText(s.W_FinTrimestre);
-    const std::string& t = s.TexteTrimestre;
-    s.W_CleTrimestre = (t.size() >= 4 ? t.substr(t.size() - 4) : t) + t.substr(0, 1);
+    const dnt::Quarter quarter = trimestreChoisi();
     if (env_.today) s.Aujourdhui = env_.today();
     // 4-8. The files and rates of the run.
     for (const char* nom : {"CONTRAT", "CIVILAIDANT", "REGULDNT"}) s.Fichiers[nom] = s.TheDatabase->DBOpenFile(nom);
     payroll::LectureTypeExo(s);
-    payroll::LectureConstantesPaie(s);
-    s.TauxRub922 = dnt::Long32(tauxRubrique("922"));
-    s.TauxRub908 = dnt::Long32(tauxRubrique("908"));
-    payroll::ValeurdesCharges(s);
+    payroll::LectureConstantesPaie(s, quarter);
+    s.TauxRub922 = tauxRubrique("922", quarter);
+    s.TauxRub908 = tauxRubrique("908", quarter);
+    payroll::ValeurdesCharges(s, quarter);
     // 9. The details file and the working arrays.
     s.Fichiers["DETAILCALCUL"] = s.TheDatabase->DBOpenFile("DETAILCALCUL");
     s.W_LignesAidants.clear();
@@ -78,7 +63,7 @@ void Ctr_ControleEditVardec::Cmd_OK_Click() {
         occupe();
     }
     // 11-12. The contracts.
-    selection::CriteresContrat c;
+    selection::CriteresContrat c{quarter};
     c.ctrUrssaf = Txt_CtrUrssaf->text();
     c.de = Txt_De->text();
     c.a = Txt_A->text();
@@ -117,12 +102,12 @@ void Ctr_ControleEditVardec::Cmd_OK_Click() {
         index = env_.utilitaire ? dnt::CLngText(env_.utilitaire->ChoixImprimante()).value() : -1;
     }
     s.DoEvents();
-    Imprimer(index);
+    Imprimer(index, quarter);
 }
 
 // Steps 16 to 18: the copies on the printer of that index (none for -1), the end of the
 // document and of the screen.
-void Ctr_ControleEditVardec::Imprimer(long index) {
+void Ctr_ControleEditVardec::Imprimer(long index, const dnt::Quarter& quarter) {
     // The records of the run are one transaction, kept only when the printer has the whole
     // document and before it hands it over (a file put in place, a job sent): no
     // declaration is delivered without its records, no records are kept without their
@@ -147,7 +132,7 @@ void Ctr_ControleEditVardec::Imprimer(long index) {
                     base->beginDryRun();
                 } else {
                     dba::RunInfo run = env_.descriptionRun ? env_.descriptionRun() : dba::RunInfo{};
-                    run.quarter = s.W_CleTrimestre;
+                    run.quarter = quarter.key();
                     run.centre = Txt_CtrUrssaf->text();
                     if (run.time.empty()) run.time = dba::historyTime();
                     base->beginRun(run, env_.attenteRun);
@@ -163,7 +148,7 @@ void Ctr_ControleEditVardec::Imprimer(long index) {
                 if (printing::isMatrixPrinterName(imprimante.deviceName())) {
                     occupe();
                     s.W_TypeEdition = "";
-                    if (gestionRequete) gestionRequete(s, s.ResultatContrats);
+                    if (gestionRequete) gestionRequete(s, s.ResultatContrats, quarter);
                     s.DoEvents();
                     disponible();
                 } else {
@@ -172,7 +157,7 @@ void Ctr_ControleEditVardec::Imprimer(long index) {
                     s.DoEvents();
                     occupe();
                     s.W_TypeEdition = "D";
-                    if (gestionRequete) gestionRequete(s, s.ResultatContrats);
+                    if (gestionRequete) gestionRequete(s, s.ResultatContrats, quarter);
                     s.DoEvents();
                     disponible();
                 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "common/quarter.h"
 #include "common/state.h"
 #include "control/help.h"
 #include "dba/utility.h"
@@ -75,7 +76,7 @@ public:
     void Cmd_OK_Click();
     void Cmd_Sortir_Click();
     // The print loop a run calls for each copy (the declarations' printing).
-    std::function<void(dnt::SharedState&, const dba::DynArray&)> gestionRequete;
+    std::function<void(dnt::SharedState&, const dba::DynArray&, const dnt::Quarter&)> gestionRequete;
     // The printer command handler: draws the optical marks of the page being left.
     void CommandeImprimante(const std::string& commande);
 
@@ -120,13 +121,15 @@ private:
     void construireEcran();
     void brancherEvenements();
     void appliquerDroits();
-    void lireTauxRubCharge();
-    long tauxRubrique(const std::string& rubrique);
+    void lireTauxRubCharge(const dnt::Quarter& quarter);
+    dnt::Long32 tauxRubrique(const std::string& rubrique, const dnt::Quarter& quarter);
+    // The quarter chosen in the quarter list.
+    dnt::Quarter trimestreChoisi() const;
     void occupe();    // hourglass, control disabled
     void disponible();  // pointer restored, control enabled
     void message(const std::string& text, ui::MsgIcon icon);
     void quitter();
-    void Imprimer(long index);
+    void Imprimer(long index, const dnt::Quarter& quarter);
 
     void Txt_CtrUrssaf_KeyPress(int& keyAscii);
     void Txt_CtrUrssaf_LostFocus();

@@ -4,6 +4,7 @@
 #include "control/ctr_controle.h"
 #include "dba/errors.h"
 #include "payroll/payroll.h"
+#include "payroll/rubric_rates.h"
 
 namespace control {
 
@@ -22,13 +23,12 @@ bool Ctr_ControleEditVardec::Init() {
     s.Requete.clear();
     appliquerDroits();
     payroll::LectureRubSaisie(s);
-    s.TabMoisTrimestre.clear();
     s.W_Totaux.clear();
     for (int f = 1; f <= 3; ++f) s.W_Totaux.setElement(f, "0");
     Remplir_CboTrimestre();
     Cbo_Trimestre->setListIndex(0);
-    s.TexteTrimestre = Cbo_Trimestre->text();
-    lireTauxRubCharge();
+    const dnt::Quarter quarter = trimestreChoisi();
+    lireTauxRubCharge(quarter);
     RequeteCentreUrssaf();
     RemplirCentreUrssaf();
     if (Cbo_CtrUrssaf->listCount() == 1) {
@@ -42,8 +42,7 @@ bool Ctr_ControleEditVardec::Init() {
     } else if (droitsModule_ && droitsModule_->NiveauAcces() == 2) {
         Cmd_OK->trySetFocus();
     }
-    std::string fin = payroll::FinTrimestre(s);
-    if (!fin.empty()) Txt_DateRetour->setText(dba::DateExterne(std::stol(fin) + 10));
+    Txt_DateRetour->setText(dba::DateExterne(quarter.lastDay() + 10));
     if (ModeOmr) {
         s.ModeOmr = true;
         s.W_NbPagesAvant = W_NbPagesAvant;
@@ -66,22 +65,21 @@ void Ctr_ControleEditVardec::appliquerDroits() {
     if (!droitsModule_ || droitsModule_->NiveauAcces() != 2) Cmd_OK->setVisible(false);
 }
 
-void Ctr_ControleEditVardec::lireTauxRubCharge() {
+dnt::Quarter Ctr_ControleEditVardec::trimestreChoisi() const {
+    std::optional<dnt::Quarter> quarter = dnt::Quarter::fromLabel(Cbo_Trimestre->text());
+    if (!quarter)
+        throw dba::DbError(dba::kErrConversion, "\"" + Cbo_Trimestre->text() + "\" is not a quarter of the list");
+    return *quarter;
+}
+
+void Ctr_ControleEditVardec::lireTauxRubCharge(const dnt::Quarter& quarter) {
     // Every step is trapped: a missing record or an unreadable rate leaves the rate at 0.
     s.W_TauxRubCharge = dnt::Long32(0);
     try {
         dba::Record param = s.fichier("PARAMPOLEEMPLOI").DBRead("1");
         if (param.element(1).empty()) return;
         dba::Record rub = s.fichier("RUBCHARGE").DBRead(param.element(1, 1));
-        std::string fin = payroll::FinTrimestre(s);
-        int n = 1;
-        std::string date;
-        for (;; ++n) {
-            date = rub.element(17, n);
-            if (date.empty() || date.compare(fin) <= 0) break;
-        }
-        std::string taux = date.empty() ? rub.element(10, 1) : rub.element(10, n);
-        s.W_TauxRubCharge = dnt::CLngText(taux);
+        s.W_TauxRubCharge = payroll::TauxRubCharge(rub, quarter);
     } catch (const dnt::Error&) {
     }
 }

@@ -38,11 +38,11 @@ void NoterDeclaration(dnt::SharedState& s) {
 
 // After the last detail line: the frame footer and totals in detailed mode, then the part of
 // the regularisation left unused added to field 5 of the charge detail, which is written.
-void FinDeclaration(dnt::SharedState& s, PassageErreurs& passer) {
+void FinDeclaration(dnt::SharedState& s, const dnt::Quarter& quarter, PassageErreurs& passer) {
     passer([&] { s.RecDetailChgPartemp.setElement(12, dnt::NumberToText(s.W_TotalAssed)); });
     if (s.W_TypeEdition == "D") {
         passer([&] { Imprime_Fin_Cadre(s); });
-        passer([&] { Imprime_Bas_Page(s); });
+        passer([&] { Imprime_Bas_Page(s, quarter); });
     }
     if (s.Declaree) NoterDeclaration(s);
     passer([&] {
@@ -59,7 +59,8 @@ void FinDeclaration(dnt::SharedState& s, PassageErreurs& passer) {
 
 }  // namespace
 
-void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A, PassageErreurs& passer) {
+void TraiterAide(dnt::SharedState& s, const dnt::Quarter& quarter, const dba::DynArray& Tableau, const std::string& A,
+                 PassageErreurs& passer) {
     passer([&] { s.W_TotalLignes = dnt::Currency(); });
     // An aidé that cannot be read, or whose sector the user may not see, is left out.
     if (!LireEnregistrement(s, passer, s.RecAide, "CIVILAIDE", A)) return;
@@ -76,13 +77,13 @@ void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::s
     // wait for the unit's end: an aidé whose records were not written is not in the
     // document either (nor in the export), as if it had not been selected.
     if (!s.TheDatabase) {
-        DeclarerAide(s, Tableau, A, passer);
+        DeclarerAide(s, quarter, Tableau, A, passer);
         s.Bilan.imprime(A);
         return;
     }
     const bool premierePage = s.PremierePage;
     if (s.Imprimante) s.Imprimante->holdPages();
-    auto echec = s.TheDatabase->unit(A, [&] { DeclarerAide(s, Tableau, A, passer); });
+    auto echec = s.TheDatabase->unit(A, [&] { DeclarerAide(s, quarter, Tableau, A, passer); });
     if (s.Imprimante) s.Imprimante->releaseHeldPages(!echec);
     if (echec) {
         s.PremierePage = premierePage;
@@ -94,11 +95,12 @@ void TraiterAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::s
     dba::testStep("aide:" + A);
 }
 
-void DeclarerAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A, PassageErreurs& passer) {
+void DeclarerAide(dnt::SharedState& s, const dnt::Quarter& quarter, const dba::DynArray& Tableau, const std::string& A,
+                  PassageErreurs& passer) {
     if (s.Declaree)
-        s.DeclarationCourante = {s.W_CleTrimestre, s.TexteCtrUrssaf, A,
+        s.DeclarationCourante = {quarter.key(), s.TexteCtrUrssaf, A,
                                  s.RecAide.element(2) + " " + s.RecAide.element(3), {}, {}, 0, 0, 0, 0, {}};
-    LectureRegularisation(s, A, passer);
+    LectureRegularisation(s, quarter, A, passer);
 
     // The gross amounts of the lines, in currency; an empty amount adds nothing.
     for (int j = 1; j <= s.W_NbAidants.value(); ++j) {
@@ -110,20 +112,20 @@ void DeclarerAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std::
 
     // The latest contract end, when inside the quarter, goes into the aidé's elements.
     passer([&] {
-        if (s.W_DateCalcul < dnt::CLngText(s.W_FinTrimestre))
+        if (s.W_DateCalcul < dnt::CLngText(quarter.lastDayText()))
             s.RecEltsPartemp.setElement(14, dnt::NumberToText(s.W_DateCalcul));
     });
     passer([&] { s.W_DateCalcul = dnt::Long32(0); });
 
-    passer([&] { payroll::CreationCleFichierDetailChgPartemp(s); });
-    passer([&] { payroll::CalculTepRestant(s); });
+    passer([&] { payroll::CreationCleFichierDetailChgPartemp(s, quarter); });
+    passer([&] { payroll::CalculTepRestant(s, quarter); });
     passer([&] {
         s.W_TotalCsgRds = s.W_TotalCsgDe = s.W_TotalSSoc = s.W_TotalFProf = dnt::Long32(0);
         s.W_TotalRetr = s.W_TotalPrevoy = s.W_TotalSante = s.W_TotalAssed = dnt::Long32(0);
     });
 
-    ImprimeLignesAidants(s, Tableau, A, passer);
-    FinDeclaration(s, passer);
+    ImprimeLignesAidants(s, quarter, Tableau, A, passer);
+    FinDeclaration(s, quarter, passer);
 }
 
 }  // namespace declaration

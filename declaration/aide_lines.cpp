@@ -30,7 +30,7 @@ void CurseurSurAide(dnt::SharedState& s, const dba::DynArray& Tableau, const std
 
 }  // namespace
 
-void ImprimeLignesAidants(dnt::SharedState& s, const dba::DynArray& Tableau, const std::string& A,
+void ImprimeLignesAidants(dnt::SharedState& s, const dnt::Quarter& quarter, const dba::DynArray& Tableau, const std::string& A,
                           PassageErreurs& passer) {
     printing::Printer& p = *s.Imprimante;
     const long n = Tableau.DCount();
@@ -62,12 +62,12 @@ void ImprimeLignesAidants(dnt::SharedState& s, const dba::DynArray& Tableau, con
                 passer([&] { p.newPage(); });
             }
             s.PremierePage = false;
-            passer([&] { ImpEnteteDetail(s, s.NumAffil1); });
+            passer([&] { ImpEnteteDetail(s, quarter, s.NumAffil1); });
             passer([&] { Imprime_Entete_Cadre(s); });
             s.PageCommencee = true;
         }
 
-        passer([&] { Imprime_Detail_Aidant(s, j); });
+        passer([&] { Imprime_Detail_Aidant(s, quarter, j); });
 
         // Between two blocks: close the frame when another block would pass the usable page,
         // else rule a line and leave one empty line.

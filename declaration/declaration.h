@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/quarter.h"
 #include "common/state.h"
 #include "dba/dynarray.h"
 
@@ -13,10 +14,10 @@ namespace declaration {
 // The print loop: one declaration per aidé of the selection `Tableau` (one field per
 // contract: value 1 the contract key, value 2 the aidé code), and the aidé's REGULDNT and
 // DETAILCHGPARTEMP records written back.
-void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau);
+void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau, const dnt::Quarter& quarter);
 
 // The top of a declaration page; NumAffil1 false prints the aidé's second URSSAF number.
-void ImpEnteteDetail(dnt::SharedState& s, bool NumAffil1);
+void ImpEnteteDetail(dnt::SharedState& s, const dnt::Quarter& quarter, bool NumAffil1);
 
 // Procedures of the control kept with empty bodies; nothing calls them.
 void ImpAdresseCentreUrssaf(dnt::SharedState& s, bool& NumAffil1);
@@ -35,10 +36,10 @@ void Imprime_Fin_Cadre(dnt::SharedState& s);
 // The four-line block of aidant line k of W_LignesAidants, with the figures that the payroll
 // computes for it (which appends the aidant to the charge-detail record); adds to the
 // column totals.
-void Imprime_Detail_Aidant(dnt::SharedState& s, long k);
+void Imprime_Detail_Aidant(dnt::SharedState& s, const dnt::Quarter& quarter, long k);
 
 // The totals, adjustment and net amount boxes and the payment paragraph of the aidé.
-void Imprime_Bas_Page(dnt::SharedState& s);
+void Imprime_Bas_Page(dnt::SharedState& s, const dnt::Quarter& quarter);
 
 // The amounts of the foot of a declaration: due A (CSG RDS, CSG.DE, S.SOC., F.PROF) and B
 // (RETR., PREVOY, ASSED., SANTE), their sum S, and the adjustment X that brings S to what

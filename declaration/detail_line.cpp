@@ -57,7 +57,7 @@ private:
 
 }  // namespace
 
-void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
+void Imprime_Detail_Aidant(dnt::SharedState& s, const dnt::Quarter& quarter, long k) {
     printing::Printer& p = *s.Imprimante;
     const dba::Utilitaire& util = Utilitaire();
     const dba::Record& aidant = s.RecAidant;
@@ -74,7 +74,7 @@ void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
     if (!s.RecContrat.bound())
         p.printNoNewline(" ");
     else
-        p.printNoNewline(payroll::ComprisDansTrimestre(s, s.RecContrat.element(8)) ? "D" : " ");
+        p.printNoNewline(payroll::ComprisDansTrimestre(quarter, s.RecContrat.element(8)) ? "D" : " ");
     p.printNoNewline(Blancs(2));
 
     // Each figure is laid out as soon as it is computed: when a rate cannot be read, the
@@ -83,7 +83,7 @@ void Imprime_Detail_Aidant(dnt::SharedState& s, long k) {
     auto cotisation = [&](double montant, long w, dnt::Long32& total, int colonne, bool finDeLigne = false) {
         cellules.imprimer(CelluleCotisation(montant, w, total), cellules.montant(colonne), finDeLigne);
     };
-    payroll::ChiffresLigneAidant(s, k, c, [&](Etape etape) {
+    payroll::ChiffresLigneAidant(s, quarter, k, c, [&](Etape etape) {
         switch (etape) {
         case Etape::Salaire:
             cellules.imprimer(util.FormatNombre(c.Heures, 4, 2, 0), cellules.champ(&dnt::LigneDeclaree::heures));

@@ -29,7 +29,7 @@ void LigneBlanche(printing::Printer& p) { p.print(" "); }
 
 }  // namespace
 
-void ImpEnteteDetail(dnt::SharedState& s, bool NumAffil1) {
+void ImpEnteteDetail(dnt::SharedState& s, const dnt::Quarter& quarter, bool NumAffil1) {
     printing::Printer& p = *s.Imprimante;
     const dba::Utilitaire& util = Utilitaire();
     const long I = s.ModeOmr ? 45 : 0;  // indentation of the centre block
@@ -55,7 +55,7 @@ void ImpEnteteDetail(dnt::SharedState& s, bool NumAffil1) {
 
     // The period, with the aidé's code outside unattended mode. A period text longer than
     // the 45-character column is followed by no blank.
-    const std::string periode = "Période       : " + s.TexteTrimestre;
+    const std::string periode = "Période       : " + quarter.label();
     const long L = Longueur(periode);
     if (!s.ModeOmr)
         p.print(periode + Blancs(45 - L) + "Code : " + s.RecAide.key());

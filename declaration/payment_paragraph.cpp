@@ -60,11 +60,11 @@ const char* NomModeReglement(ModeReglement mode) {
     }
 }
 
-void ImprimeParagrapheReglement(dnt::SharedState& s) {
+void ImprimeParagrapheReglement(dnt::SharedState& s, const dnt::Quarter& quarter) {
     printing::Printer& p = *s.Imprimante;
     PassageErreurs passer(true);
     std::string D;
-    passer([&] { D = DateEcheance(s); });
+    passer([&] { D = DateEcheance(quarter); });
 
     const ModeReglement mode = ChoixModeReglement(s, passer);
     s.DeclarationCourante.reglement = NomModeReglement(mode);

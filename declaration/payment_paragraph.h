@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/error_trap.h"
+#include "common/quarter.h"
 #include "common/state.h"
 
 namespace declaration {
@@ -26,6 +27,6 @@ const char* NomModeReglement(ModeReglement mode);
 // Prints one of three texts: the establishment pays for the aidé; the URSSAF debits the
 // aidé's bank account on the due date; the aidé sends the payment to the centre before
 // the due date. A statement that fails is passed over.
-void ImprimeParagrapheReglement(dnt::SharedState& s);
+void ImprimeParagrapheReglement(dnt::SharedState& s, const dnt::Quarter& quarter);
 
 }  // namespace declaration

@@ -23,7 +23,7 @@ void EffacerAide(dnt::SharedState& s, PassageErreurs& passer) {
     });
 }
 
-void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau) {
+void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau, const dnt::Quarter& quarter) {
     // An empty selection (possible in unattended mode) prints nothing and writes nothing.
     const long n = Tableau.DCount();
     if (n < 1 || Tableau.element(1, 1).empty()) return;
@@ -31,7 +31,7 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau) {
     // No error trap until the first regularisation read sets it.
     PassageErreurs passer;
 
-    payroll::TauxUrssafDesCharges(s);
+    payroll::TauxUrssafDesCharges(s, quarter);
     s.W_DateCalcul = dnt::Long32(0);
     s.PremierePage = true;
     s.PageCommencee = false;
@@ -47,7 +47,7 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau) {
     for (int m = 1; m <= 3; ++m) s.W_Totaux.setElement(m, "0");
     s.W_LignesAidants = dba::DynArray();
 
-    payroll::LectureDetailCalcul(s, 1, Tableau);
+    payroll::LectureDetailCalcul(s, quarter, 1, Tableau);
 
     // Progress is told per aidé; the rows of one aidé are adjacent.
     long aidesTotal = 1, aidesFaits = 0;
@@ -61,15 +61,15 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau) {
         const std::string aide = Tableau.element(static_cast<int>(i), 2);
         const std::string precedent = Tableau.element(static_cast<int>(i - 1), 2);
         if (aide != precedent) {
-            TraiterAide(s, Tableau, precedent, passer);
+            TraiterAide(s, quarter, Tableau, precedent, passer);
             progresser();
             EffacerAide(s, passer);
         }
         LireEnregistrement(s, passer, s.RecContrat, "CONTRAT", Tableau.element(static_cast<int>(i), 1));
-        passer([&] { payroll::LectureDetailCalcul(s, static_cast<int>(i), Tableau); });
+        passer([&] { payroll::LectureDetailCalcul(s, quarter, static_cast<int>(i), Tableau); });
     }
     // The last aidé; the call ends with it, its lines stay as printed.
-    TraiterAide(s, Tableau, Tableau.element(static_cast<int>(n), 2), passer);
+    TraiterAide(s, quarter, Tableau, Tableau.element(static_cast<int>(n), 2), passer);
     progresser();
 }
 

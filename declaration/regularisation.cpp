@@ -7,7 +7,7 @@
 
 namespace declaration {
 
-void LectureRegularisation(dnt::SharedState& s, const std::string& A, PassageErreurs& passer) {
+void LectureRegularisation(dnt::SharedState& s, const dnt::Quarter& quarter, const std::string& A, PassageErreurs& passer) {
     passer.activer();
     const int32_t erreur = passer([&] { s.RecRegulDnt = s.fichier("REGULDNT").DBRead(A); });
     // No record: no regularisation, nothing written. A read that failed otherwise leaves
@@ -15,9 +15,9 @@ void LectureRegularisation(dnt::SharedState& s, const std::string& A, PassageErr
     if (erreur == 0) {
         // Values j of field 1 (amount) and field 2 (the quarter that used it), until an empty
         // amount or an amount used by an earlier quarter.
-        const long quarter = [&] {
+        const long cle = [&] {
             long q = 0;
-            passer([&] { q = dnt::CLngText(s.W_CleTrimestre).value(); });
+            passer([&] { q = dnt::CLngText(quarter.key()).value(); });
             return q;
         }();
         for (int j = 1;; ++j) {
@@ -25,10 +25,10 @@ void LectureRegularisation(dnt::SharedState& s, const std::string& A, PassageErr
             const std::string utilise = s.RecRegulDnt.element(2, j);
             if (montant.empty()) break;
             bool anterieur = false;
-            passer([&] { anterieur = !utilise.empty() && dnt::CLngText(utilise).value() < quarter; });
+            passer([&] { anterieur = !utilise.empty() && dnt::CLngText(utilise).value() < cle; });
             if (anterieur) break;
             passer([&] { s.W_Regul = dnt::CLng(s.W_Regul.value() + dnt::CDbl(montant)); });
-            if (utilise.empty()) passer([&] { s.RecRegulDnt.setElement(2, j, s.W_CleTrimestre); });
+            if (utilise.empty()) passer([&] { s.RecRegulDnt.setElement(2, j, quarter.key()); });
         }
         passer([&] { s.RecRegulDnt.DBWrite(); });
     }

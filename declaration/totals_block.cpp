@@ -38,7 +38,7 @@ MontantsDus CalculMontantsDus(const dnt::SharedState& s) {
     return m;
 }
 
-void Imprime_Bas_Page(dnt::SharedState& s) {
+void Imprime_Bas_Page(dnt::SharedState& s, const dnt::Quarter& quarter) {
     printing::Printer& p = *s.Imprimante;
 
     // Column totals, each ending under its title.
@@ -54,7 +54,6 @@ void Imprime_Bas_Page(dnt::SharedState& s) {
     p.line(Cm(s, 12.9), Cm(s, 21.6), Cm(s, 20), Cm(s, 21.6));
     p.print(" ");
 
-    payroll::DebutTrimestre(s);
     const MontantsDus m = CalculMontantsDus(s);
     const Long32 A = m.A, B = m.B, S = m.S, X = m.X;
     p.setFontBold(true);
@@ -72,7 +71,7 @@ void Imprime_Bas_Page(dnt::SharedState& s) {
     p.line(Cm(s, 12.9), Cm(s, 23.9), Cm(s, 20), Cm(s, 23.9));
     p.print(" ");
 
-    ImprimeParagrapheReglement(s);
+    ImprimeParagrapheReglement(s, quarter);
 }
 
 }  // namespace declaration

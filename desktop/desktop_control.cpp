@@ -33,7 +33,9 @@ DesktopControl::DesktopControl(DesktopSetup setup) : printers_(setup.journal), c
         dialogs::selectionIndividuelle(s, services_, centre, [this] { help_.openContents(control_->helpFile()); });
     };
     control_ = std::make_unique<control::Ctr_ControleEditVardec>(env);
-    control_->gestionRequete = [this](dnt::SharedState& s, const dba::DynArray& rows) { runPrintLoop(s, rows); };
+    control_->gestionRequete = [this](dnt::SharedState& s, const dba::DynArray& rows, const dnt::Quarter& quarter) {
+        runPrintLoop(s, rows, quarter);
+    };
     control_->state().Progression = [this](long done, long total) { progress(done, total); };
     services_.setSurface(&control_->surface());
     view_ = new ControlView(control_->surface());
@@ -58,9 +60,8 @@ long DesktopControl::countAides(const dba::DynArray& rows) {
 }
 
 std::string DesktopControl::proposedFileName() const {
-    const std::string label = control_->Cbo_Trimestre->text();
-    std::string key = label.size() >= 4 ? label.substr(label.size() - 4) + label.substr(0, 1) : label;
-    std::string name = "DNT-" + key;
+    const std::optional<dnt::Quarter> quarter = dnt::Quarter::fromLabel(control_->Cbo_Trimestre->text());
+    std::string name = "DNT-" + (quarter ? quarter->key() : control_->Cbo_Trimestre->text());
     if (!control_->Txt_CtrUrssaf->text().empty()) name += "-" + control_->Txt_CtrUrssaf->text();
     return name;
 }
@@ -96,12 +97,12 @@ void DesktopControl::progress(long done, long total) {
     if (progress_) progress_->setProgress(done, total, copy_, utilitaire_.NombreExemplaires());
 }
 
-void DesktopControl::runPrintLoop(dnt::SharedState& s, const dba::DynArray& rows) {
+void DesktopControl::runPrintLoop(dnt::SharedState& s, const dba::DynArray& rows, const dnt::Quarter& quarter) {
     const long copies = utilitaire_.NombreExemplaires();
     copy_ = copy_ >= copies ? 1 : copy_ + 1;
     total_ = countAides(rows);
     if (progress_) progress_->setProgress(0, total_, copy_, copies);
-    if (printLoop) printLoop(s, rows);
+    if (printLoop) printLoop(s, rows, quarter);
     if (progress_) progress_->finish(total_);
 }
 

@@ -47,7 +47,7 @@ public:
     void setProgressLabel(ProgressLabel* label) { progress_ = label; }
     // The print loop of the declarations, run once per copy; it tells its progress
     // (aidés done over the total), which the progress label shows.
-    std::function<void(dnt::SharedState&, const dba::DynArray&)> printLoop;
+    std::function<void(dnt::SharedState&, const dba::DynArray&, const dnt::Quarter&)> printLoop;
 
     // Number of aidés of a selection (rows of one aidé are adjacent).
     static long countAides(const dba::DynArray& rows);
@@ -64,7 +64,7 @@ public:
     bool showPreview(QWidget* parent);
 
 private:
-    void runPrintLoop(dnt::SharedState& s, const dba::DynArray& rows);
+    void runPrintLoop(dnt::SharedState& s, const dba::DynArray& rows, const dnt::Quarter& quarter);
     void progress(long done, long total);
 
     QtServices services_;

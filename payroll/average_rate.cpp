@@ -9,9 +9,9 @@
 
 namespace payroll {
 
-void PreparerDebutsMois(dnt::SharedState& s) {
+void PreparerDebutsMois(dnt::SharedState& s, const dnt::Quarter& quarter) {
     s.TabDebutsMois = dba::DynArray();
-    s.TabDebutsMois.setElement(1, DebutTrimestre(s));
+    s.TabDebutsMois.setElement(1, quarter.firstDayText());
     const std::string debut = dba::DateExterneText(s.TabDebutsMois.element(1));
     const long m = dnt::CLngText(debut.substr(3, 2)).value();
     const std::string annee = debut.substr(6, 4);

@@ -15,7 +15,7 @@ namespace payroll {
 
 using dnt::CLngText;
 
-void LectureDetailCalcul(dnt::SharedState& s, int Indice, const dba::DynArray& Tableau) {
+void LectureDetailCalcul(dnt::SharedState& s, const dnt::Quarter& quarter, int Indice, const dba::DynArray& Tableau) {
     // Every statement is passed over when it fails, and the next one runs.
     dnt::PassageErreurs passer(true);
     std::string aidant, contrat;
@@ -37,7 +37,7 @@ void LectureDetailCalcul(dnt::SharedState& s, int Indice, const dba::DynArray& T
 
     // A contract that starts after the quarter adds nothing.
     bool apresTrimestre = false;
-    passer([&] { apresTrimestre = CLngText(s.W_FinTrimestre) < CLngText(s.RecContrat.element(7)); });
+    passer([&] { apresTrimestre = CLngText(quarter.lastDayText()) < CLngText(s.RecContrat.element(7)); });
     if (apresTrimestre) {
         passer([&] { s.W_DateCalcul = dnt::Long32(99999); });
         return;
@@ -48,20 +48,19 @@ void LectureDetailCalcul(dnt::SharedState& s, int Indice, const dba::DynArray& T
     std::optional<int> premier, dernier;
     passer([&] {
         std::string debut = s.RecContrat.element(7);
-        std::string date = CLngText(s.W_DebutTrimestre) > CLngText(debut) ? s.W_DateDebutTrimestre
-                                                                          : dba::DateExterneText(debut);
+        std::string date = CLngText(quarter.firstDayText()) > CLngText(debut) ? quarter.firstDate()
+                                                                              : dba::DateExterneText(debut);
         premier = dnt::CIntText(Mid(date, 4, 2)).value();
     });
     passer([&] {
         std::string fin = s.RecContrat.element(8);
-        std::string date = !fin.empty() && CLngText(s.W_FinTrimestre) > CLngText(fin) ? dba::DateExterneText(fin)
-                                                                                      : s.W_DateFinTrimestre;
+        std::string date = !fin.empty() && CLngText(quarter.lastDayText()) > CLngText(fin) ? dba::DateExterneText(fin)
+                                                                                           : quarter.lastDate();
         dernier = dnt::CIntText(Mid(date, 4, 2)).value();
     });
-    std::string annee;
-    passer([&] { annee = Right(s.TexteTrimestre, 4); });
+    const std::string annee = quarter.key().substr(0, 4);
     if (premier && dernier)
-        for (int m = *premier; m <= *dernier; ++m) LectureMoisDetailCalcul(s, contrat, aidant, annee, m);
+        for (int m = *premier; m <= *dernier; ++m) LectureMoisDetailCalcul(s, quarter, contrat, aidant, annee, m);
 
     // The latest contract end of the aidé; an open-ended contract counts as 99999.
     passer([&] {

@@ -48,8 +48,8 @@ void cumuler(dnt::SharedState& s, int L, int v, const std::string& initial, Ajou
 
 }  // namespace
 
-void LectureMoisDetailCalcul(dnt::SharedState& s, const std::string& contrat, const std::string& aidant,
-                             const std::string& annee, int m) {
+void LectureMoisDetailCalcul(dnt::SharedState& s, const dnt::Quarter& quarter, const std::string& contrat,
+                             const std::string& aidant, const std::string& annee, int m) {
     // Every statement is passed over when it fails. A month whose record cannot be read is
     // skipped whatever the reason, so that the record of an earlier month is never added again.
     dnt::PassageErreurs passer(true);
@@ -64,9 +64,9 @@ void LectureMoisDetailCalcul(dnt::SharedState& s, const std::string& contrat, co
 
     int k = 0;
     passer([&] {
-        if (CDbl(s.TabMoisTrimestre.element(1)) == m)
+        if (quarter.months()[0] == m)
             k = 1;
-        else if (CDbl(s.TabMoisTrimestre.element(2)) == m)
+        else if (quarter.months()[1] == m)
             k = 2;
         else
             k = 3;

@@ -9,8 +9,8 @@ namespace payroll {
 
 using dnt::Floor;
 
-void ValeurdesCharges(dnt::SharedState& s) {
-    dnt::Long32 debut = MoisDebut(s);
+void ValeurdesCharges(dnt::SharedState& s, const dnt::Quarter& quarter) {
+    dnt::Long32 debut = MoisDebut(quarter);
     s.W_TauxCentre = 0;
     for (int m = 0; m <= 2; ++m) {
         s.W_TauxCentre = s.W_TauxCentre + dnt::CDbl(ValeurDuMois(s.RecCentre, 20, 21, debut + dnt::Long32(m)));

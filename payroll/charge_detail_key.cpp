@@ -7,11 +7,11 @@
 
 namespace payroll {
 
-void CreationCleFichierDetailChgPartemp(dnt::SharedState& s) {
+void CreationCleFichierDetailChgPartemp(dnt::SharedState& s, const dnt::Quarter& quarter) {
     // Every statement is passed over when it fails; only a refused lock is acted on.
     dnt::PassageErreurs passer(true);
     dba::File& fichier = s.fichier("DETAILCHGPARTEMP");
-    const std::string cle = s.RecAide.key() + s.W_CleTrimestre;
+    const std::string cle = s.RecAide.key() + quarter.key();
 
     int32_t err = passer([&] { s.RecDetailChgPartemp = fichier.DBReadLock(cle); });
     if (err == dba::kErrLockRefused) err = passer([&] { s.RecDetailChgPartemp = fichier.DBRead(cle); });

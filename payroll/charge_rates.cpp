@@ -8,10 +8,10 @@
 
 namespace payroll {
 
-void TauxUrssafDesCharges(dnt::SharedState& s) {
+void TauxUrssafDesCharges(dnt::SharedState& s, const dnt::Quarter& quarter) {
     dba::File& fichier = ouvrirFichier(s, "CHGPARTEMP");
     s.TabTauxCharges = dba::DynArray();
-    const double fin = dnt::Floor(dnt::CDbl(s.W_FinTrimestre));
+    const double fin = dnt::Floor(dnt::CDbl(quarter.lastDayText()));
     for (int n = 1; n <= 8; ++n) {
         std::string cle = "0" + std::to_string(n);
         dba::Record rec = fichier.DBRead(cle);

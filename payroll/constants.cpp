@@ -9,11 +9,11 @@
 
 namespace payroll {
 
-void LectureConstantesPaie(dnt::SharedState& s) {
+void LectureConstantesPaie(dnt::SharedState& s, const dnt::Quarter& quarter) {
     s.TabConstantesPaie = dba::DynArray();
     dba::Record rec = ouvrirFichier(s, "CONSTANTESPAIE").DBRead("1");
 
-    dnt::Long32 debut = MoisDebut(s);
+    dnt::Long32 debut = MoisDebut(quarter);
     for (int m = 0; m <= 2; ++m)
         s.TabConstantesPaie.setElement(m + 1, ValeurDuMois(rec, 4, 3, debut + dnt::Long32(m)));
 

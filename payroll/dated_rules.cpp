@@ -20,14 +20,14 @@ std::string MontantHoraireCentre(const dnt::SharedState& s) {
 
 }  // namespace
 
-bool AbattementAvant2011(const dnt::SharedState& s) {
-    return s.W_CleTrimestre <= std::string("20104") && s.RecContrat.element(30) == "B";
+bool AbattementAvant2011(const dnt::SharedState& s, const dnt::Quarter& quarter) {
+    return quarter.key() <= std::string("20104") && s.RecContrat.element(30) == "B";
 }
 
 double TauxAbattu(double taux) { return taux - 15; }
 
-bool DeductionHoraireEnVigueur(const dnt::SharedState& s) {
-    return s.RecEltsPartemp.element(9) == "00" && Left(s.W_CleTrimestre, 4) >= std::string("2013");
+bool DeductionHoraireEnVigueur(const dnt::SharedState& s, const dnt::Quarter& quarter) {
+    return s.RecEltsPartemp.element(9) == "00" && Left(quarter.key(), 4) >= std::string("2013");
 }
 
 double DeductionHoraireAide(const dnt::SharedState& s) {

@@ -21,7 +21,8 @@ double MontantCotisation(const std::string& brut, double taux) { return dnt::Flo
 
 }  // namespace
 
-void ChiffresLigneAidant(dnt::SharedState& s, long k, ChiffresAidant& c, const std::function<void(Etape)>& pret) {
+void ChiffresLigneAidant(dnt::SharedState& s, const dnt::Quarter& quarter, long k, ChiffresAidant& c,
+                         const std::function<void(Etape)>& pret) {
     const int ligne = static_cast<int>(k);
     auto L = [&](int v) { return s.W_LignesAidants.element(ligne, v); };
     const std::string categorie = s.RecEltsPartemp.element(9);
@@ -33,17 +34,17 @@ void ChiffresLigneAidant(dnt::SharedState& s, long k, ChiffresAidant& c, const s
     c.NetHoraire = w.NetHoraire;
     pret(Etape::Salaire);
 
-    PreparerDebutsMois(s);
+    PreparerDebutsMois(s, quarter);
     c.CsgRds = MontantCotisation(w.Brut, MoyenneTaux(s, "04", diviseurCsg));
     pret(Etape::CsgRds);
 
     // S.SOC.: the rate of the aidé's category, less what the dated rules take off.
     const std::string cleSSoc = categorie != "00" && categorie != "01" && categorie != "02" ? "02" : "01";
     double taux = MoyenneTaux(s, cleSSoc, 1000);
-    if (categorie == "00" && AbattementAvant2011(s)) taux = TauxAbattu(taux);
+    if (categorie == "00" && AbattementAvant2011(s, quarter)) taux = TauxAbattu(taux);
     const double montant = MontantCotisation(w.Brut, taux);
     double deduction = 0;
-    if (DeductionHoraireEnVigueur(s) && !L(2).empty()) deduction = DeductionHoraireLigne(s, L(2), L(6));
+    if (DeductionHoraireEnVigueur(s, quarter) && !L(2).empty()) deduction = DeductionHoraireLigne(s, L(2), L(6));
     c.SSoc = montant - deduction;
     pret(Etape::SSoc);
 
@@ -61,7 +62,7 @@ void ChiffresLigneAidant(dnt::SharedState& s, long k, ChiffresAidant& c, const s
         detail.Replace(2, -1, 0, s.RecAidant.key());
         detail.Replace(3, -1, 0, c.Heures);
         detail.Replace(4, -1, 0, c.SalaireCentimes);
-        if (DeductionHoraireEnVigueur(s) && !L(6).empty()) {
+        if (DeductionHoraireEnVigueur(s, quarter) && !L(6).empty()) {
             s.W_LignesAidants.Replace(ligne, 6, 0, NumberToText(dnt::Floor(CDbl(L(6)))));
             c.HeuresExclues = L(6);
             detail.Replace(14, -1, 0, c.HeuresExclues);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/state.h"
+#include "common/quarter.h"
 
 namespace payroll {
 
@@ -35,6 +36,7 @@ enum class Etape { Salaire, CsgRds, SSoc, Retr, Sante, Detail, CsgDe, FProf, Pre
 // RecDetailChgPartemp at step Detail and rewrites value 6 of the line in whole hours there.
 // A rate that cannot be read ends the computation with its error: the steps told before
 // it stay told, and the later ones are not computed.
-void ChiffresLigneAidant(dnt::SharedState& s, long k, ChiffresAidant& c, const std::function<void(Etape)>& pret);
+void ChiffresLigneAidant(dnt::SharedState& s, const dnt::Quarter& quarter, long k, ChiffresAidant& c,
+                         const std::function<void(Etape)>& pret);
 
 }  // namespace payroll

@@ -16,7 +16,7 @@ dba::File& ouvrirFichier(dnt::SharedState& s, const std::string& nom) {
     return *fichier;
 }
 
-dnt::Long32 MoisDebut(const dnt::SharedState& s) { return dnt::CLngText(CleMois(s.W_DateDebutTrimestre)); }
+dnt::Long32 MoisDebut(const dnt::Quarter& quarter) { return dnt::CLngText(CleMois(quarter.firstDate())); }
 
 std::string ValeurDuMois(const dba::DynArray& rec, int champDates, int champValeurs, dnt::Long32 mois) {
     // An empty date ends the history; its month key is never taken.

@@ -7,6 +7,7 @@
 
 #include "numbers/integers.h"
 #include "common/state.h"
+#include "common/quarter.h"
 #include "dba/dynarray.h"
 
 namespace payroll {
@@ -15,8 +16,8 @@ namespace payroll {
 // opened now and kept there.
 dba::File& ouvrirFichier(dnt::SharedState& s, const std::string& nom);
 
-// The month key of the quarter's first day (W_DateDebutTrimestre), as a long.
-dnt::Long32 MoisDebut(const dnt::SharedState& s);
+// The month key of the quarter's first day, as a long.
+dnt::Long32 MoisDebut(const dnt::Quarter& quarter);
 
 // Value j of field `champValeurs` for the first date j of field `champDates` whose month key is
 // not after `mois` (yyyymm); the empty text when no date qualifies.

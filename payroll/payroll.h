@@ -6,27 +6,26 @@
 
 #include "common/state.h"
 #include "dba/dynarray.h"
+#include "common/quarter.h"
 
 namespace payroll {
 
-// Quarter calendar, from the quarter list's text (s.TexteTrimestre).
-std::string DebutTrimestre(dnt::SharedState& s);
-std::string FinTrimestre(dnt::SharedState& s);
-bool ComprisDansTrimestre(dnt::SharedState& s, const std::string& W_Date);
+// Whether a day number held as text (W_Date, empty: no) falls inside the quarter.
+bool ComprisDansTrimestre(const dnt::Quarter& quarter, const std::string& W_Date);
 
 // Constants and rates of the quarter.
 void LectureRubSaisie(dnt::SharedState& s);
 void LectureTypeExo(dnt::SharedState& s);
-void LectureConstantesPaie(dnt::SharedState& s);
-void ValeurdesCharges(dnt::SharedState& s);
-void TauxUrssafDesCharges(dnt::SharedState& s);
-void CreationCleFichierDetailChgPartemp(dnt::SharedState& s);
+void LectureConstantesPaie(dnt::SharedState& s, const dnt::Quarter& quarter);
+void ValeurdesCharges(dnt::SharedState& s, const dnt::Quarter& quarter);
+void TauxUrssafDesCharges(dnt::SharedState& s, const dnt::Quarter& quarter);
+void CreationCleFichierDetailChgPartemp(dnt::SharedState& s, const dnt::Quarter& quarter);
 void Recherche_Age_Aidant(dnt::SharedState& s);
 
 // Adds the calculation details of the contract of row Indice of Tableau into the aidant lines.
-void LectureDetailCalcul(dnt::SharedState& s, int Indice, const dba::DynArray& Tableau);
+void LectureDetailCalcul(dnt::SharedState& s, const dnt::Quarter& quarter, int Indice, const dba::DynArray& Tableau);
 
 // Contributions of the aidé, written into RecDetailChgPartemp; lowers W_Regul.
-void CalculTepRestant(dnt::SharedState& s);
+void CalculTepRestant(dnt::SharedState& s, const dnt::Quarter& quarter);
 
 }  // namespace payroll

@@ -20,7 +20,7 @@ double taux(const dnt::SharedState& s, int n) { return CDbl(s.TabTauxCharges.ele
 
 }  // namespace
 
-Tranches CotisationsDeBase(dnt::SharedState& s, const BaseDeclaration& base) {
+Tranches CotisationsDeBase(dnt::SharedState& s, const dnt::Quarter& quarter, const BaseDeclaration& base) {
     Tranches t;
     const double totalLignes = s.W_TotalLignes.toDouble();
 
@@ -61,13 +61,13 @@ Tranches CotisationsDeBase(dnt::SharedState& s, const BaseDeclaration& base) {
     }
 
     const bool baseReelle = base.CodeBase == "00" || base.CodeBase == "01";
-    if (baseReelle && AbattementAvant2011(s)) {
+    if (baseReelle && AbattementAvant2011(s, quarter)) {
         s.W_TotalCharges = CCur(TauxAbattu(taux(s, base.IndiceTaux)) * totalLignes / 100);
         return t;
     }
 
     s.W_TotalCharges = CCur(taux(s, base.IndiceTaux) * totalLignes / 100);
-    if (DeductionHoraireEnVigueur(s)) s.W_DeductionHeures = DeductionHoraireAide(s);
+    if (DeductionHoraireEnVigueur(s, quarter)) s.W_DeductionHeures = DeductionHoraireAide(s);
     return t;
 }
 

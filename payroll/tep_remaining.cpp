@@ -91,7 +91,7 @@ void MontantHeuresSup(dnt::SharedState& s) {
 
 }  // namespace
 
-void CalculTepRestant(dnt::SharedState& s) {
+void CalculTepRestant(dnt::SharedState& s, const dnt::Quarter& quarter) {
     // No statement is passed over here: a failure reaches the print loop.
     s.W_DeductionHeures = 0;
     s.W_TotalCharges = Currency();
@@ -100,7 +100,7 @@ void CalculTepRestant(dnt::SharedState& s) {
     base.CodeBase = s.RecEltsPartemp.element(9);
     base.IndiceTaux = base.CodeBase == "00" || base.CodeBase == "01" ? 1 : 2;
 
-    Tranches t = CotisationsDeBase(s, base);
+    Tranches t = CotisationsDeBase(s, quarter, base);
     const bool aDesLignes = !s.W_LignesAidants.element(1, 1).empty();
     if (aDesLignes) ChampsCotisationsDeBase(s, base, t);
     LignesTroisAHuit(s, aDesLignes);

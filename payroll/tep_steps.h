@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/state.h"
+#include "common/quarter.h"
 
 namespace payroll {
 
@@ -21,6 +22,6 @@ struct Tranches {
 };
 
 // Base contributions into W_TotalCharges, and W_DeductionHeures.
-Tranches CotisationsDeBase(dnt::SharedState& s, const BaseDeclaration& base);
+Tranches CotisationsDeBase(dnt::SharedState& s, const dnt::Quarter& quarter, const BaseDeclaration& base);
 
 }  // namespace payroll

@@ -16,15 +16,15 @@ std::string PhraseContrat(const dnt::SharedState& s, const CriteresContrat& c, c
             " AND AVEC 2 = " + quoted(s.W_CodeEntite) + " AND AVEC 65 # " + quoted("O");
         if (!c.de.empty()) b += " AND AVEC NomAideContrat >= " + quoted(MajusculesNom(c.de) + "]");
         if (!c.a.empty()) b += " AND AVEC NomAideContrat <= " + quoted(MajusculesNom(c.a) + "]");
-        b += " AND AVEC 7 <= " + quoted(s.W_FinTrimestre) + " AND AVEC 8 >= " + quoted(s.W_DebutTrimestre) +
+        b += " AND AVEC 7 <= " + quoted(c.quarter.lastDayText()) + " AND AVEC 8 >= " + quoted(c.quarter.firstDayText()) +
              " OR = " + quoted("");
     } else {
         int n = ListeAideSelect.DCount();
         b = " AVEC 1 = " + quoted("02") + " AND AVEC CtrUrssafContrat = " + quoted(c.ctrUrssaf) +
             " AND AVEC 2 = " + quoted(s.W_CodeEntite) + " AND AVEC 3 = " + quoted(ListeAideSelect.element(1));
         for (int i = 2; i <= n; ++i) b += " OR = " + quoted(ListeAideSelect.element(i));
-        b += " AND AVEC 65 # " + quoted("O") + " AND AVEC 7 <= " + quoted(s.W_FinTrimestre) + " AND AVEC 8 >= " +
-             quoted(s.W_DebutTrimestre) + " OR = " + quoted("");
+        b += " AND AVEC 65 # " + quoted("O") + " AND AVEC 7 <= " + quoted(c.quarter.lastDayText()) + " AND AVEC 8 >= " +
+             quoted(c.quarter.firstDayText()) + " OR = " + quoted("");
     }
     std::string phrase = b;
     if (!(c.regltParEntite && c.prelevCpteAide && c.regltParAide)) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/quarter.h"
 #include "common/state.h"
 #include "dba/dynarray.h"
 
@@ -13,6 +14,7 @@ enum class Tri { Alpha, Commune, Secteur, Responsable };
 
 // What the selection screen says about the contracts wanted.
 struct CriteresContrat {
+    dnt::Quarter quarter;           // the quarter of the run
     std::string ctrUrssaf;          // the text of the centre entry
     std::string de, a;              // the name range, as typed (may be empty)
     bool regltParEntite = true;     // paid by the legal entity
@@ -21,8 +23,8 @@ struct CriteresContrat {
     Tri tri = Tri::Alpha;
 };
 
-// The sentence for the quarter and centre in `s` (W_CodeEntite, W_DebutTrimestre,
-// W_FinTrimestre) and the aidés chosen one by one (field i = i-th code; an empty
+// The sentence for the quarter of `c` and the centre in `s` (W_CodeEntite) and the aidés
+// chosen one by one (field i = i-th code; an empty
 // array when none). A person's text holding a double quote cannot be put in a
 // sentence: it raises DbError(kErrBadSentence).
 std::string PhraseContrat(const dnt::SharedState& s, const CriteresContrat& c, const dba::DynArray& ListeAideSelect);

@@ -8,9 +8,9 @@
 #include <system_error>
 
 #include "apps/dnt/cli.h"
+#include "common/quarter.h"
 #include "apps/dnt/db_target.h"
 #include "apps/dnt/run_wait.h"
-#include "numbers/ascii.h"
 #include "printing/output_file.h"
 #include "printing/matrix_rule.h"
 #include "printing/qt/gui_application.h"
@@ -21,15 +21,10 @@
 
 namespace cli {
 
-namespace {
-bool isKey(const std::string& t) {
-    return t.size() == 5 && std::all_of(t.begin(), t.end(), dnt::isAsciiDigit) && t[4] >= '1' && t[4] <= '4';
-}
-}  // namespace
-
 std::string quarterKeyOf(const std::string& q) {
-    if (isKey(q) || q.size() < 4) return q;
-    return q.substr(q.size() - 4) + q.substr(0, 1);
+    if (std::optional<dnt::Quarter> quarter = dnt::Quarter::fromKey(q)) return quarter->key();
+    if (std::optional<dnt::Quarter> quarter = dnt::Quarter::fromLabel(q)) return quarter->key();
+    return q;
 }
 
 bool writesFile(const PrintOptions& o) {

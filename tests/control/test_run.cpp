@@ -7,9 +7,11 @@ using testsupport::ControlFixture;
 
 namespace {
 
-// Stands for the print loop: one line per copy, so that copies can be counted.
-void printOneLine(dnt::SharedState& s, const dba::DynArray& rows) {
-    s.Imprimante->print("ROWS " + std::to_string(rows.DCount()));
+// Stands for the print loop: one line per copy, so that copies can be counted, with the
+// quarter it was given.
+void printOneLine(dnt::SharedState& s, const dba::DynArray& rows, const dnt::Quarter& quarter) {
+    s.Imprimante->print("ROWS " + std::to_string(rows.DCount()) + " " + quarter.firstDate() + " " + quarter.lastDate() +
+                        " " + quarter.key());
 }
 
 size_t count(const std::string& text, const std::string& what) {
@@ -29,7 +31,7 @@ TEST_F(ControlFixture, IncoherentRangeOrAQuoteInItIsRefusedBeforeAnythingRuns) {
     EXPECT_EQ(services.messages()[0].icon, ui::MsgIcon::Warning);
     EXPECT_FALSE(ctl->W_Sortir);
     EXPECT_EQ(chooser.calls, 0);
-    EXPECT_TRUE(ctl->state().W_DebutTrimestre.empty());  // nothing ran
+    EXPECT_TRUE(printers.journal().empty());  // nothing ran
     // A quote in the range is refused before anything runs.
     person->replaceText(*ctl->Txt_De, "A\" OR AVEC 1 = \"X");
     person->replaceText(*ctl->Txt_A, "Z");
@@ -71,9 +73,6 @@ TEST_F(ControlFixture, TwoCopiesPrintTheSameSelectionTwiceWithTheQuarterAndRates
     ctl->gestionRequete = printOneLine;
     person->click(*ctl->Cmd_OK);
     auto& s = ctl->state();
-    EXPECT_EQ(s.W_DateDebutTrimestre, "01/04/2013");
-    EXPECT_EQ(s.W_DateFinTrimestre, "30/06/2013");
-    EXPECT_EQ(s.W_CleTrimestre, "20132");
     // Rubric 922: its first date is after the quarter end, its second before: values 2,
     // with an empty field 14 counting 0.
     EXPECT_EQ(s.TauxRub922.value(), 1900);
@@ -81,6 +80,7 @@ TEST_F(ControlFixture, TwoCopiesPrintTheSameSelectionTwiceWithTheQuarterAndRates
     EXPECT_EQ(s.TauxRub908.value(), 20000);
     std::string journal = printers.journal();
     EXPECT_EQ(count(journal, "TEXT 0 0 \"ROWS "), 2u);
+    EXPECT_EQ(count(journal, " 01/04/2013 30/06/2013 20132\""), 2u);
     EXPECT_EQ(count(journal, "PAGE 2"), 1u);
     EXPECT_EQ(count(journal, "FONT \"Courier New\" 11 0"), 1u);
     EXPECT_EQ(journal.substr(journal.size() - 4), "END\n");
@@ -94,7 +94,7 @@ TEST_F(ControlFixture, AMatrixPrinterNamedInMixedCaseRunsInTheEmptyMode) {
     enterCentre("75");
     chooser.index = 1;
     std::string mode = "unset";
-    ctl->gestionRequete = [&](dnt::SharedState& s, const dba::DynArray&) { mode = s.W_TypeEdition; };
+    ctl->gestionRequete = [&](dnt::SharedState& s, const dba::DynArray&, const dnt::Quarter&) { mode = s.W_TypeEdition; };
     person->click(*ctl->Cmd_OK);
     EXPECT_EQ(mode, "");
 }
@@ -104,7 +104,7 @@ TEST_F(ControlFixture, CancelledPrinterChoiceStillEndsTheDocumentAndCloses) {
     enterCentre("75");
     chooser.index = -1;
     bool printed = false;
-    ctl->gestionRequete = [&](dnt::SharedState&, const dba::DynArray&) { printed = true; };
+    ctl->gestionRequete = [&](dnt::SharedState&, const dba::DynArray&, const dnt::Quarter&) { printed = true; };
     person->click(*ctl->Cmd_OK);
     EXPECT_FALSE(printed);
     EXPECT_EQ(printers.journal(), "END\n");
@@ -133,14 +133,14 @@ TEST_F(ControlFixture, UnattendedRunPrintsAtOnceWithoutMessages) {
     ctl->W_CodeAideOmr = "99999";  // selects nothing: no message, the run still ends
     ctl->W_NbPagesApres = dnt::Int16(0);
     int calls = 0;
-    ctl->gestionRequete = [&](dnt::SharedState&, const dba::DynArray& rows) {
+    ctl->gestionRequete = [&](dnt::SharedState&, const dba::DynArray& rows, const dnt::Quarter& quarter) {
         ++calls;
         EXPECT_TRUE(rows.text().empty());
+        EXPECT_EQ(quarter.key(), "20132");
     };
     ctl->Init();
     EXPECT_TRUE(services.messages().empty());
     EXPECT_EQ(calls, 1);
-    EXPECT_EQ(ctl->state().W_CleTrimestre, "20132");
     EXPECT_EQ(chooser.calls, 0);
     std::string journal = printers.journal();
     // ENDDOC with no page after: the four tracks, then the end of the document.

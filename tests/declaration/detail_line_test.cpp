@@ -121,7 +121,7 @@ TEST(DetailLine, LinesOfTheBlock) {
             EXPECT_EQ(op.text.substr(std::min(a.debut, op.text.size()), a.longueur), a.texte) << a.ligne;
             if (a.x >= 0) { EXPECT_EQ(op.n.at(0), a.x) << a.ligne; }
         }
-        dba::Record d = banc.Lire("DETAILCHGPARTEMP", "00001" + banc.s.W_CleTrimestre);
+        dba::Record d = banc.Lire("DETAILCHGPARTEMP", "00001" + banc.quarter.key());
         for (const auto& [f, v] : c.detail) EXPECT_EQ(d.element(f), v) << "field " << f;
         if (!c.totaux.empty()) { EXPECT_EQ(banc.Texte("TOTAUX").text, c.totaux); }
     }

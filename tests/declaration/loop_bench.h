@@ -191,7 +191,8 @@ public:
     // Imports the base records, then `extra` (which may replace some), and prepares the
     // quarter as the run driver does.
     explicit Banc(const std::string& extra = "", const std::string& trimestre = "1er  TRIMESTRE 2011",
-                  const std::string& login = "*", const std::string& device = "JOURNAL") {
+                  const std::string& login = "*", const std::string& device = "JOURNAL")
+        : quarter(dnt::Quarter::fromLabel(trimestre).value()) {
         db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
         std::istringstream base(BaseJsonl());
         dba::importJsonl(*db, base);
@@ -206,13 +207,6 @@ public:
                                  "CONTRAT", "CIVILAIDANT", "REGULDNT", "DETAILCALCUL"})
             s.Fichiers[name] = db->DBOpenFile(name);
 
-        // The quarter, as the run driver sets it.
-        s.TexteTrimestre = trimestre;
-        s.W_DebutTrimestre = payroll::DebutTrimestre(s);
-        s.W_FinTrimestre = payroll::FinTrimestre(s);
-        s.W_DateDebutTrimestre = dba::DateExterneText(s.W_DebutTrimestre);
-        s.W_DateFinTrimestre = dba::DateExterneText(s.W_FinTrimestre);
-        s.W_CleTrimestre = trimestre.substr(trimestre.size() - 4) + trimestre.substr(0, 1);
         s.Aujourdhui = dba::FromYmd(2011, 4, 15);
 
         // The centre chosen on the screen.
@@ -222,10 +216,10 @@ public:
 
         payroll::LectureRubSaisie(s);
         payroll::LectureTypeExo(s);
-        payroll::LectureConstantesPaie(s);
+        payroll::LectureConstantesPaie(s, quarter);
         s.TauxRub922 = dnt::Long32(0);
         s.TauxRub908 = dnt::Long32(0);
-        payroll::ValeurdesCharges(s);
+        payroll::ValeurdesCharges(s, quarter);
         s.W_LignesAidants = dba::DynArray();
 
         droits = std::make_unique<rights::ModuleRights>(db, login, "EDITIONDNTVARDEC");
@@ -246,7 +240,7 @@ public:
             t.Replace(static_cast<int>(i + 1), 1, 0, rows[i].first);
             t.Replace(static_cast<int>(i + 1), 2, 0, rows[i].second);
         }
-        declaration::GestionRequete(s, t);
+        declaration::GestionRequete(s, t, quarter);
     }
 
     // The journal written so far (the document is ended first when still open).
@@ -311,6 +305,7 @@ public:
 
     testsupport::TempDb tmp;
     std::shared_ptr<dba::Database> db;
+    dnt::Quarter quarter;
     dnt::SharedState s;
     std::ostringstream out;
     std::unique_ptr<printing::JournalPrinter> printer;

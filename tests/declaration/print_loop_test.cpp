@@ -164,7 +164,7 @@ TEST(PrintLoop, AnAideWithoutLinesPrintsAndWritesNothing) {
                         RecTexte("REGULDNT", "00002", {"50", ""});
     {
         Banc b(extra);
-        declaration::GestionRequete(b.s, dba::DynArray());  // an empty selection prints nothing either
+        declaration::GestionRequete(b.s, dba::DynArray(), b.quarter);  // an empty selection prints nothing either
         b.Imprimer({{"20001001", "00002"}});
         EXPECT_TRUE(b.Textes().empty());
         EXPECT_TRUE(b.Lignes().empty());

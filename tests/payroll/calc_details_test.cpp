@@ -59,7 +59,7 @@ public:
         }
         for (int row = 1; row <= i; ++row) {
             t.s.RecContrat = t.get("CONTRAT", tableau.Extract(row, 1, -1));
-            payroll::LectureDetailCalcul(t.s, row, tableau);
+            payroll::LectureDetailCalcul(t.s, t.quarter, row, tableau);
         }
     }
     // A figure left by the reading: "L.v" value v of line L, "Tm" the total of month m, or

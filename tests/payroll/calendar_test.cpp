@@ -1,69 +1,58 @@
-// The quarter calendar: first and last days, the quarter's months, and the inside test.
+// The quarter as a value: labels and keys, first and last days, months, the quarter before,
+// and the inside test of a day held as text.
 #include <gtest/gtest.h>
 
+#include "common/quarter.h"
 #include "numbers/error.h"
 #include "payroll_db.h"
 
+using dnt::Quarter;
 using paytest::day;
 
-namespace {
-
-dnt::SharedState withQuarter(const std::string& texte) {
-    dnt::SharedState s;
-    s.TexteTrimestre = texte;
-    return s;
-}
-
-}  // namespace
-
-TEST(Calendar, FirstAndLastDaysAndMonthsOfEachQuarter) {
+TEST(Calendar, LabelsKeysDaysAndMonthsOfEachQuarter) {
     struct Cas {
-        const char* texte;
+        const char* label;
+        const char* key;
         const char* debut;
         const char* fin;
-        std::string mois;
+        std::array<int, 3> mois;
     };
-    for (const Cas& c : {Cas{"1er  TRIMESTRE 2024", "01/01/2024", "31/03/2024", "1\xFE" "2\xFE" "3"},
-                         Cas{"2ème TRIMESTRE 2024", "01/04/2024", "30/06/2024", "4\xFE" "5\xFE" "6"},
-                         Cas{"4ème TRIMESTRE 2010", "01/10/2010", "31/12/2010", "10\xFE" "11\xFE" "12"}}) {
-        SCOPED_TRACE(c.texte);
-        auto s = withQuarter(c.texte);
-        EXPECT_EQ(payroll::DebutTrimestre(s), day(c.debut));
-        EXPECT_EQ(s.TabMoisTrimestre.text(), c.mois);
-        EXPECT_EQ(payroll::FinTrimestre(s), day(c.fin));
-        auto fin = withQuarter(c.texte);  // the last day leaves the months alone
-        payroll::FinTrimestre(fin);
-        EXPECT_TRUE(fin.TabMoisTrimestre.empty());
+    for (const Cas& c : {Cas{"1er  TRIMESTRE 2024", "20241", "01/01/2024", "31/03/2024", {1, 2, 3}},
+                         Cas{"2ème TRIMESTRE 2024", "20242", "01/04/2024", "30/06/2024", {4, 5, 6}},
+                         Cas{"3ème TRIMESTRE 2023", "20233", "01/07/2023", "30/09/2023", {7, 8, 9}},
+                         Cas{"4ème TRIMESTRE 2010", "20104", "01/10/2010", "31/12/2010", {10, 11, 12}}}) {
+        SCOPED_TRACE(c.label);
+        const Quarter q = Quarter::fromLabel(c.label).value();
+        EXPECT_EQ(q, Quarter::fromKey(c.key).value());
+        EXPECT_EQ(q.label(), c.label);
+        EXPECT_EQ(q.key(), c.key);
+        EXPECT_EQ(q.firstDayText(), day(c.debut));
+        EXPECT_EQ(q.lastDayText(), day(c.fin));
+        EXPECT_EQ(q.firstDate(), c.debut);
+        EXPECT_EQ(q.lastDate(), c.fin);
+        EXPECT_EQ(q.months(), c.mois);
+        EXPECT_EQ(Quarter::containing(q.year(), c.mois[2]), q);
     }
+    EXPECT_EQ(Quarter(2025, 1).previous(), Quarter(2024, 4));
+    EXPECT_EQ(Quarter(2025, 3).previous(), Quarter(2025, 2));
 }
 
-TEST(Calendar, AnotherFirstCharacterGivesEmptyTextAndAnImpossibleYearIsRaised) {
-    for (const char* texte : {"5ème TRIMESTRE 2024", "0 2024", "", "TRIMESTRE 2024"}) {
-        auto s = withQuarter(texte);
-        s.TabMoisTrimestre.setText("7\xFE" "8\xFE" "9");
-        EXPECT_EQ(payroll::DebutTrimestre(s), "") << texte;
-        EXPECT_EQ(payroll::FinTrimestre(s), "") << texte;
-        EXPECT_EQ(s.TabMoisTrimestre.text(), "7\xFE" "8\xFE" "9");
-    }
-    auto s = withQuarter("2ème TRIMESTRE 20x4");  // an impossible year is raised
-    EXPECT_THROW(payroll::DebutTrimestre(s), dnt::Error);
+TEST(Calendar, TextsThatNameNoQuarter) {
+    for (const char* label : {"5ème TRIMESTRE 2024", "0 2024", "", "TRIMESTRE 2024", "2ème TRIMESTRE 20x4"})
+        EXPECT_FALSE(Quarter::fromLabel(label)) << label;
+    for (const char* key : {"20245", "20240", "2024", "202411", "2o241", ""}) EXPECT_FALSE(Quarter::fromKey(key)) << key;
 }
 
 TEST(Calendar, InsideTheBoundsComparedByWholeDays) {
-    auto s = withQuarter("2ème TRIMESTRE 2024");
-    s.W_DebutTrimestre = payroll::DebutTrimestre(s);
-    s.W_FinTrimestre = payroll::FinTrimestre(s);
+    const Quarter q(2024, 2);
     for (auto [jour, dedans] : std::vector<std::pair<std::string, bool>>{
              {day("01/04/2024"), true}, {day("30/06/2024"), true}, {day("31/03/2024"), false},
              {day("01/07/2024"), false}, {"", false}})
-        EXPECT_EQ(payroll::ComprisDansTrimestre(s, jour), dedans) << jour;
+        EXPECT_EQ(payroll::ComprisDansTrimestre(q, jour), dedans) << jour;
     // A fractional day is compared by its whole part.
-    s.W_DebutTrimestre = "20000";
-    s.W_FinTrimestre = "20090";
+    const std::string first = q.firstDayText(), last = q.lastDayText();
     for (auto [jour, dedans] : std::vector<std::pair<std::string, bool>>{
-             {"20000.7", true}, {"20090.9", true}, {"19999.9", false}})
-        EXPECT_EQ(payroll::ComprisDansTrimestre(s, jour), dedans) << jour;
-    EXPECT_THROW(payroll::ComprisDansTrimestre(s, "x"), dnt::ConversionError);  // not a number
-    s.W_DebutTrimestre = "20000.8";  // the quarter's bounds are cut too
-    EXPECT_TRUE(payroll::ComprisDansTrimestre(s, "20000"));
+             {first + ".7", true}, {last + ".9", true}, {std::to_string(q.firstDay() - 1) + ".9", false}})
+        EXPECT_EQ(payroll::ComprisDansTrimestre(q, jour), dedans) << jour;
+    EXPECT_THROW(payroll::ComprisDansTrimestre(q, "x"), dnt::ConversionError);  // not a number
 }

@@ -41,7 +41,7 @@ TEST_F(Constants, EachMonthTakesTheAmountInForceAndTheQuarterTheirAverage) {
              Cas{mv({"1300", "1200", "1165"}), mv({day("15/06/2024"), day("15/04/2024"), day("01/01/2024")}),
                  "1200\xFE" "1200\xFE" "1300", ((1200 + 1200.0 + 1300.0) / 3) / 100}}) {
         constants(c.amounts, c.dates);
-        payroll::LectureConstantesPaie(t.s);
+        payroll::LectureConstantesPaie(t.s, t.quarter);
         EXPECT_EQ(t.s.TabConstantesPaie.text(), c.mois);
         EXPECT_EQ(t.s.W_ValeurConstante, c.moyenne);
         EXPECT_EQ(t.s.W_ValeurConstanteTrim, c.moyenne);
@@ -51,28 +51,28 @@ TEST_F(Constants, EachMonthTakesTheAmountInForceAndTheQuarterTheirAverage) {
 
 TEST_F(Constants, AnEmptyOrOverflowingAmountIsRaised) {
     constants(mv({"1165"}), mv({day("01/07/2024")}));
-    EXPECT_THROW(payroll::LectureConstantesPaie(t.s), dnt::ConversionError);
+    EXPECT_THROW(payroll::LectureConstantesPaie(t.s, t.quarter), dnt::ConversionError);
     EXPECT_EQ(t.s.TabConstantesPaie.element(1), "");
     // The first month's amount is taken as an integer: 40000 does not fit and is raised.
     constants("40000", day("01/01/2024"));
-    EXPECT_THROW(payroll::LectureConstantesPaie(t.s), dnt::OverflowError);
+    EXPECT_THROW(payroll::LectureConstantesPaie(t.s, t.quarter), dnt::OverflowError);
 }
 
 TEST(ConstantsMissing, AMissingRecordIsRaised) {
     paytest::PayrollDb t;
     t.chooseQuarter("2ème TRIMESTRE 2024");
     t.put("CONSTANTESPAIE", "2", {"1"});
-    EXPECT_THROW(payroll::LectureConstantesPaie(t.s), dba::DbError);
+    EXPECT_THROW(payroll::LectureConstantesPaie(t.s, t.quarter), dba::DbError);
 }
 
 TEST_F(Constants, FrancDateIsPassedWhenTodayIsLater) {
     constants("1165", day("01/01/2024"), day("31/12/2001"));
-    payroll::LectureConstantesPaie(t.s);
+    payroll::LectureConstantesPaie(t.s, t.quarter);
     EXPECT_TRUE(t.s.W_Constante9Depassee);
     EXPECT_EQ(t.s.W_MoisConstante9, "200112");
 
     t.s.Aujourdhui = dba::DateInterne("31/12/2001");  // the same day is not later
-    payroll::LectureConstantesPaie(t.s);
+    payroll::LectureConstantesPaie(t.s, t.quarter);
     EXPECT_FALSE(t.s.W_Constante9Depassee);
     EXPECT_EQ(t.s.W_MoisConstante9, "200112");
 }
@@ -101,7 +101,7 @@ TEST_F(CentreRates, ReducedValueIsCutTheOtherRoundedAndTheSecondRateZero) {
     t.s.W_ValeurConstante = 10.00;
     t.s.W_ValeurConstante1 = 1500.00;
     t.s.W_TauxRubCharge = dnt::Long32(2500);
-    payroll::ValeurdesCharges(t.s);
+    payroll::ValeurdesCharges(t.s, t.quarter);
     EXPECT_EQ(t.s.W_TauxCentre, 0.125);
     EXPECT_EQ(t.s.W_ValeurReduite, 9.98);
     EXPECT_EQ(t.s.W_TauxCentreNet, 0.125 - 2.5);
@@ -112,7 +112,7 @@ TEST_F(CentreRates, ReducedValueIsCutTheOtherRoundedAndTheSecondRateZero) {
     t.s.W_TauxCentreBis = 5;
     t.s.W_ValeurConstante = 11.657;
     t.s.W_TauxRubCharge = dnt::Long32(1750);
-    payroll::ValeurdesCharges(t.s);
+    payroll::ValeurdesCharges(t.s, t.quarter);
     EXPECT_EQ(t.s.W_TauxCentreBis, 0.0);
     EXPECT_EQ(t.s.W_ValeurReduiteBis, 11.65);
     EXPECT_EQ(t.s.W_TauxCentreBisNet, -1.75);
@@ -121,9 +121,9 @@ TEST_F(CentreRates, ReducedValueIsCutTheOtherRoundedAndTheSecondRateZero) {
 TEST_F(CentreRates, RateIsAveragedOverTheMonthsAndNotCarriedOver) {
     centre(mv({day("20/06/2024"), day("01/01/2020")}), mv({"22000", "21000"}));
     t.s.W_ValeurConstante = 11.65;
-    payroll::ValeurdesCharges(t.s);
+    payroll::ValeurdesCharges(t.s, t.quarter);
     EXPECT_EQ(t.s.W_TauxCentre, (21000.0 + 21000.0 + 22000.0) / 3 / 1000);
-    payroll::ValeurdesCharges(t.s);  // a second run starts again from 0
+    payroll::ValeurdesCharges(t.s, t.quarter);  // a second run starts again from 0
     EXPECT_EQ(t.s.W_TauxCentre, (21000.0 + 21000.0 + 22000.0) / 3 / 1000);
 }
 
@@ -131,8 +131,8 @@ TEST_F(CentreRates, ValuesFromTheStoredConstants) {
     t.s.Aujourdhui = dba::DateInterne("10/07/2024");
     t.put("CONSTANTESPAIE", "1", {"196898", "", "1165", day("01/01/2024"), "", "", "", "", day("01/01/2002")});
     centre(mv({day("01/01/2020")}), mv({"22048"}));
-    payroll::LectureConstantesPaie(t.s);
-    payroll::ValeurdesCharges(t.s);
+    payroll::LectureConstantesPaie(t.s, t.quarter);
+    payroll::ValeurdesCharges(t.s, t.quarter);
     EXPECT_EQ(t.s.W_TauxCentre, (22048.0 + 22048.0 + 22048.0) / 3 / 1000);
     // 11.65 less 22.048 %: 9.081408, cut to 9.08.
     EXPECT_EQ(t.s.W_ValeurReduite, 9.08);

@@ -36,19 +36,13 @@ public:
 
     dba::Record get(const std::string& file, const std::string& key) { return db->DBOpenFile(file)->DBRead(key); }
 
-    // What the run driver sets from the quarter list's text.
-    void chooseQuarter(const std::string& texte) {
-        s.TexteTrimestre = texte;
-        s.W_DebutTrimestre = payroll::DebutTrimestre(s);
-        s.W_FinTrimestre = payroll::FinTrimestre(s);
-        s.W_DateDebutTrimestre = dba::DateExterneText(s.W_DebutTrimestre);
-        s.W_DateFinTrimestre = dba::DateExterneText(s.W_FinTrimestre);
-        s.W_CleTrimestre = texte.substr(texte.size() - 4) + texte.substr(0, 1);
-    }
+    // The quarter of the run, as the run driver takes it from the quarter list's text.
+    void chooseQuarter(const std::string& texte) { quarter = dnt::Quarter::fromLabel(texte).value(); }
 
     testsupport::TempDb tmp;
     std::shared_ptr<dba::Database> db;
     dnt::SharedState s;
+    dnt::Quarter quarter{2011, 1};
 
 private:
     void create(const std::string& file) {

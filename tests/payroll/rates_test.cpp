@@ -29,7 +29,7 @@ TEST_F(ChargeRates, FirstPeriodReachingTheQuarterEndGivesTheRate) {
     t.put("CHGPARTEMP", "01",
           {"LIGNE 1", mv({"30150", "30300", "30450"}), mv({day("31/03/2024"), day("30/06/2024"), "99999"})});
     t.put("CHGPARTEMP", "02", {"LIGNE 2", mv({"14900", "15050"}), mv({day("01/07/2024"), "99999"})});
-    payroll::TauxUrssafDesCharges(t.s);
+    payroll::TauxUrssafDesCharges(t.s, t.quarter);
     // Line 1: the period ending on the quarter's last day; line 2: the first period already ends after it.
     EXPECT_EQ(t.s.TabTauxCharges.text(),
               "30.3\xFE" "14.9\xFE" "3.45\xFE" "4.45\xFE" "5.45\xFE" "6.45\xFE" "7.45\xFE" "8.45");
@@ -39,17 +39,17 @@ TEST_F(ChargeRates, TheAverageTakesEachMonthsRateOnItsFirstDay) {
     // Newest period first: 15.00 until the rate of 30.00 from the quarter's third month.
     t.put("CHGPARTEMP", "01", {"LIGNE 1", mv({"3000", "1500"}), mv({day("01/06/2024"), day("31/12/2023")})});
     t.open({"CHGPARTEMP"});
-    payroll::PreparerDebutsMois(t.s);
+    payroll::PreparerDebutsMois(t.s, t.quarter);
     EXPECT_DOUBLE_EQ(payroll::MoyenneTaux(t.s, "01", 100), 20.0);
 }
 
 TEST_F(ChargeRates, AShortHistoryOrAMissingLineIsAnError) {
     t.put("CHGPARTEMP", "05", {"LIGNE 5", mv({"4000"}), mv({day("31/03/2024")})});
-    EXPECT_THROW(payroll::TauxUrssafDesCharges(t.s), dnt::ConversionError);
+    EXPECT_THROW(payroll::TauxUrssafDesCharges(t.s, t.quarter), dnt::ConversionError);
     paytest::PayrollDb six;  // a missing line is raised
     six.chooseQuarter("2ème TRIMESTRE 2024");
     for (int n = 1; n <= 6; ++n) six.put("CHGPARTEMP", "0" + std::to_string(n), {"LIGNE", "1000", "99999"});
-    EXPECT_THROW(payroll::TauxUrssafDesCharges(six.s), dba::DbError);
+    EXPECT_THROW(payroll::TauxUrssafDesCharges(six.s, six.quarter), dba::DbError);
 }
 
 TEST(Rubrics, OvertimeRubricsOfBothRatesSortedByKey) {
@@ -94,7 +94,7 @@ protected:
         t.put("CIVILAIDE", "04449", {"MME", "DURAND"});
         t.put("CIVILAIDE", "05985", {"M.", "MARTIN"});
         t.open({"DETAILCHGPARTEMP"});
-        t.s.W_CleTrimestre = "20242";
+        t.quarter = dnt::Quarter::fromKey("20242").value();
         t.s.W_CodeEntite = "E75";
     }
     void aide(const std::string& code) { t.s.RecAide = t.get("CIVILAIDE", code); }
@@ -106,13 +106,13 @@ protected:
 TEST_F(ChargeDetailKey, AnExistingRecordIsStartedAfreshAndAMissingKeyGivesAnEmptyOne) {
     t.put("DETAILCHGPARTEMP", "0598520242", {"OLD", "X", "1", "2", "99"});  // started afresh
     aide("05985");
-    payroll::CreationCleFichierDetailChgPartemp(t.s);
+    payroll::CreationCleFichierDetailChgPartemp(t.s, t.quarter);
     t.s.RecDetailChgPartemp.setElement(5, "12");
     t.s.RecDetailChgPartemp.DBWrite();
 
     // The next aidé has no record yet: it must not inherit the previous aidé's key.
     aide("04449");
-    payroll::CreationCleFichierDetailChgPartemp(t.s);
+    payroll::CreationCleFichierDetailChgPartemp(t.s, t.quarter);
     EXPECT_EQ(t.s.RecDetailChgPartemp.key(), "0444920242");
     EXPECT_TRUE(t.s.RecDetailChgPartemp.bound());
     EXPECT_EQ(t.s.RecDetailChgPartemp.text(), "E75");
@@ -126,7 +126,7 @@ TEST_F(ChargeDetailKey, ARefusedLockFallsBackOnAPlainRead) {
     auto other = dba::Database::Open(t.tmp.path());
     dba::Record held = other->DBOpenFile("DETAILCHGPARTEMP")->DBReadLock("0444920242");
     aide("04449");
-    payroll::CreationCleFichierDetailChgPartemp(t.s);
+    payroll::CreationCleFichierDetailChgPartemp(t.s, t.quarter);
     EXPECT_EQ(t.s.RecDetailChgPartemp.key(), "0444920242");
     EXPECT_EQ(t.s.RecDetailChgPartemp.text(), "E75");
     held.Release();

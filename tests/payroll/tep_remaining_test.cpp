@@ -47,7 +47,7 @@ protected:
         t.s.RecDetailChgPartemp.setElement(1, "E75");
         if (!c.avant5.empty()) t.s.RecDetailChgPartemp.setElement(5, c.avant5);
         if (!c.avant17.empty()) t.s.RecDetailChgPartemp.setElement(17, c.avant17);
-        t.s.W_CleTrimestre = c.cle;
+        t.quarter = dnt::Quarter::fromKey(c.cle).value();
         t.s.W_CodeConvention = c.convention;
         t.s.RecEltsPartemp = dba::Record(nullptr, "04449", std::string(8, dba::FM) + c.base);
         t.s.RecContrat = dba::Record(nullptr, "15129001", std::string(29, dba::FM) + c.nature);
@@ -75,7 +75,7 @@ protected:
             t.s.W_TotalLignes = t.s.W_TotalLignes + dnt::Currency::fromText(l.brut);
         }
         t.s.W_NbAidants = decltype(t.s.W_NbAidants)(L);
-        payroll::CalculTepRestant(t.s);
+        payroll::CalculTepRestant(t.s, t.quarter);
     }
     paytest::PayrollDb t;
 };

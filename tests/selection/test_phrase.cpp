@@ -20,13 +20,11 @@ const std::string kSort =
 dnt::SharedState quarter() {
     dnt::SharedState s;
     s.W_CodeEntite = "E75";
-    s.W_DebutTrimestre = "15797";
-    s.W_FinTrimestre = "15887";
     return s;
 }
 
 std::string phrase(bool e, bool p, bool a, selection::Tri tri = selection::Tri::Alpha) {
-    selection::CriteresContrat c;
+    selection::CriteresContrat c{dnt::Quarter(2011, 2)};  // days 15797 to 15887
     c.ctrUrssaf = "75";
     c.regltParEntite = e;
     c.prelevCpteAide = p;
@@ -53,7 +51,7 @@ TEST(PhraseContrat, EveryPaymentModeCombinationAndSortKey) {
 }
 
 TEST(PhraseContrat, NameRangeInUpperCaseWithItsBracketAndNoQuote) {
-    selection::CriteresContrat c;
+    selection::CriteresContrat c{dnt::Quarter(2011, 2)};  // days 15797 to 15887
     c.ctrUrssaf = "75";
     c.de = "dupont";
     c.a = "émile";
@@ -77,7 +75,7 @@ TEST(PhraseContrat, NamesInUpperCase) {
 
 TEST(PhraseContrat, ThreeAidesChosenOneByOne) {
     dba::DynArray list(std::string("07022") + dba::FM + "11344" + dba::FM + "11945");
-    selection::CriteresContrat c;
+    selection::CriteresContrat c{dnt::Quarter(2011, 2)};  // days 15797 to 15887
     c.ctrUrssaf = "75";
     EXPECT_EQ(selection::PhraseContrat(quarter(), c, list),
               "SSELECT CONTRAT AVEC 1 = \"02\" AND AVEC CtrUrssafContrat = \"75\" AND AVEC 2 = \"E75\" AND AVEC 3 = "
@@ -90,7 +88,7 @@ TEST(RequeteContrat, RunsOnContratAndKeepsKeyAndAide) {
     auto db = testsupport::loadSample(tmp);
     dnt::SharedState s = quarter();
     s.TheDatabase = db;
-    selection::CriteresContrat c;
+    selection::CriteresContrat c{dnt::Quarter(2011, 2)};  // days 15797 to 15887
     c.ctrUrssaf = "75";
     c.regltParEntite = false;
     c.prelevCpteAide = false;
