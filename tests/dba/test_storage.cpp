@@ -222,7 +222,7 @@ TEST_P(Store, AnExportIsOneSnapshot) {
 // writes only, and leaves the store as it found it.
 TEST_P(Store, ADryRunReachesNothing) {
     const std::string r04581 = text(*a, "REGULDNT", "04581"), r07022 = text(*a, "REGULDNT", "07022");
-    const std::string r11344 = text(*a, "REGULDNT", "11344");
+    const std::string r11344 = text(*a, "REGULDNT", "11344"), r16697 = text(*a, "REGULDNT", "16697");
     b->DBOpenFile("REGULDNT")->DBReadLock("11945");
     a->beginDryRun();
     auto fa = a->DBOpenFile("REGULDNT");
@@ -238,11 +238,14 @@ TEST_P(Store, ADryRunReachesNothing) {
     EXPECT_TRUE(a->unit([&] {
         fa->write("99999", "unit 2");
         fa->write("04581", "unit 2");
+        fa->write("16697", "unit 2");
+        a->removeRecord("REGULDNT", "07022", {});
         failureOf([&] { fa->write("", "no key"); });
     }));
     EXPECT_EQ(text(*a, "REGULDNT", "07022"), "unit 1");
     EXPECT_EQ(text(*a, "REGULDNT", "04581"), r.text());
     EXPECT_EQ(text(*a, "REGULDNT", "99999"), "-");
+    EXPECT_EQ(text(*a, "REGULDNT", "16697"), r16697);
     a->endDryRun();
     for (const auto& [key, expected] : std::vector<std::pair<std::string, std::string>>{
              {"04581", r04581}, {"07022", r07022}, {"99999", "-"}, {"11344", "theirs"}})
