@@ -14,6 +14,7 @@
 
 #include "numbers/currency.h"
 #include "numbers/integers.h"
+#include "common/aidant_lines.h"
 #include "common/state_payroll.h"
 #include "common/state_printing.h"
 #include "dba/database.h"
@@ -72,7 +73,7 @@ struct CoreState {
     dba::Record RecContrat, RecAide, RecAidant, RecEltsPartemp, RecRegulDnt, RecDetailChgPartemp;
 
     // The aidant lines of the current aidé and its running totals.
-    dba::DynArray W_LignesAidants;
+    AidantLines W_LignesAidants;
     Long32 W_NbAidants{0};
     dba::DynArray W_Totaux;
     Currency W_TotalLignes;

@@ -105,7 +105,7 @@ void DeclarerAide(dnt::SharedState& s, const dnt::Quarter& quarter, const dba::D
     // The gross amounts of the lines, in currency; an empty amount adds nothing.
     for (int j = 1; j <= s.W_NbAidants.value(); ++j) {
         passer([&] {
-            const std::string montant = s.W_LignesAidants.element(j, 3);
+            const std::string montant = s.W_LignesAidants[j].gross;
             if (!montant.empty()) s.W_TotalLignes = s.W_TotalLignes + dnt::Currency::fromText(montant);
         });
     }

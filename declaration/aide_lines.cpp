@@ -39,7 +39,7 @@ void ImprimeLignesAidants(dnt::SharedState& s, const dnt::Quarter& quarter, cons
 
     const long lignes = s.W_NbAidants.value();
     for (long j = 1; j <= lignes; ++j) {
-        const std::string aidant = s.W_LignesAidants.element(static_cast<int>(j), 1);
+        const std::string aidant = s.W_LignesAidants[j].aidant;
 
         // The first of the aidant's adjacent rows gives the contract of the line; the cursor
         // then passes over them, never beyond the last row.

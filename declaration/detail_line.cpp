@@ -61,7 +61,7 @@ void Imprime_Detail_Aidant(dnt::SharedState& s, const dnt::Quarter& quarter, lon
     printing::Printer& p = *s.Imprimante;
     const dba::Utilitaire& util = Utilitaire();
     const dba::Record& aidant = s.RecAidant;
-    const std::string base = s.W_LignesAidants.element(static_cast<int>(k), 4);
+    const std::string base = s.W_LignesAidants[k].basis;
     Cellules cellules(s, p);
     cellules.ligne(aidant);
 

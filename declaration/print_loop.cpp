@@ -14,7 +14,7 @@ bool LireEnregistrement(dnt::SharedState& s, PassageErreurs& passer, dba::Record
 }
 
 void EffacerAide(dnt::SharedState& s, PassageErreurs& passer) {
-    passer([&] { s.W_LignesAidants = dba::DynArray(); });
+    passer([&] { s.W_LignesAidants.clear(); });
     passer([&] { s.W_AgeAidantAide = false; });
     passer([&] { s.W_NbAidants = dnt::Long32(0); });
     passer([&] { s.NumAffil1 = true; });
@@ -45,7 +45,7 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau, const dnt
 
     s.W_NbAidants = dnt::Long32(0);
     for (int m = 1; m <= 3; ++m) s.W_Totaux.setElement(m, "0");
-    s.W_LignesAidants = dba::DynArray();
+    s.W_LignesAidants.clear();
 
     payroll::LectureDetailCalcul(s, quarter, 1, Tableau);
 

@@ -39,11 +39,10 @@ int position(int k) {
     return k;
 }
 
-// Value v of line L: set to `initial` when empty, else `ajoute(current)`.
+// A figure of a line: set to `initial` when empty, else `ajoute(current)`.
 template <class Ajoute>
-void cumuler(dnt::SharedState& s, int L, int v, const std::string& initial, Ajoute&& ajoute) {
-    std::string courant = s.W_LignesAidants.element(L, v);
-    s.W_LignesAidants.setElement(L, v, courant.empty() ? initial : ajoute(courant));
+void cumuler(std::string& figure, const std::string& initial, Ajoute&& ajoute) {
+    figure = figure.empty() ? initial : ajoute(figure);
 }
 
 }  // namespace
@@ -75,14 +74,15 @@ void LectureMoisDetailCalcul(dnt::SharedState& s, const dnt::Quarter& quarter, c
     // The aidant's line: the last one when it is this aidant's, else a new one.
     bool nouvelle = false;
     passer([&] {
-        nouvelle = s.W_NbAidants == NbAidants(0) || s.W_LignesAidants.element(s.W_NbAidants.value(), 1) != aidant;
+        nouvelle = s.W_NbAidants == NbAidants(0) || s.W_LignesAidants[s.W_NbAidants.value()].aidant != aidant;
     });
     if (nouvelle) {
         passer([&] { s.W_NbAidants = s.W_NbAidants + NbAidants(1); });
-        passer([&] { s.W_LignesAidants.setElement(s.W_NbAidants.value(), 1, aidant); });
+        passer([&] { s.W_LignesAidants.at(s.W_NbAidants.value()).aidant = dnt::asValue(aidant); });
     }
     const int L = s.W_NbAidants.value();
-    if (L < 1) return;  // no line to add into (line 0 would be the whole array)
+    if (L < 1) return;  // no line to add into
+    dnt::AidantLine& ligne = s.W_LignesAidants.at(L);
 
     // The month amount: the amount itself for kind "B", else hours x the month's constant,
     // rounded to cents; months before the switch were in francs.
@@ -102,23 +102,17 @@ void LectureMoisDetailCalcul(dnt::SharedState& s, const dnt::Quarter& quarter, c
 
     // Hours and amount, in currency.
     bool heuresVides = false;
-    passer([&] { heuresVides = s.W_LignesAidants.element(L, 2).empty(); });
+    passer([&] { heuresVides = ligne.hours.empty(); });
     if (heuresVides) {
-        passer([&] { s.W_LignesAidants.setElement(L, 2, NumberToText(dnt::CCur(CDbl(d.element(6)) / 100))); });
-        passer([&] { s.W_LignesAidants.setElement(L, 3, NumberToText(dnt::CCur(connu(a)))); });
+        passer([&] { ligne.hours = NumberToText(dnt::CCur(CDbl(d.element(6)) / 100)); });
+        passer([&] { ligne.gross = NumberToText(dnt::CCur(connu(a))); });
     } else {
-        passer([&] {
-            Currency h = Currency::fromText(s.W_LignesAidants.element(L, 2)) + dnt::CCur(CDbl(d.element(6)) / 100);
-            s.W_LignesAidants.setElement(L, 2, NumberToText(h));
-        });
-        passer([&] {
-            Currency b = Currency::fromText(s.W_LignesAidants.element(L, 3)) + dnt::CCur(connu(a));
-            s.W_LignesAidants.setElement(L, 3, NumberToText(b));
-        });
+        passer([&] { ligne.hours = NumberToText(Currency::fromText(ligne.hours) + dnt::CCur(CDbl(d.element(6)) / 100)); });
+        passer([&] { ligne.gross = NumberToText(Currency::fromText(ligne.gross) + dnt::CCur(connu(a))); });
     }
 
-    passer([&] { s.W_LignesAidants.setElement(L, 4, s.RecContrat.element(30)); });
-    passer([&] { s.W_LignesAidants.setElement(L, 5, "False"); });
+    passer([&] { ligne.basis = dnt::asValue(s.RecContrat.element(30)); });
+    passer([&] { ligne.flag = "False"; });
 
     passer([&] {
         int p = position(k);
@@ -127,7 +121,7 @@ void LectureMoisDetailCalcul(dnt::SharedState& s, const dnt::Quarter& quarter, c
 
     passer([&] {
         Currency montant = dnt::CCur(CDbl(d.element(62)) / 100);
-        cumuler(s, L, 6, NumberToText(montant),
+        cumuler(ligne.hoursExcluded, NumberToText(montant),
                 [&](const std::string& v) { return NumberToText(Currency::fromText(v) + montant); });
     });
 
@@ -135,15 +129,15 @@ void LectureMoisDetailCalcul(dnt::SharedState& s, const dnt::Quarter& quarter, c
     dnt::Int16 somme5 = SommeRubriquesHeuresSup(s, d);
     HeuresSupDuMois(s);
     passer([&] {
-        cumuler(s, L, 7, NumberToText(s.W_HeuresSup125),
+        cumuler(ligne.overtime125, NumberToText(s.W_HeuresSup125),
                 [&](const std::string& v) { return NumberToText(CDbl(v) + s.W_HeuresSup125.value()); });
     });
     passer([&] {
-        cumuler(s, L, 8, NumberToText(s.W_HeuresSup150),
+        cumuler(ligne.overtime150, NumberToText(s.W_HeuresSup150),
                 [&](const std::string& v) { return NumberToText(CDbl(v) + s.W_HeuresSup150.value()); });
     });
     passer([&] {
-        cumuler(s, L, 9, NumberToText(somme5),
+        cumuler(ligne.overtimePay, NumberToText(somme5),
                 [&](const std::string& v) { return NumberToText(CDbl(v) + somme5.value()); });
     });
 
@@ -153,7 +147,7 @@ void LectureMoisDetailCalcul(dnt::SharedState& s, const dnt::Quarter& quarter, c
     for (int j = 1; j <= nbCodes; ++j) {
         if (d.element(8, j) != "922") continue;
         passer([&] {
-            cumuler(s, L, 10, d.element(7), [&](const std::string& v) {
+            cumuler(ligne.amount922, dnt::asValue(d.element(7)), [&](const std::string& v) {
                 return NumberToText(CLngText(v).value() + CDbl(d.element(7)));
             });
         });

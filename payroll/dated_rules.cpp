@@ -34,13 +34,12 @@ double DeductionHoraireAide(const dnt::SharedState& s) {
     const std::string montant = MontantHoraireCentre(s);
     if (montant.empty()) return 0;
     double h = 0;
-    const dba::DynArray& lignes = s.W_LignesAidants;
-    for (int L = 1; L <= lignes.DCount(); ++L) {
-        std::string exclues = lignes.element(L, 6);
-        if (!exclues.empty())
-            h = h + Floor(CDbl(lignes.element(L, 2)) - Floor(CDbl(exclues)));
+    for (long L = 1; L <= s.W_LignesAidants.count(); ++L) {
+        const dnt::AidantLine& ligne = s.W_LignesAidants[L];
+        if (!ligne.hoursExcluded.empty())
+            h = h + Floor(CDbl(ligne.hours) - Floor(CDbl(ligne.hoursExcluded)));
         else
-            h = h + Floor(CDbl(lignes.element(L, 2)));
+            h = h + Floor(CDbl(ligne.hours));
     }
     return Floor(h * (CDbl(montant) / 100) + 0.5);
 }

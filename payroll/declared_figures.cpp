@@ -23,11 +23,10 @@ double MontantCotisation(const std::string& brut, double taux) { return dnt::Flo
 
 void ChiffresLigneAidant(dnt::SharedState& s, const dnt::Quarter& quarter, long k, ChiffresAidant& c,
                          const std::function<void(Etape)>& pret) {
-    const int ligne = static_cast<int>(k);
-    auto L = [&](int v) { return s.W_LignesAidants.element(ligne, v); };
+    dnt::AidantLine& ligne = s.W_LignesAidants.at(k);
     const std::string categorie = s.RecEltsPartemp.element(9);
     // Basis "F" has its two CSG rates on 98.25 % of the gross pay.
-    const double diviseurCsg = L(4) == "F" ? 982.5 : 1000;
+    const double diviseurCsg = ligne.basis == "F" ? 982.5 : 1000;
 
     const SalaireDeclare w = CalculSalaireDeclare(s, k);
     c.Heures = w.Heures;
@@ -44,27 +43,28 @@ void ChiffresLigneAidant(dnt::SharedState& s, const dnt::Quarter& quarter, long 
     if (categorie == "00" && AbattementAvant2011(s, quarter)) taux = TauxAbattu(taux);
     const double montant = MontantCotisation(w.Brut, taux);
     double deduction = 0;
-    if (DeductionHoraireEnVigueur(s, quarter) && !L(2).empty()) deduction = DeductionHoraireLigne(s, L(2), L(6));
+    if (DeductionHoraireEnVigueur(s, quarter) && !ligne.hours.empty())
+        deduction = DeductionHoraireLigne(s, ligne.hours, ligne.hoursExcluded);
     c.SSoc = montant - deduction;
     pret(Etape::SSoc);
 
     c.Retr = MontantCotisation(w.Brut, MoyenneTaux(s, "06", 1000));
     pret(Etape::Retr);
-    c.Sante = L(10);
+    c.Sante = ligne.amount922;
     pret(Etape::Sante);
 
     // The aidant joins the aidé's charge detail when the line has an aidant and hours.
-    const std::string heures = L(2);
-    if (!L(1).empty() && !heures.empty() && CDbl(heures) != 0) {
+    const std::string heures = ligne.hours;
+    if (!ligne.aidant.empty() && !heures.empty() && CDbl(heures) != 0) {
         dba::Record& detail = s.RecDetailChgPartemp;
         c.AuDetail = true;
         c.SalaireCentimes = NumberToText(CDbl(w.NetHoraire) * 100);
         detail.Replace(2, -1, 0, s.RecAidant.key());
         detail.Replace(3, -1, 0, c.Heures);
         detail.Replace(4, -1, 0, c.SalaireCentimes);
-        if (DeductionHoraireEnVigueur(s, quarter) && !L(6).empty()) {
-            s.W_LignesAidants.Replace(ligne, 6, 0, NumberToText(dnt::Floor(CDbl(L(6)))));
-            c.HeuresExclues = L(6);
+        if (DeductionHoraireEnVigueur(s, quarter) && !ligne.hoursExcluded.empty()) {
+            ligne.hoursExcluded = NumberToText(dnt::Floor(CDbl(ligne.hoursExcluded)));
+            c.HeuresExclues = ligne.hoursExcluded;
             detail.Replace(14, -1, 0, c.HeuresExclues);
         }
     }

@@ -23,12 +23,12 @@ double Nombre(const std::string& text) { return text.empty() ? 0 : CDbl(text); }
 }  // namespace
 
 SalaireDeclare CalculSalaireDeclare(dnt::SharedState& s, long k) {
-    const int ligne = static_cast<int>(k);
-    const std::string heuresLigne = s.W_LignesAidants.element(ligne, 2);
-    const std::string brutLigne = s.W_LignesAidants.element(ligne, 3);
+    const dnt::AidantLine& ligne = s.W_LignesAidants[k];
+    const std::string heuresLigne = ligne.hours;
+    const std::string brutLigne = ligne.gross;
 
     // The same choice as the calculation details make from the contract kind.
-    if (s.W_LignesAidants.element(ligne, 4) == "F") {
+    if (ligne.basis == "F") {
         s.W_ValeurConstante = s.W_ValeurReduiteBis;
         s.W_TauxLigne = s.W_TauxCentreBis;
     } else {

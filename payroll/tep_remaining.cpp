@@ -49,7 +49,7 @@ void ChampsCotisationsDeBase(dnt::SharedState& s, const BaseDeclaration& base, c
 // lines 3 and 4 on 98.25 % of the base.
 void LignesTroisAHuit(dnt::SharedState& s, bool aDesLignes) {
     const int dernier = s.W_NbAidants.value();
-    const std::string nature = dernier >= 1 ? s.W_LignesAidants.element(dernier, 4) : std::string();
+    const std::string nature = dernier >= 1 ? s.W_LignesAidants[dernier].basis : std::string();
     const double totalLignes = s.W_TotalLignes.toDouble();
     for (int k = 3; k <= 8; ++k) {
         double taux = CDbl(s.TabTauxCharges.element(k));
@@ -63,13 +63,12 @@ void LignesTroisAHuit(dnt::SharedState& s, bool aDesLignes) {
 // field 17. Gives the sum.
 dnt::Int16 Montants922(dnt::SharedState& s) {
     dnt::Int16 n{0};
-    dba::DynArray& lignes = s.W_LignesAidants;
-    for (int L = 1; L <= lignes.DCount(); ++L) {
-        std::string v = lignes.element(L, 10);
+    for (long L = 1; L <= s.W_LignesAidants.count(); ++L) {
+        std::string& v = s.W_LignesAidants.at(L).amount922;
         if (v == "0" || v.empty()) continue;
-        lignes.setElement(L, 10, NumberToText(Floor(CDbl(v) * s.TauxRub922.value() / 10000000 + 0.5)));
-        if (dnt::CIntText(lignes.element(L, 10)) > dnt::Int16(15)) lignes.setElement(L, 10, "15");
-        n = dnt::CInt(n.value() + CDbl(lignes.element(L, 10)));
+        v = NumberToText(Floor(CDbl(v) * s.TauxRub922.value() / 10000000 + 0.5));
+        if (dnt::CIntText(v) > dnt::Int16(15)) v = "15";
+        n = dnt::CInt(n.value() + CDbl(v));
     }
     ajouterAuChamp(s.RecDetailChgPartemp, 17, n.value());
     return n;
@@ -78,9 +77,8 @@ dnt::Int16 Montants922(dnt::SharedState& s) {
 // Step 5: the overtime lines' amount at the 908 rate into field 5.
 void MontantHeuresSup(dnt::SharedState& s) {
     dnt::Long32 m{0};
-    const dba::DynArray& lignes = s.W_LignesAidants;
-    for (int L = 1; L <= lignes.DCount(); ++L) {
-        std::string v = lignes.element(L, 9);
+    for (long L = 1; L <= s.W_LignesAidants.count(); ++L) {
+        const std::string& v = s.W_LignesAidants[L].overtimePay;
         if (v == "0" || v.empty()) continue;
         m = dnt::CLng(m.value() + CDbl(v));
     }
@@ -101,7 +99,7 @@ void CalculTepRestant(dnt::SharedState& s, const dnt::Quarter& quarter) {
     base.IndiceTaux = base.CodeBase == "00" || base.CodeBase == "01" ? 1 : 2;
 
     Tranches t = CotisationsDeBase(s, quarter, base);
-    const bool aDesLignes = !s.W_LignesAidants.element(1, 1).empty();
+    const bool aDesLignes = !s.W_LignesAidants[1].aidant.empty();
     if (aDesLignes) ChampsCotisationsDeBase(s, base, t);
     LignesTroisAHuit(s, aDesLignes);
     dnt::Int16 n = Montants922(s);

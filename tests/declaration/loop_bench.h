@@ -220,7 +220,7 @@ public:
         s.TauxRub922 = dnt::Long32(0);
         s.TauxRub908 = dnt::Long32(0);
         payroll::ValeurdesCharges(s, quarter);
-        s.W_LignesAidants = dba::DynArray();
+        s.W_LignesAidants.clear();
 
         droits = std::make_unique<rights::ModuleRights>(db, login, "EDITIONDNTVARDEC");
         s.Droits = droits.get();

@@ -66,14 +66,14 @@ public:
     // one of the names below.
     std::string valeur(const std::string& quoi) {
         if (quoi == "aidants") return std::to_string(t.s.W_NbAidants.value());
-        if (quoi == "lignes") return t.s.W_LignesAidants.text();
+        if (quoi == "lignes") return t.s.W_LignesAidants.asDynArray().text();
         if (quoi == "totaux") return t.s.W_Totaux.text();
         if (quoi == "date") return std::to_string(t.s.W_DateCalcul.value());
         if (quoi == "nom") return t.s.RecAidant.element(4);
         if (quoi == "heures125") return std::to_string(t.s.W_HeuresSup125.value());
         if (quoi[0] == 'T') return t.s.W_Totaux.element(std::stoi(quoi.substr(1)));
         auto point = quoi.find('.');
-        return t.s.W_LignesAidants.element(std::stoi(quoi.substr(0, point)), std::stoi(quoi.substr(point + 1)));
+        return t.s.W_LignesAidants.asDynArray().element(std::stoi(quoi.substr(0, point)), std::stoi(quoi.substr(point + 1)));
     }
     paytest::PayrollDb t;
 };

@@ -48,7 +48,7 @@ TEST_F(SampleAide, RatesLinesAndChargeDetail) {
     t.s.RecContrat = t.get("CONTRAT", "15129001");
     payroll::LectureDetailCalcul(t.s, t.quarter, 1, tableau);
     // October and December (November has no record); kind "B" takes the amounts as stored.
-    EXPECT_EQ(t.s.W_LignesAidants.text(),
+    EXPECT_EQ(t.s.W_LignesAidants.asDynArray().text(),
               "15129\xFD" "131.37\xFD" "1526.52\xFD" "B\xFD" "False\xFD" "1.5\xFD" "0\xFD" "0\xFD" "3000");
     EXPECT_EQ(t.s.W_Totaux.text(), "1352.22\xFE" "0\xFE" "174.3");
     EXPECT_EQ(t.s.W_DateCalcul.value(), 99999);

@@ -60,18 +60,19 @@ protected:
         t.s.TauxRub908 = dnt::Long32(c.rub908);
         t.s.W_Regul = dnt::Long32(c.regul);
         t.s.W_DeductionHeures = 12;  // a previous aidé's deduction
-        t.s.W_LignesAidants = dba::DynArray();
+        t.s.W_LignesAidants.clear();
         t.s.W_TotalLignes = dnt::Currency();
         int L = 0;
         for (const Ligne& l : c.lignes) {
             ++L;
-            t.s.W_LignesAidants.setElement(L, 1, "15129");
-            t.s.W_LignesAidants.setElement(L, 2, l.heures);
-            t.s.W_LignesAidants.setElement(L, 3, l.brut);
-            t.s.W_LignesAidants.setElement(L, 4, l.nature);
-            t.s.W_LignesAidants.setElement(L, 6, l.v6);
-            if (!l.v9.empty()) t.s.W_LignesAidants.setElement(L, 9, l.v9);
-            if (!l.v10.empty()) t.s.W_LignesAidants.setElement(L, 10, l.v10);
+            dnt::AidantLine& ligne = t.s.W_LignesAidants.at(L);
+            ligne.aidant = "15129";
+            ligne.hours = l.heures;
+            ligne.gross = l.brut;
+            ligne.basis = l.nature;
+            ligne.hoursExcluded = l.v6;
+            ligne.overtimePay = l.v9;
+            ligne.amount922 = l.v10;
             t.s.W_TotalLignes = t.s.W_TotalLignes + dnt::Currency::fromText(l.brut);
         }
         t.s.W_NbAidants = decltype(t.s.W_NbAidants)(L);
@@ -145,7 +146,7 @@ TEST_F(TepRestant, FiguresOfEachBasisAndLine) {
         if (!c.total.empty()) { EXPECT_EQ(dnt::NumberToText(t.s.W_TotalCharges), c.total); }
         if (c.deduction >= 0) { EXPECT_EQ(t.s.W_DeductionHeures, c.deduction); }
         for (size_t L = 0; L < c.v10.size(); ++L)
-            EXPECT_EQ(t.s.W_LignesAidants.element(static_cast<int>(L + 1), 10), c.v10[L]) << "line " << L + 1;
+            EXPECT_EQ(t.s.W_LignesAidants[static_cast<long>(L + 1)].amount922, c.v10[L]) << "line " << L + 1;
         if (c.regulReste >= 0) { EXPECT_EQ(t.s.W_Regul.value(), c.regulReste); }
     }
     // An unconvertible rate is raised.
