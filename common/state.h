@@ -15,6 +15,7 @@
 #include "numbers/currency.h"
 #include "numbers/integers.h"
 #include "common/aidant_lines.h"
+#include "common/contribution_columns.h"
 #include "common/state_payroll.h"
 #include "common/state_printing.h"
 #include "dba/database.h"
@@ -31,21 +32,21 @@ namespace dnt {
 // What a run has done, for its host: the aidés whose declaration was printed (each once,
 // whatever the number of copies), in print order, and those whose records could not be
 // written (neither of the two was kept).
-struct BilanRun {
-    struct Echec {
+struct RunOutcome {
+    struct Failure {
         std::string aide;
-        int32_t numero = 0;
-        std::string raison;
+        int32_t number = 0;
+        std::string reason;
     };
-    std::vector<std::string> aidesImprimes;
-    std::vector<Echec> echecs;
-    std::set<std::string> vus;
-    void imprime(const std::string& aide) {
-        if (vus.insert(aide).second) aidesImprimes.push_back(aide);
+    std::vector<std::string> printedAides;
+    std::vector<Failure> failures;
+    std::set<std::string> seen;
+    void printed(const std::string& aide) {
+        if (seen.insert(aide).second) printedAides.push_back(aide);
     }
     // Whether the records of the run were committed (false for a run rolled back), and the
     // run's number in the history (0 when it wrote nothing).
-    bool enregistre = false;
+    bool written = false;
     long long run = 0;
 };
 
@@ -81,9 +82,10 @@ struct CoreState {
     Long32 W_RegulInitiale{0};
     Long32 W_DateCalcul{0};
 
-    // The eight column totals of the current aidé.
-    Long32 W_TotalCsgRds{0}, W_TotalCsgDe{0}, W_TotalSSoc{0}, W_TotalFProf{0};
-    Long32 W_TotalRetr{0}, W_TotalPrevoy{0}, W_TotalSante{0}, W_TotalAssed{0};
+    // The eight column totals of the current aidé (W_TotalCsgRds ... W_TotalAssed, one per
+    // column of the table): the payroll adds each aidant's contributions, the totals block
+    // prints them and the charge detail keeps the ASSED. one.
+    ContributionTotals columnTotals;
 
     // Set by the run driver.
     std::string W_TypeEdition;
@@ -102,7 +104,7 @@ struct CoreState {
     printing::Printer* Imprimante = nullptr;
     long Aujourdhui = 0;
 
-    BilanRun Bilan;
+    RunOutcome outcome;
 
     // Lets pending window events run (a no-op when nothing is shown).
     std::function<void()> DoEvents = [] {};

@@ -16,21 +16,21 @@ namespace dnt {
 // structured export of a run: hours, net hourly wage, and the eight amounts in the order of
 // the frame's columns (CSG RDS, S.SOC., RETR., SANTE, CSG.DE, F.PROF, PREVOY, ASSED.), ""
 // for a cell printed blank.
-struct LigneDeclaree {
-    std::string aidant, nomAidant;
-    std::string heures, netHoraire;
-    std::array<std::string, 8> montants;
+struct DeclaredLine {
+    std::string aidant, aidantName;
+    std::string hours, netHourly;
+    std::array<std::string, 8> amounts;
 };
 
 // What a declaration states for its aidé: its lines, the column totals (same order), the
 // adjustment, the amounts due, the net amount to pay and the payment mode ("entite",
 // "prelevement" or "aide").
-struct DeclarationAide {
-    std::string cleTrimestre, centre, aide, nomAide;
-    std::vector<LigneDeclaree> lignes;
-    std::array<long, 8> totaux{};
-    long ajustement = 0, montantA = 0, montantB = 0, netAPayer = 0;
-    std::string reglement;
+struct AideDeclaration {
+    std::string quarterKey, centre, aide, aideName;
+    std::vector<DeclaredLine> lines;
+    std::array<long, 8> totals{};
+    long adjustment = 0, dueA = 0, dueB = 0, netToPay = 0;
+    std::string payment;
 };
 
 struct PrintingState {
@@ -56,8 +56,8 @@ struct PrintingState {
 
     // The structured export: the declaration being printed, and whom to tell when an
     // aidé's declaration is complete (nobody: nothing is gathered).
-    DeclarationAide DeclarationCourante;
-    std::function<void(const DeclarationAide&)> Declaree;
+    AideDeclaration currentDeclaration;
+    std::function<void(const AideDeclaration&)> onDeclared;
 };
 
 }  // namespace dnt

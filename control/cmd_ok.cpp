@@ -115,7 +115,7 @@ void Ctr_ControleEditVardec::Imprimer(long index, const dnt::Quarter& quarter) {
     // failure on the way rolls it back and abandons the document. A dry run, or a run on
     // the preview, reads one snapshot and writes nothing anywhere.
     dba::Database* base = s.TheDatabase.get();
-    s.Bilan = {};
+    s.outcome = {};
     bool essai = false;
     auto abandonner = [&] {
         if (!base) return;
@@ -172,8 +172,8 @@ void Ctr_ControleEditVardec::Imprimer(long index, const dnt::Quarter& quarter) {
                 if (essai) {
                     base->endDryRun();
                 } else if (base->inRun()) {
-                    s.Bilan.run = base->commitRun();
-                    s.Bilan.enregistre = true;
+                    s.outcome.run = base->commitRun();
+                    s.outcome.written = true;
                 }
             });
             struct Oubli {

@@ -17,34 +17,34 @@ namespace {
 
 // The export's view of the declaration just printed: its totals, amounts and payment mode
 // (found the same way in the matrix mode, which prints none of them), told once per aidé.
-void NoterDeclaration(dnt::SharedState& s) {
-    dnt::DeclarationAide& d = s.DeclarationCourante;
-    d.totaux = {s.W_TotalCsgRds.value(), s.W_TotalSSoc.value(), s.W_TotalRetr.value(),  s.W_TotalSante.value(),
-                s.W_TotalCsgDe.value(),  s.W_TotalFProf.value(), s.W_TotalPrevoy.value(), s.W_TotalAssed.value()};
+void NoteForExport(dnt::SharedState& s) {
+    dnt::AideDeclaration& d = s.currentDeclaration;
+    for (const dnt::ContributionColumn& c : dnt::kContributionColumns)
+        d.totals[dnt::indexOf(c.column)] = s.columnTotals[c.column].value();
     try {
         const MontantsDus m = CalculMontantsDus(s);
-        d.montantA = m.A.value();
-        d.montantB = m.B.value();
-        d.ajustement = m.X.value();
-        d.netAPayer = (m.S + m.X).value();
+        d.dueA = m.A.value();
+        d.dueB = m.B.value();
+        d.adjustment = m.X.value();
+        d.netToPay = (m.S + m.X).value();
     } catch (const dnt::Error&) {
         // the printed foot failed the same way: its amounts stay at 0
     }
-    if (d.reglement.empty()) {
+    if (d.payment.empty()) {
         PassageErreurs passer(true);
-        d.reglement = NomModeReglement(ChoixModeReglement(s, passer));
+        d.payment = NomModeReglement(ChoixModeReglement(s, passer));
     }
 }
 
 // After the last detail line: the frame footer and totals in detailed mode, then the part of
 // the regularisation left unused added to field 5 of the charge detail, which is written.
 void FinDeclaration(dnt::SharedState& s, const dnt::Quarter& quarter, PassageErreurs& passer) {
-    passer([&] { s.RecDetailChgPartemp.setElement(12, dnt::NumberToText(s.W_TotalAssed)); });
+    passer([&] { s.RecDetailChgPartemp.setElement(12, dnt::NumberToText(s.columnTotals[dnt::Column::Assed])); });
     if (s.W_TypeEdition == "D") {
         passer([&] { Imprime_Fin_Cadre(s); });
         passer([&] { Imprime_Bas_Page(s, quarter); });
     }
-    if (s.Declaree) NoterDeclaration(s);
+    if (s.onDeclared) NoteForExport(s);
     passer([&] {
         if (s.W_Regul < dnt::Long32(0)) s.W_Regul = dnt::Long32(0);
     });
@@ -78,7 +78,7 @@ void TraiterAide(dnt::SharedState& s, const dnt::Quarter& quarter, const dba::Dy
     // document either (nor in the export), as if it had not been selected.
     if (!s.TheDatabase) {
         DeclarerAide(s, quarter, Tableau, A, passer);
-        s.Bilan.imprime(A);
+        s.outcome.printed(A);
         return;
     }
     const bool premierePage = s.PremierePage;
@@ -87,18 +87,18 @@ void TraiterAide(dnt::SharedState& s, const dnt::Quarter& quarter, const dba::Dy
     if (s.Imprimante) s.Imprimante->releaseHeldPages(!echec);
     if (echec) {
         s.PremierePage = premierePage;
-        s.Bilan.echecs.push_back({A, echec->number, echec->message});
+        s.outcome.failures.push_back({A, echec->number, echec->message});
         return;
     }
-    if (s.Declaree && !s.Bilan.vus.count(A)) s.Declaree(s.DeclarationCourante);
-    s.Bilan.imprime(A);
+    if (s.onDeclared && !s.outcome.seen.count(A)) s.onDeclared(s.currentDeclaration);
+    s.outcome.printed(A);
     dba::testStep("aide:" + A);
 }
 
 void DeclarerAide(dnt::SharedState& s, const dnt::Quarter& quarter, const dba::DynArray& Tableau, const std::string& A,
                   PassageErreurs& passer) {
-    if (s.Declaree)
-        s.DeclarationCourante = {quarter.key(), s.TexteCtrUrssaf, A,
+    if (s.onDeclared)
+        s.currentDeclaration = {quarter.key(), s.TexteCtrUrssaf, A,
                                  s.RecAide.element(2) + " " + s.RecAide.element(3), {}, {}, 0, 0, 0, 0, {}};
     LectureRegularisation(s, quarter, A, passer);
 
@@ -119,10 +119,7 @@ void DeclarerAide(dnt::SharedState& s, const dnt::Quarter& quarter, const dba::D
 
     passer([&] { payroll::CreationCleFichierDetailChgPartemp(s, quarter); });
     passer([&] { payroll::CalculTepRestant(s, quarter); });
-    passer([&] {
-        s.W_TotalCsgRds = s.W_TotalCsgDe = s.W_TotalSSoc = s.W_TotalFProf = dnt::Long32(0);
-        s.W_TotalRetr = s.W_TotalPrevoy = s.W_TotalSante = s.W_TotalAssed = dnt::Long32(0);
-    });
+    passer([&] { s.columnTotals.reset(); });
 
     ImprimeLignesAidants(s, quarter, Tableau, A, passer);
     FinDeclaration(s, quarter, passer);

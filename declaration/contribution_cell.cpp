@@ -1,15 +1,13 @@
-// CelluleCotisation: the contribution cells, amounts right-aligned and totalled, or blanks.
+// ContributionCell: the contribution cells, amounts right-aligned, or blanks.
 #include "declaration/contribution_cell.h"
 
 #include "numbers/numtext.h"
-#include "numbers/rounding.h"
 #include "declaration/layout_text.h"
 
 namespace declaration {
 
-std::string CelluleCotisation(double montant, long w, dnt::Long32& total) {
+std::string ContributionCell(double montant, long w) {
     if (montant == 0) return Blancs(w);
-    total += dnt::CLng(montant);
     return ADroite(dnt::NumberToText(montant), w);
 }
 

@@ -7,14 +7,13 @@
 #include <string_view>
 #include <system_error>
 
+#include "common/contribution_columns.h"
 #include "printing/json_string.h"
 #include "printing/output_error.h"
 
 namespace declaration {
 
 namespace {
-
-const char* const kColonnes[8] = {"csg_rds", "s_soc", "retr", "sante", "csg_de", "f_prof", "prevoy", "assed"};
 
 std::string extension(const std::filesystem::path& path) {
     std::string e = path.extension().string();
@@ -64,8 +63,8 @@ DeclarationExport::DeclarationExport(const std::filesystem::path& path) {
     if (format_ == Format::Csv) {
         // The byte order mark tells a spreadsheet that the file is UTF-8.
         out << "\xEF\xBB\xBFtrimestre;centre;code_aide;nom_aide;code_aidant;nom_aidant;heures;net_horaire";
-        for (const char* c : kColonnes) out << ';' << c;
-        for (const char* c : kColonnes) out << ";total_" << c;
+        for (const dnt::ContributionColumn& c : dnt::kContributionColumns) out << ';' << c.exportName;
+        for (const dnt::ContributionColumn& c : dnt::kContributionColumns) out << ";total_" << c.exportName;
         out << ";ajouter_deduire;montant_du_a;montant_du_b;net_a_payer;reglement\r\n";
     } else {
         out << "[";
@@ -79,38 +78,40 @@ void DeclarationExport::check() {
     if (!file_->stream()) throw printing::OutputError(file_->error().empty() ? "cannot write the export" : file_->error());
 }
 
-void DeclarationExport::add(const dnt::DeclarationAide& d) {
+void DeclarationExport::add(const dnt::AideDeclaration& d) {
     if (finished_) throw printing::OutputError("the export " + file_->path().string() + " is already finished");
     std::ostream& out = file_->stream();
     if (format_ == Format::Csv) {
         std::string pied;
-        for (long t : d.totaux) pied += ";" + std::to_string(t);
-        pied += ";" + std::to_string(d.ajustement) + ";" + std::to_string(d.montantA) + ";" +
-                std::to_string(d.montantB) + ";" + std::to_string(d.netAPayer) + ";" + champCsv(d.reglement);
-        for (const dnt::LigneDeclaree& l : d.lignes) {
-            out << champCsv(d.cleTrimestre) << ';' << champCsv(d.centre) << ';' << champCsv(d.aide) << ';'
-                << champCsv(d.nomAide) << ';' << champCsv(l.aidant) << ';' << champCsv(l.nomAidant) << ';'
-                << decimalCsv(l.heures) << ';' << decimalCsv(l.netHoraire);
-            for (const std::string& m : l.montants) out << ';' << m;
+        for (long t : d.totals) pied += ";" + std::to_string(t);
+        pied += ";" + std::to_string(d.adjustment) + ";" + std::to_string(d.dueA) + ";" +
+                std::to_string(d.dueB) + ";" + std::to_string(d.netToPay) + ";" + champCsv(d.payment);
+        for (const dnt::DeclaredLine& l : d.lines) {
+            out << champCsv(d.quarterKey) << ';' << champCsv(d.centre) << ';' << champCsv(d.aide) << ';'
+                << champCsv(d.aideName) << ';' << champCsv(l.aidant) << ';' << champCsv(l.aidantName) << ';'
+                << decimalCsv(l.hours) << ';' << decimalCsv(l.netHourly);
+            for (const std::string& m : l.amounts) out << ';' << m;
             out << pied << "\r\n";
         }
     } else {
-        out << (count_ ? ",\n" : "\n") << "{\"trimestre\": " << printing::jsonQuote(d.cleTrimestre)
+        out << (count_ ? ",\n" : "\n") << "{\"trimestre\": " << printing::jsonQuote(d.quarterKey)
             << ", \"centre\": " << printing::jsonQuote(d.centre) << ", \"aide\": {\"code\": " << printing::jsonQuote(d.aide)
-            << ", \"nom\": " << printing::jsonQuote(d.nomAide) << "},\n \"lignes\": [";
-        for (size_t i = 0; i < d.lignes.size(); ++i) {
-            const dnt::LigneDeclaree& l = d.lignes[i];
+            << ", \"nom\": " << printing::jsonQuote(d.aideName) << "},\n \"lignes\": [";
+        for (size_t i = 0; i < d.lines.size(); ++i) {
+            const dnt::DeclaredLine& l = d.lines[i];
             out << (i ? ",\n  " : "\n  ") << "{\"aidant\": {\"code\": " << printing::jsonQuote(l.aidant)
-                << ", \"nom\": " << printing::jsonQuote(l.nomAidant) << "}, \"heures\": " << nombreJson(l.heures)
-                << ", \"net_horaire\": " << nombreJson(l.netHoraire);
-            for (size_t c = 0; c < 8; ++c) out << ", \"" << kColonnes[c] << "\": " << nombreJson(l.montants[c]);
+                << ", \"nom\": " << printing::jsonQuote(l.aidantName) << "}, \"heures\": " << nombreJson(l.hours)
+                << ", \"net_horaire\": " << nombreJson(l.netHourly);
+            for (const dnt::ContributionColumn& c : dnt::kContributionColumns)
+                out << ", \"" << c.exportName << "\": " << nombreJson(l.amounts[dnt::indexOf(c.column)]);
             out << "}";
         }
         out << "],\n \"totaux\": {";
-        for (size_t c = 0; c < 8; ++c) out << (c ? ", \"" : "\"") << kColonnes[c] << "\": " << d.totaux[c];
-        out << "}, \"ajouter_deduire\": " << d.ajustement << ", \"montants_dus\": {\"a\": " << d.montantA
-            << ", \"b\": " << d.montantB << "}, \"net_a_payer\": " << d.netAPayer
-            << ", \"reglement\": " << printing::jsonQuote(d.reglement) << "}";
+        for (const dnt::ContributionColumn& c : dnt::kContributionColumns)
+            out << (c.column == dnt::Column::CsgRds ? "\"" : ", \"") << c.exportName << "\": " << d.totals[dnt::indexOf(c.column)];
+        out << "}, \"ajouter_deduire\": " << d.adjustment << ", \"montants_dus\": {\"a\": " << d.dueA
+            << ", \"b\": " << d.dueB << "}, \"net_a_payer\": " << d.netToPay
+            << ", \"reglement\": " << printing::jsonQuote(d.payment) << "}";
     }
     ++count_;
     check();

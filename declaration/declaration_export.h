@@ -35,7 +35,7 @@ public:
 
     static bool knownExtension(const std::filesystem::path& path);
 
-    void add(const dnt::DeclarationAide& d);
+    void add(const dnt::AideDeclaration& d);
     // Ends the file and syncs it to disk; nothing can be added afterwards.
     void finish();
     // Finishes the file if need be and puts it in place; ExportNotDelivered when the

@@ -11,6 +11,18 @@ namespace declaration {
 namespace {
 // The vertical lines between the seven columns, in cm.
 constexpr double kSeparateurs[] = {10.4, 11.1, 12.9, 14.8, 16.5, 18.3};
+
+// The titles of one line's four contribution columns, from column `premiere` of the table,
+// each after its blanks; the last ends the line.
+void TitresColonnes(printing::Printer& p, std::size_t premiere) {
+    for (std::size_t i = premiere; i < premiere + dnt::kColumnsPerLine; ++i) {
+        const dnt::ContributionColumn& c = dnt::kContributionColumns[i];
+        p.printNoNewline(Blancs(c.blanksBefore));
+        if (dnt::endsItsLine(c.column)) p.print(c.title);
+        else p.printNoNewline(c.title);
+    }
+}
+
 }  // namespace
 
 void Imprime_Entete_Cadre(dnt::SharedState& s) {
@@ -22,26 +34,12 @@ void Imprime_Entete_Cadre(dnt::SharedState& s) {
     p.printNoNewline("D");
     p.printNoNewline(Blancs(2));
     p.printNoNewline("HEURES");
-    p.printNoNewline(Blancs(1));
-    p.printNoNewline("CSG RDS");
-    p.printNoNewline(Blancs(1));
-    p.printNoNewline("S.SOC.");
-    p.printNoNewline(Blancs(2));
-    p.printNoNewline("RETR.");
-    p.printNoNewline(Blancs(2));
-    p.print("SANTE");
+    TitresColonnes(p, 0);
 
     p.setCurrentX(Cm(s, 0.2));
     p.printNoNewline(Blancs(49));
     p.printNoNewline("NET");
-    p.printNoNewline(Blancs(3));
-    p.printNoNewline("CSG.DE");
-    p.printNoNewline(Blancs(2));
-    p.printNoNewline("F.PROF");
-    p.printNoNewline(Blancs(2));
-    p.printNoNewline("PREVOY");
-    p.printNoNewline(Blancs(1));
-    p.print("ASSED.");
+    TitresColonnes(p, dnt::kColumnsPerLine);
 
     p.setDrawWidth(3);
     p.line(0, Cm(s, 8.5), Cm(s, 20), Cm(s, 8.5));

@@ -67,7 +67,7 @@ void ImprimeParagrapheReglement(dnt::SharedState& s, const dnt::Quarter& quarter
     passer([&] { D = DateEcheance(quarter); });
 
     const ModeReglement mode = ChoixModeReglement(s, passer);
-    s.DeclarationCourante.reglement = NomModeReglement(mode);
+    s.currentDeclaration.payment = NomModeReglement(mode);
 
     if (mode == ModeReglement::Entite) {
         // A missing establishment prints its lines empty.

@@ -28,8 +28,10 @@ Long32 Champ(const dba::Record& rec, int f) {
 MontantsDus CalculMontantsDus(const dnt::SharedState& s) {
     const dba::Record& detail = s.RecDetailChgPartemp;
     MontantsDus m;
-    m.A = s.W_TotalCsgRds + s.W_TotalCsgDe + s.W_TotalSSoc + s.W_TotalFProf;
-    m.B = s.W_TotalRetr + s.W_TotalPrevoy + s.W_TotalAssed + s.W_TotalSante;
+    const dnt::ContributionTotals& t = s.columnTotals;
+    using dnt::Column;
+    m.A = t[Column::CsgRds] + t[Column::CsgDe] + t[Column::SSoc] + t[Column::FProf];
+    m.B = t[Column::Retr] + t[Column::Prevoy] + t[Column::Assed] + t[Column::Sante];
     m.S = m.A + m.B;
     Long32 declare(0);
     for (int f = 6; f <= 13; ++f) declare += Champ(detail, f);
@@ -43,10 +45,11 @@ void Imprime_Bas_Page(dnt::SharedState& s, const dnt::Quarter& quarter) {
 
     // Column totals, each ending under its title.
     p.setFontBold(true);
-    p.print(Blancs(45) + "TOTAUX : " + Large(s.W_TotalCsgRds, 7) + Large(s.W_TotalSSoc, 8) +
-            Large(s.W_TotalRetr, 7) + Large(s.W_TotalSante, 7));
-    p.print(Blancs(54) + Large(s.W_TotalCsgDe, 7) + Large(s.W_TotalFProf, 8) + Large(s.W_TotalPrevoy, 7) +
-            Large(s.W_TotalAssed, 7));
+    std::string ligneA = Blancs(45) + "TOTAUX : ", ligneC = Blancs(54);
+    for (const dnt::ContributionColumn& c : dnt::kContributionColumns)
+        (dnt::indexOf(c.column) < dnt::kColumnsPerLine ? ligneA : ligneC) += Large(s.columnTotals[c.column], c.width);
+    p.print(ligneA);
+    p.print(ligneC);
     p.setFontBold(false);
 
     p.setDrawWidth(3);

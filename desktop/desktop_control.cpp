@@ -82,7 +82,7 @@ bool DesktopControl::showPreview(QWidget* parent) {
 QString DesktopControl::runSummary() const {
     const dnt::SharedState& s = control_->state();
     if (s.SelectionAnnulee || !s.Imprimante || previewPages()) return {};
-    const long n = static_cast<long>(s.Bilan.aidesImprimes.size());
+    const long n = static_cast<long>(s.outcome.printedAides.size());
     const std::string& printer = s.Imprimante->deviceName();
     const QString where = DesktopPrinters::writesFile(printer)
                               ? QStringLiteral("dans %1").arg(toQ(printers_.output().string()))

@@ -109,7 +109,7 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
         return run;
     };
     control_ = std::make_unique<control::Ctr_ControleEditVardec>(env);
-    if (export_) control_->state().Declaree = [this](const dnt::DeclarationAide& d) { export_->add(d); };
+    if (export_) control_->state().onDeclared = [this](const dnt::AideDeclaration& d) { export_->add(d); };
     if (o.progress) {
         // One line on the terminal, rewritten after each aidé.
         dnt::SharedState& s = control_->state();

@@ -239,7 +239,7 @@ int driveControl(const PrintOptions& o, PrintSetup& setup) {
 std::string declarations(long n) { return std::to_string(n) + (n == 1 ? " declaration" : " declarations"); }
 
 // What a run that went wrong after its commit has kept: "its records were written (run 12)".
-std::string recordsOf(const dnt::BilanRun& bilan) {
+std::string recordsOf(const dnt::RunOutcome& bilan) {
     return "its records were written" + (bilan.run ? " (run " + std::to_string(bilan.run) + ")" : std::string());
 }
 
@@ -271,7 +271,7 @@ int printDeclarations(const PrintOptions& given) {
     }
 
     PrintSetup setup(o, db);
-    const dnt::BilanRun& bilan = setup.control().state().Bilan;
+    const dnt::RunOutcome& bilan = setup.control().state().outcome;
     int status = kOk;
     try {
         status = driveControl(o, setup);
@@ -281,9 +281,9 @@ int printDeclarations(const PrintOptions& given) {
         return kStopped;
     } catch (const declaration::ExportNotDelivered& e) {
         // Everything else is done: the records are committed and the document delivered.
-        std::cerr << "dnt: " << e.what() << "\ndnt: " << declarations(static_cast<long>(bilan.aidesImprimes.size()))
+        std::cerr << "dnt: " << e.what() << "\ndnt: " << declarations(static_cast<long>(bilan.printedAides.size()))
                   << " printed to " << setup.destination() << "; "
-                  << (bilan.enregistre ? recordsOf(bilan) + " but" : std::string("nothing was written to the database and"))
+                  << (bilan.written ? recordsOf(bilan) + " but" : std::string("nothing was written to the database and"))
                   << " the export " << o.exportPath << " was not put in place";
         if (!e.kept.empty()) std::cerr << ": it is kept as " << e.kept.string();
         std::cerr << "\n";
@@ -292,26 +292,26 @@ int printDeclarations(const PrintOptions& given) {
         const dnt::Error* numbered = dynamic_cast<const dnt::Error*>(&e);
         std::cerr << "dnt: " << e.what();
         if (numbered) std::cerr << " (error " << numbered->number() << ")";
-        std::cerr << "\ndnt: the run stopped after " << declarations(static_cast<long>(bilan.aidesImprimes.size()))
-                  << (bilan.enregistre ? "; " + recordsOf(bilan) + " but " : "; nothing was written to the database and ")
+        std::cerr << "\ndnt: the run stopped after " << declarations(static_cast<long>(bilan.printedAides.size()))
+                  << (bilan.written ? "; " + recordsOf(bilan) + " but " : "; nothing was written to the database and ")
                   << setup.destination() << " was not delivered\n";
         return kDataError;
     }
-    const long printed = static_cast<long>(bilan.aidesImprimes.size());
+    const long printed = static_cast<long>(bilan.printedAides.size());
     std::cerr << "dnt: " << (o.dryRun ? "dry run: " : "") << declarations(printed) << " printed to "
               << setup.destination();
     if (o.dryRun) {
         std::cerr << ", nothing written to the database";
     } else if (printed > 0) {
-        std::cerr << (bilan.enregistre ? ", records of " + std::to_string(printed) + " written" : ", no record written");
+        std::cerr << (bilan.written ? ", records of " + std::to_string(printed) + " written" : ", no record written");
         if (bilan.run) std::cerr << " (run " << bilan.run << ")";
     }
     if (!o.exportPath.empty() && setup.control().state().Imprimante) std::cerr << "; exported to " << o.exportPath;
     std::cerr << "\n";
-    for (const dnt::BilanRun::Echec& e : bilan.echecs)
+    for (const dnt::RunOutcome::Failure& e : bilan.failures)
         std::cerr << "dnt: aidé " << e.aide << " left out of " << setup.destination()
-                  << ": its records could not be written: " << e.raison << " (error " << e.numero << ")\n";
-    if (!bilan.echecs.empty()) return kDataError;
+                  << ": its records could not be written: " << e.reason << " (error " << e.number << ")\n";
+    if (!bilan.failures.empty()) return kDataError;
     if (status != kOk) return status;
     // A message shown and nothing printed: the run stopped on it.
     if (printed == 0 && !setup.services().messages().empty()) return kStopped;

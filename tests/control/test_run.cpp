@@ -164,8 +164,8 @@ TEST_F(ControlFixture, APreviewPrintsTheRealRunsPagesAndWritesNothing) {
     person->click(*ctl->Cmd_OK);
     const std::string preview = printers.journal();
     EXPECT_EQ(written(), before);
-    EXPECT_FALSE(ctl->state().Bilan.enregistre);
-    EXPECT_FALSE(ctl->state().Bilan.aidesImprimes.empty());
+    EXPECT_FALSE(ctl->state().outcome.written);
+    EXPECT_FALSE(ctl->state().outcome.printedAides.empty());
     printers.reset();
     printers.previewFirst = false;
     create();

@@ -15,22 +15,22 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::slurp;
 
-dnt::DeclarationAide declaration(const std::string& nomAide) {
-    dnt::DeclarationAide d;
-    d.cleTrimestre = "20251";
+dnt::AideDeclaration declaration(const std::string& nomAide) {
+    dnt::AideDeclaration d;
+    d.quarterKey = "20251";
     d.centre = "75";
     d.aide = "01010";
-    d.nomAide = nomAide;
-    dnt::LigneDeclaree l;
+    d.aideName = nomAide;
+    dnt::DeclaredLine l;
     l.aidant = "A0001";
-    l.nomAidant = "MEYER";
-    l.heures = "130.00";
-    l.netHoraire = "-7.38";
-    l.montants = {"-37", "273", "", "", "", "", "", ""};
-    d.lignes = {l};
-    d.ajustement = -4952;
-    d.netAPayer = -3586;
-    d.reglement = "aide";
+    l.aidantName = "MEYER";
+    l.hours = "130.00";
+    l.netHourly = "-7.38";
+    l.amounts = {"-37", "273", "", "", "", "", "", ""};
+    d.lines = {l};
+    d.adjustment = -4952;
+    d.netToPay = -3586;
+    d.payment = "aide";
     return d;
 }
 
