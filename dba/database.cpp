@@ -60,7 +60,11 @@ struct Database::DryWrites {
     void set(const std::string& file, std::string_view key, std::optional<std::string> text) {
         Key k{file, std::string(key)};
         auto it = records.find(k);
-        log.push_back({k, it == records.end() ? std::nullopt : std::optional(it->second)});
+        // Built in two steps: a conditional would give a bare optional, which the log would
+        // take as "removed" rather than "not written yet".
+        std::optional<std::optional<std::string>> previous;
+        if (it != records.end()) previous.emplace(it->second);
+        log.push_back({k, std::move(previous)});
         records[k] = std::move(text);
     }
     void rollBackTo(size_t mark) {

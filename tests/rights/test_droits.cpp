@@ -3,6 +3,7 @@
 
 #include "support/database.h"
 #include "rights/droits.h"
+#include "rights/undo_permission.h"
 
 namespace {
 
@@ -57,4 +58,21 @@ TEST_F(Droits, NoRecordAtAllMeansNoRight) {
     EXPECT_FALSE(d->TousSecteurs());
     EXPECT_FALSE(d->AccesSecteur("S01"));
     EXPECT_EQ(of("quelquun")->NiveauAcces(), 0);
+}
+
+// Undoing a run needs what printing it needs: full access, and sectors covering each aidé
+// of the run, an aidé no longer in CIVILAIDE counting as outside them.
+TEST_F(Droits, AnUndoNeedsFullAccessAndEveryAidesSector) {
+    dba::RunDetail run;
+    run.row.number = 7;
+    auto undo = [&](const std::string& login, std::vector<std::string> aides) {
+        run.images.clear();
+        for (const std::string& a : aides) run.images.push_back({a, "REGULDNT", a, std::nullopt, "x"});
+        return rights::undoPermission(db, login)(run).value_or("allowed");
+    };
+    EXPECT_EQ(undo("quelquun", {"04581", "00000"}), "allowed");
+    EXPECT_EQ(undo("lecteur", {"07022"}), "user \"lecteur\" has no full access to EDITIONDNTVARDEC (level 1)");
+    EXPECT_EQ(undo("secteurs", {"03326", "04449", ""}), "allowed");
+    EXPECT_EQ(undo("secteurs", {"03326", "04581"}), "1 aidé of run 7 is outside the sectors of user \"secteurs\"");
+    EXPECT_EQ(undo("secteurs", {"00000", "04581", "04449"}), "2 aidés of run 7 are outside the sectors of user \"secteurs\"");
 }

@@ -68,6 +68,11 @@ TEST(PhraseContrat, NameRangeInUpperCaseWithItsBracketAndNoQuote) {
               dba::kErrBadSentence);
 }
 
+// Latin-1 letters from à (U+00E0) to þ (U+00FE) but ÷ have a capital; ÿ (U+00FF) has none.
+TEST(PhraseContrat, NamesInUpperCase) {
+    EXPECT_EQ(selection::MajusculesNom("dupont-élise à þ ÷ ÿ ø"), "DUPONT-ÉLISE À Þ ÷ ÿ Ø");
+}
+
 TEST(PhraseContrat, ThreeAidesChosenOneByOne) {
     dba::DynArray list(std::string("07022") + dba::FM + "11344" + dba::FM + "11945");
     selection::CriteresContrat c{dnt::Quarter(2011, 2)};  // days 15797 to 15887
