@@ -1,5 +1,6 @@
-// Running a request: resolve the sentence's fields, scan the file, keep the records
-// that meet a chain, sort them on their keys and lay out the result.
+// Running a request in three steps: compile (resolve the sentence's fields and
+// conditions), run (scan the file, keep the records that meet a chain) and lay out (sort
+// them on their keys, one field each).
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
@@ -125,27 +126,135 @@ struct Row {
     std::string out;
 };
 
-}  // namespace
+// A request made ready to run: its sentence, every field it reads (each once), its
+// conditions (each once) and their chains, its sort keys and the fields it lays out. The
+// conditions point into the sentence, so a compiled request stays where it was made.
+struct CompiledRequest {
+    Sentence sentence;
+    std::vector<BoundField> fields;
+    std::vector<BoundCondition> conditions;
+    std::vector<std::vector<size_t>> chains;
+    std::vector<size_t> sortKeys;
+    std::vector<BoundField> outputs;
 
-std::string Database::DBExecute(std::string_view requestText, std::string_view) {
-    // One snapshot for the whole request: the records scanned and those TRANS looks up
-    // are of the same moment.
+    CompiledRequest() = default;
+    CompiledRequest(const CompiledRequest&) = delete;
+    CompiledRequest& operator=(const CompiledRequest&) = delete;
+};
+
+// The listed fields of a request: numbers or dictionary names separated by blanks, each
+// with its column for the messages.
+std::vector<FieldRef> listedFields(const std::string& fieldList) {
+    std::vector<FieldRef> refs;
+    size_t i = 0;
+    while (i < fieldList.size()) {
+        while (i < fieldList.size() && isBlank(fieldList[i])) ++i;
+        size_t end = i;
+        while (end < fieldList.size() && !isBlank(fieldList[end])) ++end;
+        if (end > i) {
+            FieldRef ref;
+            std::string item = fieldList.substr(i, end - i);
+            ref.column = i + 1;
+            if (std::all_of(item.begin(), item.end(), dnt::isAsciiDigit) && item.size() <= 6) {
+                ref.isNumber = true;
+                ref.number = std::stoi(item);
+            } else {
+                ref.name = item;
+            }
+            refs.push_back(ref);
+        }
+        i = end;
+    }
+    return refs;
+}
+
+// Keeps the records that meet a chain of the request, each with its sort values and laid
+// out fields; the look-ups of TRANS into other files are read ahead in one cache.
+std::vector<Row> runRequest(const CompiledRequest& q, Storage& storage) {
+    std::vector<std::pair<std::string, long>> transReads;
+    for (const BoundField& f : q.fields)
+        if (f.expr) f.expr->transReads(transReads);
+    for (const BoundField& f : q.outputs)
+        if (f.expr) f.expr->transReads(transReads);
+    TransCache cache(storage, transReads);
+    RecordFields record(q.fields);
+    std::vector<Row> rows;
+    std::vector<std::string> values;
+    // Per record: each condition's result once known (-1 unknown, 0 false, 1 true).
+    std::vector<signed char> known(q.conditions.size());
+    readSelectable(storage, q.sentence, [&](std::string_view key, std::string_view data) {
+        EvalContext ctx{key, data, &cache};
+        record.next(ctx);
+        std::fill(known.begin(), known.end(), static_cast<signed char>(-1));
+        bool selected = q.chains.empty();
+        for (const auto& chain : q.chains) {
+            bool all = true;
+            for (size_t i : chain) {
+                if (known[i] < 0) known[i] = q.conditions[i].holds(record, q.fields, values) ? 1 : 0;
+                if (!known[i]) {
+                    all = false;
+                    break;
+                }
+            }
+            if (all) {
+                selected = true;
+                break;
+            }
+        }
+        if (!selected) return;
+        Row row;
+        row.key = std::string(key);
+        row.sortTexts.reserve(q.sortKeys.size());
+        for (size_t k : q.sortKeys) row.sortTexts.push_back(record.first(k));
+        for (size_t j = 0; j < q.outputs.size(); ++j) {
+            if (j) row.out.push_back(VM);
+            row.out += q.outputs[j].whole(ctx);
+        }
+        rows.push_back(std::move(row));
+    });
+    return rows;
+}
+
+// The rows sorted on their sort keys, then their record keys, one field each.
+std::string layOutRows(std::vector<Row>& rows) {
+    // Classified once; the views point into each row's own strings, which no longer move.
+    for (Row& r : rows) {
+        r.sortValues.reserve(r.sortTexts.size() + 1);
+        for (const std::string& t : r.sortTexts) r.sortValues.push_back(SortValue::of(t));
+        r.sortValues.push_back(SortValue::of(r.key));
+    }
+    std::vector<Row*> order(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) order[i] = &rows[i];
+    std::stable_sort(order.begin(), order.end(), [](const Row* a, const Row* b) {
+        for (size_t k = 0; k < a->sortValues.size(); ++k) {
+            int c = sortCompare(a->sortValues[k], b->sortValues[k]);
+            if (c) return c < 0;
+        }
+        return false;
+    });
     std::string result;
-    storage_->snapshot([&] { result = execute(requestText); });
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i) result.push_back(FM);
+        result += order[i]->out;
+    }
     return result;
 }
 
-std::string Database::execute(std::string_view requestText) {
+// Resolves the request's sentence against the file's dictionary into `q`: the file
+// named, every field bound, the conditions shared and ordered, the sort keys and the
+// listed fields.
+void compileRequest(Database& db, std::string_view requestText, CompiledRequest& q) {
     DynArray request{std::string(requestText)};
-    std::string text = request.element(1);
-    std::string fileName = request.element(2);
-    std::string fieldList = request.element(3);
+    const std::string text = request.element(1);
+    const std::string fileName = request.element(2);
+    const std::string fieldList = request.element(3);
 
-    Sentence sentence = parseSentence(text);
+    q.sentence = parseSentence(text);
+    const Sentence& sentence = q.sentence;
     if (!fileName.empty() && fileName != sentence.file)
         throw DbError(kErrBadSentence, "the request names file " + fileName + " but its sentence selects from " +
                                            sentence.file);
-    if (!storage_->fileExists(sentence.file))
+    if (!db.storage().fileExists(sentence.file))
         throw DbError(kErrBadSentence, "sentence \"" + text + "\": unknown file " + sentence.file + " at column " +
                                            std::to_string(sentence.fileColumn));
 
@@ -154,7 +263,7 @@ std::string Database::execute(std::string_view requestText) {
         if (ref.isNumber) {
             b.number = ref.number;
         } else {
-            b.expr = dictionary(sentence.file, ref.name);
+            b.expr = db.dictionary(sentence.file, ref.name);
             if (!b.expr)
                 throw DbError(kErrBadSentence, "sentence \"" + text + "\": unknown name " + ref.name + " of " +
                                                    sentence.file + " at column " + std::to_string(ref.column));
@@ -163,7 +272,7 @@ std::string Database::execute(std::string_view requestText) {
     };
 
     // Every field the request reads, each once.
-    std::vector<BoundField> fields;
+    std::vector<BoundField>& fields = q.fields;
     auto slot = [&](const BoundField& f) {
         size_t i = 0;
         while (i < fields.size() && (fields[i].number != f.number || fields[i].expr != f.expr)) ++i;
@@ -184,113 +293,40 @@ std::string Database::execute(std::string_view requestText) {
     // conditions, the cheap ones first: a record is tested against a look-up into another
     // file only when its own fields have not already ruled it out, and a condition shared
     // by several chains is tested once per record.
-    std::vector<BoundCondition> conditions;
-    std::vector<std::vector<size_t>> chains;
     for (const Chain& chain : sentence.chains) {
         std::vector<size_t> indices;
         for (const Condition& c : chain) {
             size_t f = slot(bind(c.field));
             size_t i = 0;
-            while (i < conditions.size() && !conditions[i].sameAs(c, f)) ++i;
-            if (i == conditions.size()) conditions.push_back({f, &c.accepted, cost(f)});
+            while (i < q.conditions.size() && !q.conditions[i].sameAs(c, f)) ++i;
+            if (i == q.conditions.size()) q.conditions.push_back({f, &c.accepted, cost(f)});
             indices.push_back(i);
         }
         std::stable_sort(indices.begin(), indices.end(),
-                         [&](size_t a, size_t b) { return conditions[a].cost < conditions[b].cost; });
-        chains.push_back(std::move(indices));
+                         [&](size_t a, size_t b) { return q.conditions[a].cost < q.conditions[b].cost; });
+        q.chains.push_back(std::move(indices));
     }
-    std::vector<size_t> sortKeys;
-    for (const FieldRef& k : sentence.sortKeys) sortKeys.push_back(slot(bind(k)));
+    for (const FieldRef& k : sentence.sortKeys) q.sortKeys.push_back(slot(bind(k)));
 
-    std::vector<BoundField> outputs;
-    {
-        size_t i = 0;
-        while (i < fieldList.size()) {
-            while (i < fieldList.size() && isBlank(fieldList[i])) ++i;
-            size_t end = i;
-            while (end < fieldList.size() && !isBlank(fieldList[end])) ++end;
-            if (end > i) {
-                FieldRef ref;
-                std::string item = fieldList.substr(i, end - i);
-                ref.column = i + 1;
-                if (std::all_of(item.begin(), item.end(), dnt::isAsciiDigit) &&
-                    item.size() <= 6) {
-                    ref.isNumber = true;
-                    ref.number = std::stoi(item);
-                } else {
-                    ref.name = item;
-                }
-                outputs.push_back(bind(ref));
-            }
-            i = end;
-        }
-        if (outputs.empty()) outputs.push_back(BoundField{});  // the keys
-    }
+    for (const FieldRef& ref : listedFields(fieldList)) q.outputs.push_back(bind(ref));
+    if (q.outputs.empty()) q.outputs.push_back(BoundField{});  // the keys
+}
 
-    std::vector<std::pair<std::string, long>> transReads;
-    for (const BoundField& f : fields)
-        if (f.expr) f.expr->transReads(transReads);
-    for (const BoundField& f : outputs)
-        if (f.expr) f.expr->transReads(transReads);
-    TransCache cache(*storage_, transReads);
-    RecordFields record(fields);
-    std::vector<Row> rows;
-    std::vector<std::string> values;
-    // Per record: each condition's result once known (-1 unknown, 0 false, 1 true).
-    std::vector<signed char> known(conditions.size());
-    readSelectable(*storage_, sentence, [&](std::string_view key, std::string_view data) {
-        EvalContext ctx{key, data, &cache};
-        record.next(ctx);
-        std::fill(known.begin(), known.end(), static_cast<signed char>(-1));
-        bool selected = chains.empty();
-        for (const auto& chain : chains) {
-            bool all = true;
-            for (size_t i : chain) {
-                if (known[i] < 0) known[i] = conditions[i].holds(record, fields, values) ? 1 : 0;
-                if (!known[i]) {
-                    all = false;
-                    break;
-                }
-            }
-            if (all) {
-                selected = true;
-                break;
-            }
-        }
-        if (!selected) return;
-        Row row;
-        row.key = std::string(key);
-        row.sortTexts.reserve(sortKeys.size());
-        for (size_t k : sortKeys) row.sortTexts.push_back(record.first(k));
-        for (size_t j = 0; j < outputs.size(); ++j) {
-            if (j) row.out.push_back(VM);
-            row.out += outputs[j].whole(ctx);
-        }
-        rows.push_back(std::move(row));
-    });
+}  // namespace
 
-    // Classified once; the views point into each row's own strings, which no longer move.
-    for (Row& r : rows) {
-        r.sortValues.reserve(r.sortTexts.size() + 1);
-        for (const std::string& t : r.sortTexts) r.sortValues.push_back(SortValue::of(t));
-        r.sortValues.push_back(SortValue::of(r.key));
-    }
-    std::vector<Row*> order(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) order[i] = &rows[i];
-    std::stable_sort(order.begin(), order.end(), [](const Row* a, const Row* b) {
-        for (size_t k = 0; k < a->sortValues.size(); ++k) {
-            int c = sortCompare(a->sortValues[k], b->sortValues[k]);
-            if (c) return c < 0;
-        }
-        return false;
-    });
-
+std::string Database::DBExecute(std::string_view requestText, std::string_view) {
+    // One snapshot for the whole request: the records scanned and those TRANS looks up
+    // are of the same moment.
     std::string result;
-    for (size_t i = 0; i < order.size(); ++i) {
-        if (i) result.push_back(FM);
-        result += order[i]->out;
-    }
+    storage_->snapshot([&] { result = execute(requestText); });
     return result;
+}
+
+std::string Database::execute(std::string_view requestText) {
+    CompiledRequest q;
+    compileRequest(*this, requestText, q);
+    std::vector<Row> rows = runRequest(q, *storage_);
+    return layOutRows(rows);
 }
 
 }  // namespace dba
