@@ -13,6 +13,7 @@
 #include "apps/dnt/output_stamp.h"
 #include "apps/dnt/print_setup.h"
 #include "apps/dnt/run_wait.h"
+#include "apps/usage/usage.h"
 #include "control/ctr_controle.h"
 #include "control/libelles_trimestre.h"
 #include "dba/dates.h"
@@ -27,8 +28,15 @@ namespace cli {
 namespace {
 
 // The choices of the selection screen, which the unattended mode does not offer.
-const char* const kScreenChoices[] = {"from", "to", "select", "modes", "sort", "copies"};
-const char* const kOmrOptions[] = {"aide", "pages-before", "pages-after", "pages-max"};
+// The options of one group of the print verb's description, by the start of its title:
+// the screen's choices and the unattended mode's options are told apart by their group.
+std::vector<std::string> groupOptions(std::string_view titleStart) {
+    std::vector<std::string> names;
+    for (const usage::Group& g : usage::findVerb(usage::dnt(), "print")->groups)
+        if (g.title.rfind(titleStart, 0) == 0)
+            for (const usage::Option& option : g.options) names.push_back(option.name);
+    return names;
+}
 
 std::vector<std::string> splitList(const std::string& text) {
     std::vector<std::string> items;
@@ -85,12 +93,13 @@ int runPrint(int argc, char** argv) {
         throw UsageError("--centre takes a centre code of 1 or 2 digits, not \"" + o.centre + "\"");
     if (o.centre.size() == 1) o.centre = "0" + o.centre;
     o.omr = a.has("omr");
-    for (const char* omrOnly : kOmrOptions)
-        if (a.has(omrOnly) && !o.omr) throw UsageError(std::string("--") + omrOnly + " goes with --omr");
+    const std::vector<std::string> unattended = groupOptions("Unattended"), screen = groupOptions("At the selection screen");
+    for (const std::string& omrOnly : unattended)
+        if (omrOnly != "omr" && a.has(omrOnly) && !o.omr) throw UsageError("--" + omrOnly + " goes with --omr");
     if (o.omr)
-        for (const char* choice : kScreenChoices)
+        for (const std::string& choice : screen)
             if (a.has(choice))
-                throw UsageError(std::string("--") + choice +
+                throw UsageError("--" + choice +
                                  " is a choice of the selection screen; the unattended mode (--omr) does not take it");
     o.aide = a.get("aide");
     if (a.has("aide") && (!digitsOnly(o.aide) || o.aide.size() > 5))
@@ -140,12 +149,15 @@ int runPrint(int argc, char** argv) {
     if (a.has("split") && o.split.empty()) throw UsageError("--split needs a folder");
     if (a.has("export") && !declaration::DeclarationExport::knownExtension(o.exportPath))
         throw UsageError("--export takes a .csv or a .json file, not \"" + o.exportPath + "\"");
-    // The run's choices, for the history of runs.
-    for (const char* name : {"omr", "aide", "pages-before", "pages-after", "pages-max", "from", "to", "select", "modes",
-                             "sort", "copies", "printer", "dry-run", "split"}) {
+    // The run's choices, for the history of runs: the unattended mode's and the screen's,
+    // then the printer's.
+    std::vector<std::string> recorded = unattended;
+    recorded.insert(recorded.end(), screen.begin(), screen.end());
+    recorded.insert(recorded.end(), {"printer", "dry-run", "split"});
+    for (const std::string& name : recorded) {
         if (!a.has(name)) continue;
         if (!o.options.empty()) o.options += " ";
-        o.options += std::string("--") + name;
+        o.options += "--" + name;
         if (!a.get(name).empty()) o.options += " " + a.get(name);
     }
     o.user = a.get("user", currentLogin());
