@@ -99,6 +99,9 @@ public:
 
     // Whether the last failure left the connection unusable (the server went away).
     bool lost() const;
+    // Raises the error of a lost connection, with its first cause (`cause` when none is
+    // known yet, else libpq's message).
+    [[noreturn]] void lostConnection(const char* cause);
     // Whether a transaction (or a failed one) is open on the connection, or about to be.
     bool inTransaction() const;
     // Counts the statements run or sent: what a statement read is known to be the latest
@@ -113,7 +116,6 @@ private:
     void enterPipeline();
     Result collect(bool raise, std::string_view what);
     [[noreturn]] Result failedSend(std::string_view what);
-    [[noreturn]] void lostConnection(const char* cause);
     void sent(int accepted);
     void prepare(const Query& q);
 

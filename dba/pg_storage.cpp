@@ -250,8 +250,11 @@ std::optional<Storage::RefusedWrite> PgStorage::settleWrites() {
         throw;
     }
     std::vector<pg::Result> answers = conn_.takeKept(kKeptWrite);
-    if (answers.size() != writes.size())
+    if (answers.size() != writes.size()) {
+        // A server that ended the session answers none of the writes left: say so.
+        if (conn_.lost()) conn_.lostConnection(nullptr);
         throw DbError(kErrStorage, "server " + where() + " did not answer every write sent");
+    }
     std::optional<RefusedWrite> first;
     for (size_t i = 0; i < writes.size(); ++i) {
         const PendingWrite& w = writes[i];
