@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(g++ make cmake pkg-config libsqlite3-dev libpq-dev postgresql nlohmann-json3-dev libgtest-dev
           libbenchmark-dev qt6-base-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core poppler-utils clang libclang-rt-14-dev
-          ccache sqlite3 dpkg-dev)
+          ccache sqlite3 dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
