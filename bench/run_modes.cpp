@@ -27,6 +27,7 @@
 #include "printing/qt/qt_printer_system.h"
 #include "rights/droits.h"
 #include "ui/headless_services.h"
+#include "common/declaration_database.h"
 
 namespace benchrun {
 
@@ -117,7 +118,7 @@ RunFigures runUnattended(const RunOptions& o) {
     RunFigures f;
     Clock::time_point start = Clock::now();
     {
-        auto db = dba::Database::Open(o.db);
+        auto db = dnt::openDeclarationDatabase(o.db);
         control::Environment env;
         env.services = &services;
         env.help = &help;
@@ -164,7 +165,7 @@ DatabaseFacts readFacts(const std::string& path) {
     ui::HeadlessServices services;
     control::RecordingHelpService help;
     dba::Utilitaire utilitaire;
-    auto db = dba::Database::Open(path);
+    auto db = dnt::openDeclarationDatabase(path);
     control::Environment env;
     env.services = &services;
     env.help = &help;

@@ -13,6 +13,7 @@
 #include "dba/database.h"
 #include "dba/pg_connection.h"
 #include "dba/pg_storage.h"
+#include "common/declaration_database.h"
 
 namespace benchrun {
 
@@ -55,8 +56,8 @@ ServerCopies::ServerCopies(const std::string& serverUri, const std::string& sour
     admin.exec("DROP DATABASE IF EXISTS " + source_);
     admin.exec("CREATE DATABASE " + source_);
     {
-        auto from = dba::Database::Open(sourceFile, dba::OpenMode::ReadOnly);
-        auto to = dba::Database::Open(withDatabase(server_, source_), dba::OpenMode::Create);
+        auto from = dnt::openDeclarationDatabase(sourceFile, dba::OpenMode::ReadOnly);
+        auto to = dnt::openDeclarationDatabase(withDatabase(server_, source_), dba::OpenMode::Create);
         dba::copyDatabase(from->storage(), to->storage(), false);
         // As its autovacuum would leave it.
         dynamic_cast<dba::PgStorage&>(to->storage()).connection().exec("VACUUM ANALYZE");

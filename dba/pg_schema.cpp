@@ -18,7 +18,9 @@ void createObjects(Connection& c) {
     c.exec(sql::kTables);
     c.exec(sql::kIndexTables);
     c.exec(sql::kHistoryTables);
+    c.exec(sql::kRunFilesTable);
     c.exec(std::string("INSERT INTO dnt.meta VALUES ('schema_version', '") + sql::kSchemaVersion + "')");
+    c.exec(sql::kMayWrite);
     c.exec(sql::kFunctions);
     for (const char* f : sql::kPrinterFunctions) c.exec(std::string("REVOKE ALL ON FUNCTION ") + f + " FROM PUBLIC");
 }
@@ -64,6 +66,8 @@ void upgradeFromFirstVersion(Connection& c, const std::string& ownerName) {
            "UPDATE dnt.meta SET value = '" +
            std::string(sql::kSchemaVersion) + "' WHERE name = 'schema_version';");
     c.exec("SET LOCAL ROLE " + owner);
+    c.exec(sql::kRunFilesTable);
+    c.exec(sql::kMayWrite);
     c.exec(sql::kFunctions);
     for (const char* f : sql::kPrinterFunctions) c.exec(std::string("REVOKE ALL ON FUNCTION ") + f + " FROM PUBLIC");
     c.exec("RESET ROLE");
@@ -77,6 +81,25 @@ void upgradeFromFirstVersion(Connection& c, const std::string& ownerName) {
         c.exec("REVOKE INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA dnt FROM " + role);
         for (const char* f : sql::kPrinterFunctions) c.exec(std::string("GRANT EXECUTE ON FUNCTION ") + f + " TO " + role);
     }
+}
+
+// The second version's schema brought to this one: the files a printing role's run may
+// write are no longer written into the functions but kept in a table, filled by
+// nameRunFiles(). Done as the owner, so that the table is the owner's.
+void upgradeFromSecondVersion(Connection& c, const std::string& ownerName) {
+    c.exec("SET LOCAL ROLE " + c.identifier(ownerName));
+    c.exec(sql::kRunFilesTable);
+    c.exec(sql::kMayWrite);
+    c.exec(std::string("UPDATE dnt.meta SET value = '") + sql::kSchemaVersion + "' WHERE name = 'schema_version'");
+    c.exec("RESET ROLE");
+}
+
+// The files the program's runs write, as the program names them, replace those named before.
+void nameRunFiles(Connection& c, const std::string& ownerName, const std::vector<std::string>& files) {
+    c.exec("SET LOCAL ROLE " + c.identifier(ownerName));
+    c.exec("DELETE FROM dnt.run_files");
+    for (const std::string& f : files) c.runOnce("INSERT INTO dnt.run_files VALUES ($1::bytea)", {Param{f}});
+    c.exec("RESET ROLE");
 }
 
 // Hands the schema and everything in it to `owner`.
@@ -190,11 +213,18 @@ void initServer(Connection& c, const ServerRoles& roles) {
             c.exec("SET LOCAL ROLE " + owner);
             createObjects(c);
             c.exec("RESET ROLE");
+            nameRunFiles(c, wanted, roles.runFiles);
             break;
         case SchemaState::Outdated:
         case SchemaState::Ours: {
             const std::string current = one(c, "SELECT pg_get_userbyid(nspowner) FROM pg_namespace WHERE nspname = 'dnt'");
-            if (state == SchemaState::Outdated) upgradeFromFirstVersion(c, current);
+            if (state == SchemaState::Outdated) {
+                if (one(c, "SELECT value FROM dnt.meta WHERE name = 'schema_version'") == "2")
+                    upgradeFromSecondVersion(c, current);
+                else
+                    upgradeFromFirstVersion(c, current);
+            }
+            nameRunFiles(c, current, roles.runFiles);
             if (current != wanted) giveSchema(c, owner);
             break;
         }

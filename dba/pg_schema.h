@@ -37,13 +37,14 @@ void createSchema(Connection& c);
 struct ServerRoles {
     std::string owner;                  // empty: the connected role
     std::vector<std::string> printers;  // roles that print: read everything, write declarations
+    std::vector<std::string> runFiles;  // the files their runs write, as the program names them
 };
 
-// Creates the schema when it is absent (or brings ours up to date), gives it to the owner
-// and grants the printing roles their rights (they read every table and write only
-// through the schema's functions), all in one transaction. A foreign schema is refused,
-// and so is a role that is not the declarations' owner, the database's owner or a
-// superuser; an owner other than the database's is named in the database's comment,
+// Creates the schema when it is absent (or brings ours up to date), gives it to the owner,
+// keeps the run files named, and grants the printing roles their rights (they read every
+// table and write only through the schema's functions, a run only the run files), all in
+// one transaction. A foreign schema is refused, and so is a role that is not the
+// declarations' owner, the database's owner or a superuser; an owner other than the database's is named in the database's comment,
 // which only the database's owner may write. Roles must exist.
 void initServer(Connection& c, const ServerRoles& roles);
 

@@ -4,7 +4,7 @@
 
 namespace dba::pg::sql {
 
-inline constexpr const char* kSchemaVersion = "2";
+inline constexpr const char* kSchemaVersion = "3";
 
 // Names, keys and texts are kept as bytes (bytea): the server neither converts nor refuses
 // them, whatever its encoding, and orders them byte by byte as the file does. A run's row
@@ -56,15 +56,25 @@ CREATE TABLE dnt.run_holders(quarter text NOT NULL, centre text NOT NULL, login 
 // transaction's, or a run may not write that file. None fails the caller's transaction,
 // and none waits for another session. While a run is open (`run` not 0) each record
 // written leaves its image: as it was before the run first wrote it, and as it is now.
-inline constexpr const char* kFunctions = R"(
-CREATE FUNCTION dnt.may_write(f bytea, run bigint) RETURNS integer
+// The files a printing role's run may write: those the program names to dnt db init-server.
+// The owner's own writes are its own tables': the program checks them itself.
+inline constexpr const char* kRunFilesTable = R"(
+CREATE TABLE IF NOT EXISTS dnt.run_files(file bytea PRIMARY KEY);
+)";
+
+inline constexpr const char* kMayWrite = R"(
+CREATE OR REPLACE FUNCTION dnt.may_write(f bytea, run bigint) RETURNS integer
 LANGUAGE sql SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS $$
     SELECT CASE
-        WHEN run <> 0 AND (f NOT IN ('REGULDNT'::bytea, 'DETAILCHGPARTEMP'::bytea) OR NOT EXISTS
-            (SELECT 1 FROM dnt.runs r WHERE r.number = run AND r.xact = pg_current_xact_id())) THEN 5
-        WHEN f NOT IN ('REGULDNT'::bytea, 'DETAILCHGPARTEMP'::bytea) AND session_user <> current_user THEN 3
+        WHEN run <> 0 AND NOT EXISTS
+            (SELECT 1 FROM dnt.runs r WHERE r.number = run AND r.xact = pg_current_xact_id()) THEN 5
+        WHEN NOT EXISTS (SELECT 1 FROM dnt.run_files w WHERE w.file = f) AND session_user <> current_user THEN
+            CASE WHEN run <> 0 THEN 5 ELSE 3 END
         ELSE 0 END
 $$;
+)";
+
+inline constexpr const char* kFunctions = R"(
 
 CREATE FUNCTION dnt.write_record(f bytea, k bytea, d bytea, expected bigint, lock_key bigint, mine boolean,
                                  run bigint, unit bytea)

@@ -14,10 +14,6 @@
 
 namespace dba {
 
-bool isRunFile(std::string_view file) {
-    return std::any_of(std::begin(kRunFiles), std::end(kRunFiles), [&](const char* f) { return file == f; });
-}
-
 std::string historyTime() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -105,7 +101,7 @@ std::optional<UndoRefusal> undoCheck(Database& db, long long number, const UndoP
         return r;
     }
     for (const RecordImage& im : run->images)
-        if (!isRunFile(im.file))
+        if (!st.isRunFile(im.file))
             return refusal(UndoRefusal::ForeignFile, "it holds an image of " + im.file + " " + im.key +
                                                          ", a file no run writes");
     if (permission)

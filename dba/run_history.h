@@ -18,10 +18,6 @@ namespace dba {
 
 class Database;
 
-// The only files a run writes, and so the only files an undo may write back.
-inline constexpr const char* kRunFiles[] = {"REGULDNT", "DETAILCHGPARTEMP"};
-bool isRunFile(std::string_view file);
-
 struct RunInfo {
     std::string time;     // "2026-12-06 03:15:42", local time
     std::string login;

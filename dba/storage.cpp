@@ -44,10 +44,17 @@ std::string Storage::lockedMessage(std::string_view file, std::string_view key) 
     return "record " + std::string(key) + " of " + std::string(file) + " is locked by another user";
 }
 
+bool Storage::isRunFile(std::string_view file) const {
+    return std::find(runFiles_.begin(), runFiles_.end(), file) != runFiles_.end();
+}
+
 void Storage::refuseOutsideRunFiles(std::string_view file) const {
-    if (run_ && !isRunFile(file))
-        throw DbError(kErrStorage, "a run writes only REGULDNT and DETAILCHGPARTEMP records, not those of " +
-                                       std::string(file));
+    if (!run_ || isRunFile(file)) return;
+    std::string named;
+    for (const std::string& f : runFiles_) named += (named.empty() ? "" : " and ") + f;
+    throw DbError(kErrStorage, (named.empty() ? std::string("this run was told of no file it writes")
+                                              : "a run writes only " + named + " records") +
+                                   ", not those of " + std::string(file));
 }
 
 void Storage::write(std::string_view file, std::string_view key, std::string_view data, const Version& read) {

@@ -78,6 +78,12 @@ public:
     // openRun() starts the record of a run in the open transaction, under the number
     // reserved by announceRun() when there is one, and gives its number.
     long long openRun(const RunInfo& info);
+    // The files whose records runs write, named by the application that writes them: a
+    // run writes no other file, an undo puts back no other, and theirs, rewritten by
+    // every run, are never indexed. None until they are named: a run then writes nothing.
+    virtual void setRunFiles(std::vector<std::string> files) { runFiles_ = std::move(files); }
+    const std::vector<std::string>& runFiles() const { return runFiles_; }
+    bool isRunFile(std::string_view file) const;
     virtual void setRunUnit(std::string unit) { runUnit_ = std::move(unit); }
     const std::string& runUnit() const { return runUnit_; }
     long long openRunNumber() const { return run_; }
@@ -253,6 +259,7 @@ private:
     int readDepth_ = 0;
     long long run_ = 0;
     std::string runUnit_;
+    std::vector<std::string> runFiles_;
 
 };
 

@@ -29,6 +29,10 @@ public:
     long long dictVersion() override { return inner_->dictVersion(); }
     std::optional<std::string> meta(std::string_view name) override { return inner_->meta(name); }
     void setMeta(std::string_view name, std::string_view value) override { inner_->setMeta(name, value); }
+    void setRunFiles(std::vector<std::string> files) override {
+        inner_->setRunFiles(files);
+        Storage::setRunFiles(std::move(files));
+    }
     void setRunUnit(std::string unit) override {
         inner_->setRunUnit(unit);
         Storage::setRunUnit(std::move(unit));

@@ -26,6 +26,7 @@
 #include "desktop/help_folder.h"
 #include "desktop/presenter.h"
 #include "desktop/text.h"
+#include "common/declaration_database.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ int main(int argc, char** argv) {
             return 2;
         }
         try {
-            db = dba::Database::Open(o.db);
+            db = dnt::openDeclarationDatabase(o.db);
         } catch (const std::exception& e) {
             if (picture) std::cerr << "dnt-gui: " << e.what() << "\n";
             else fail(QStringLiteral("La base « %1 » ne peut pas être ouverte.\n\n%2")

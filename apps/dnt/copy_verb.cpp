@@ -8,6 +8,7 @@
 #include "dba/copy.h"
 #include "dba/database.h"
 #include "dba/pg_connection.h"
+#include "common/declaration_database.h"
 
 namespace cli {
 
@@ -25,9 +26,9 @@ int runCopy(const Args& a) {
     if (!a.positional.empty()) throw UsageError("dnt db copy takes no argument \"" + a.positional[0] + "\"");
     const std::string from = a.require("from"), to = a.require("to");
     if (sameTarget(from, to)) throw UsageError("--from and --to name the same database " + dba::pg::describeTarget(to));
-    auto source = dba::Database::Open(from, dba::OpenMode::ReadOnly);
+    auto source = dnt::openDeclarationDatabase(from, dba::OpenMode::ReadOnly);
     NewDatabaseGuard guard(to);
-    auto destination = dba::Database::Open(to, dba::OpenMode::Create);
+    auto destination = dnt::openDeclarationDatabase(to, dba::OpenMode::Create);
     dba::CopyCounts n = dba::copyDatabase(source->storage(), destination->storage(), a.has("replace"));
     const std::string where = destination->storage().where();
     destination.reset();

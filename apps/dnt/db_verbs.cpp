@@ -12,6 +12,7 @@
 #include "dba/jsonl.h"
 #include "dba/sentence.h"
 #include "apps/usage/usage.h"
+#include "common/declaration_database.h"
 
 namespace cli {
 
@@ -47,7 +48,7 @@ int import(const Args& a) {
     // The whole dump is read and checked first: a bad dump creates nothing.
     dba::Dump dump = dba::readDump(in);
     NewDatabaseGuard guard(target);
-    auto db = dba::Database::Open(target, dba::OpenMode::Create);
+    auto db = dnt::openDeclarationDatabase(target, dba::OpenMode::Create);
     dba::ImportCounts n = dba::loadDump(*db, dump);
     const std::string where = db->storage().where();  // a server without its password
     db.reset();
@@ -59,7 +60,7 @@ int import(const Args& a) {
 
 int query(const Args& a) {
     if (a.positional.size() != 1) throw UsageError("dnt db query needs one sentence\n" + dbUsage());
-    auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
+    auto db = dnt::openDeclarationDatabase(a.require("db"), dba::OpenMode::ReadOnly);
     const std::string& sentence = a.positional[0];
     // The file of the request is the one the sentence selects from.
     const std::string file = dba::parseSentence(sentence).file;
@@ -85,7 +86,7 @@ int runDb(int argc, char** argv) {
     const Args a = parseArgs(argc, argv, 3, "db " + verb);
     if (verb == "import") return import(a);
     if (verb == "export") {
-        auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
+        auto db = dnt::openDeclarationDatabase(a.require("db"), dba::OpenMode::ReadOnly);
         dba::exportJsonl(*db, std::cout, a.positional);
         return flushed();
     }
@@ -94,7 +95,7 @@ int runDb(int argc, char** argv) {
     if (verb == "init-server") return runInitServer(a);
     if (verb == "show") {
         if (a.positional.size() != 2) throw UsageError("dnt db show needs a file and a key\n" + dbUsage());
-        auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
+        auto db = dnt::openDeclarationDatabase(a.require("db"), dba::OpenMode::ReadOnly);
         dba::Record r = db->DBOpenFile(a.positional[0])->DBRead(a.positional[1]);
         std::cout << dba::recordLine(a.positional[0], a.positional[1], r.text()) << "\n";
         return flushed();

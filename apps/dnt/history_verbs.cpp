@@ -10,6 +10,7 @@
 #include "dba/run_history.h"
 #include "rights/undo_permission.h"
 #include "apps/dnt/run_wait.h"
+#include "common/declaration_database.h"
 
 namespace cli {
 
@@ -48,7 +49,7 @@ std::string change(const dba::RecordImage& im) {
 }  // namespace
 
 int listRuns(const Args& a) {
-    auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
+    auto db = dnt::openDeclarationDatabase(a.require("db"), dba::OpenMode::ReadOnly);
     std::vector<dba::RunRow> runs;
     db->storage().snapshot([&] { runs = db->storage().runs(); });
     const dba::RunStanding standing(runs);
@@ -65,7 +66,7 @@ int listRuns(const Args& a) {
 
 int showRun(const Args& a) {
     const long long number = runNumber(a, "run");
-    auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
+    auto db = dnt::openDeclarationDatabase(a.require("db"), dba::OpenMode::ReadOnly);
     std::optional<dba::RunDetail> run;
     std::vector<dba::RunRow> all;
     db->storage().snapshot([&] {
@@ -99,7 +100,7 @@ int showRun(const Args& a) {
 int undoRun(const Args& a, const std::string& login) {
     const long long number = runNumber(a, "undo");
     const long wait = waitSeconds(a);
-    auto db = dba::Database::Open(a.require("db"));
+    auto db = dnt::openDeclarationDatabase(a.require("db"));
     dba::RunInfo undo;
     undo.time = dba::historyTime();
     undo.login = a.get("user", login);

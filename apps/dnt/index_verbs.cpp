@@ -4,6 +4,7 @@
 
 #include "apps/dnt/cli.h"
 #include "dba/database.h"
+#include "common/declaration_database.h"
 
 namespace cli {
 
@@ -21,7 +22,7 @@ int runIndex(const Args& a) {
     const std::string& verb = a.positional[0];
     if (verb == "list") {
         if (a.positional.size() > 2) throw UsageError(kIndexUsage);
-        auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
+        auto db = dnt::openDeclarationDatabase(a.require("db"), dba::OpenMode::ReadOnly);
         for (const dba::IndexDef& index : db->storage().indexes(a.positional.size() == 2 ? a.positional[1] : ""))
             std::cout << index.file << "\t" << index.item << "\n";
         std::cout.flush();
@@ -29,7 +30,7 @@ int runIndex(const Args& a) {
     }
     if (verb != "create" && verb != "drop") throw UsageError("unknown verb db index " + verb + "\n" + kIndexUsage);
     if (a.positional.size() != 3) throw UsageError("dnt db index " + verb + " needs a file and an item\n" + kIndexUsage);
-    auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadWrite);
+    auto db = dnt::openDeclarationDatabase(a.require("db"), dba::OpenMode::ReadWrite);
     const std::string& file = a.positional[1];
     const std::string& item = a.positional[2];
     if (verb == "create") {

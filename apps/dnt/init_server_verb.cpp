@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "apps/dnt/cli.h"
+#include "common/declaration_database.h"
 #include "dba/pg_connection.h"
 #include "dba/pg_schema.h"
 #include "dba/storage.h"
@@ -15,6 +16,7 @@ int runInitServer(const Args& a) {
     const std::string uri = a.require("db");
     if (!dba::isServerTarget(uri)) throw UsageError("dnt db init-server prepares a server: --db takes a postgresql:// URI");
     dba::pg::ServerRoles roles;
+    roles.runFiles = dnt::declarationRunFiles();
     roles.owner = a.get("owner");
     if (a.has("owner") && roles.owner.empty()) throw UsageError("--owner needs a role");
     std::stringstream list(a.get("printers"));

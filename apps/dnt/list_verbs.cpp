@@ -7,12 +7,13 @@
 #include "control/libelles_trimestre.h"
 #include "dba/database.h"
 #include "printing/qt_module.h"
+#include "common/declaration_database.h"
 
 namespace cli {
 
 int listQuarters(const Args& a) {
     if (!a.positional.empty()) throw UsageError("dnt db quarters takes no argument \"" + a.positional[0] + "\"");
-    auto db = dba::Database::Open(a.require("db"), dba::OpenMode::ReadOnly);
+    auto db = dnt::openDeclarationDatabase(a.require("db"), dba::OpenMode::ReadOnly);
     for (const std::string& label : control::LibellesTrimestres(*db)) std::cout << quarterKeyOf(label) << "\t" << label << "\n";
     return flushed();
 }

@@ -22,6 +22,7 @@
 #include "rights/droits.h"
 #include "ui/driver.h"
 #include "ui/headless_services.h"
+#include "common/declaration_database.h"
 
 namespace cli {
 
@@ -257,7 +258,7 @@ int printDeclarations(const PrintOptions& given) {
     PrintOptions o = given;
     // Nothing is opened before the outputs are known to be files of their own.
     refuseOutputs(o);
-    auto db = dba::Database::Open(o.db);
+    auto db = dnt::openDeclarationDatabase(o.db);
     // On a server the rights are those of the role it authenticated: a user cannot say
     // they are someone else.
     if (std::optional<std::string> role = db->storage().authenticatedUser()) {

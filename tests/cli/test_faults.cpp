@@ -12,6 +12,7 @@
 #include "cli_support.h"
 #include "dba/database.h"
 #include "dba/errors.h"
+#include "support/database.h"
 
 namespace fs = std::filesystem;
 using namespace clitest;
@@ -156,7 +157,7 @@ TEST_F(Faults, AnAideWhoseRecordIsLockedElsewhereIsWrittenNeitherWay) {
     Outcome r;
     {
         testsupport::Holder holder([&] {
-            static auto held = dba::Database::Open(db);
+            static auto held = testsupport::openDatabase(db);
             held->DBOpenFile("REGULDNT")->DBReadLock("04581");
         });
         r = print("--output " + tmp.dir() + "/o.pdf --journal " + tmp.dir() + "/j");
@@ -170,7 +171,7 @@ TEST_F(Faults, AnAideWhoseRecordIsLockedElsewhereIsWrittenNeitherWay) {
     const std::string journal = slurp(tmp.dir() + "/j");
     EXPECT_FALSE(has(journal, "Code : 04581")) << "its pages are not in the document";
     EXPECT_TRUE(has(journal, "Code : 11344"));
-    auto after = dba::Database::Open(db, dba::OpenMode::ReadOnly);
+    auto after = testsupport::openDatabase(db, dba::OpenMode::ReadOnly);
     auto detail = after->DBOpenFile("DETAILCHGPARTEMP");
     EXPECT_THROW(detail->DBRead("0458120132"), dba::DbError) << "not created without its regularisation";
     EXPECT_NO_THROW(detail->DBRead("1134420132")) << "the others are written";

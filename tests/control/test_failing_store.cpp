@@ -10,6 +10,7 @@
 #include "support/failing_storage.h"
 #include "dba/copy.h"
 #include "rights/undo_permission.h"
+#include "support/database.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ protected:
 TEST_P(FailingStore, EveryAideWholeOrUntouched) {
     std::shared_ptr<std::string> pristine = GetParam().fresh();
     testsupport::createWithSample(*pristine);
-    auto reference = dba::Database::Open(*pristine);
+    auto reference = testsupport::openDatabase(*pristine);
     const Declared before = declared(reference->storage());
     std::shared_ptr<std::string> clean = GetParam().fresh();
     dba::copyDatabase(reference->storage(), *dba::openStorage(*clean, dba::OpenMode::Create), false);
@@ -85,11 +86,12 @@ TEST_P(FailingStore, EveryAideWholeOrUntouched) {
     auto counting = std::make_unique<FailingStorage>(dba::openStorage(*clean, dba::OpenMode::ReadWrite),
                                                      FailingStorage::Fails::Write, 1 << 30);
     FailingStorage* counted = counting.get();
+    counting->setRunFiles(testsupport::kRunFiles);
     auto cleanDb = dba::Database::Over(std::move(counting));
     const std::string cleanJournal = print(cleanDb);
     const int writes = counted->count();
     cleanDb.reset();
-    const Declared after = declared(dba::Database::Open(*clean)->storage());
+    const Declared after = declared(testsupport::openDatabase(*clean)->storage());
     ASSERT_EQ(aidesIn(cleanJournal).size(), 21u);
 
     const std::vector<Fault> faults = {
@@ -106,12 +108,13 @@ TEST_P(FailingStore, EveryAideWholeOrUntouched) {
         auto failing = std::make_unique<FailingStorage>(dba::openStorage(*target, dba::OpenMode::ReadWrite), fault.what,
                                                         fault.nth);
         FailingStorage* store = failing.get();
-        auto db = dba::Database::Over(std::move(failing));
+        failing->setRunFiles(testsupport::kRunFiles);
+    auto db = dba::Database::Over(std::move(failing));
         const std::string journal = print(db);
         EXPECT_TRUE(store->failed());
         const bool delivered = journal.find("\nEND") != std::string::npos;
         const std::set<std::string> printed = delivered ? aidesIn(journal) : std::set<std::string>{};
-        const Declared now = declared(dba::Database::Open(*target)->storage());
+        const Declared now = declared(testsupport::openDatabase(*target)->storage());
         for (const auto& [aide, records] : after) {
             const auto was = before.count(aide) ? before.at(aide) : Declared::mapped_type{};
             const auto is = now.count(aide) ? now.at(aide) : Declared::mapped_type{};
@@ -122,14 +125,15 @@ TEST_P(FailingStore, EveryAideWholeOrUntouched) {
 
         // An undo of the clean run that fails the same way: whole or not at all.
         std::shared_ptr<std::string> undone = GetParam().fresh();
-        dba::copyDatabase(dba::Database::Open(*clean)->storage(), *dba::openStorage(*undone, dba::OpenMode::Create),
+        dba::copyDatabase(testsupport::openDatabase(*clean)->storage(), *dba::openStorage(*undone, dba::OpenMode::Create),
                           false);
         // The copy carries no history: the run is printed again on it, cleanly.
-        print(dba::Database::Open(*undone));
-        const Declared printedTwice = declared(dba::Database::Open(*undone)->storage());
+        print(testsupport::openDatabase(*undone));
+        const Declared printedTwice = declared(testsupport::openDatabase(*undone)->storage());
         auto undoStore = std::make_unique<FailingStorage>(dba::openStorage(*undone, dba::OpenMode::ReadWrite),
                                                           fault.what, fault.nth);
-        auto undoDb = dba::Database::Over(std::move(undoStore));
+        undoStore->setRunFiles(testsupport::kRunFiles);
+    auto undoDb = dba::Database::Over(std::move(undoStore));
         dba::RunInfo info;
         info.login = "paie";
         bool tookBack = false;
@@ -137,7 +141,7 @@ TEST_P(FailingStore, EveryAideWholeOrUntouched) {
             tookBack = !dba::undoRun(*undoDb, 1, info, rights::undoPermission(undoDb, "paie"), {}).refused;
         } catch (const dnt::Error&) {
         }
-        const Declared afterUndo = declared(dba::Database::Open(*undone)->storage());
+        const Declared afterUndo = declared(testsupport::openDatabase(*undone)->storage());
         EXPECT_EQ(afterUndo, tookBack ? after : printedTwice);
     }
 }

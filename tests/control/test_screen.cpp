@@ -1,6 +1,7 @@
 // The selection screen as a person uses it: quarter list, centre entry, rights gate.
 #include "numbers/error.h"
 #include "support/control.h"
+#include "support/database.h"
 
 using testsupport::ControlFixture;
 
@@ -58,7 +59,7 @@ TEST_F(ControlFixture, WithoutFullAccessOkIsNeverShown) {
 TEST_F(ControlFixture, OneCentreIsPreselectedAndGreyed) {
     // Only centre 75 is left.
     testsupport::TempDb other;
-    auto single = dba::Database::Open(other.path(), dba::OpenMode::Create);
+    auto single = testsupport::openDatabase(other.path(), dba::OpenMode::Create);
     std::ostringstream dump;
     dba::exportJsonl(*db, dump);
     std::string text;

@@ -5,6 +5,7 @@
 #include "support/backends.h"
 #include "dba/copy.h"
 #include "dba/errors.h"
+#include "support/database.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ class Copy : public ::testing::TestWithParam<Pair> {};
 TEST_P(Copy, GivesTheSameDumpAndReplacesOnlyWhenAsked) {
     auto fromTarget = GetParam().from.fresh(), toTarget = GetParam().to.fresh();
     auto from = testsupport::createWithSample(*fromTarget, "recent.jsonl");
-    auto to = dba::Database::Open(*toTarget, dba::OpenMode::Create);
+    auto to = testsupport::openDatabase(*toTarget, dba::OpenMode::Create);
     dba::CopyCounts n = dba::copyDatabase(from->storage(), to->storage(), false);
     EXPECT_GT(n.records, 1000);
     EXPECT_EQ(exported(*to), exported(*from));

@@ -5,6 +5,7 @@
 
 #include "support/backends.h"
 #include "dba/errors.h"
+#include "support/database.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ TEST_P(Dump, SamplesRoundTripByteForByte) {
         EXPECT_EQ(once, testsupport::slurp(testsupport::sample(name))) << name;
         db->storage().clear();
         EXPECT_EQ(exported(*db), "") << "cleared";
-        auto db2 = dba::Database::Open(*second, dba::OpenMode::Create);
+        auto db2 = testsupport::openDatabase(*second, dba::OpenMode::Create);
         std::istringstream in(once);
         dba::importJsonl(*db2, in);
         EXPECT_EQ(exported(*db2), once) << name;
@@ -31,7 +32,7 @@ TEST_P(Dump, SamplesRoundTripByteForByte) {
 
 TEST(Jsonl, ShortestFormWithValuesAndSubValues) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
+    auto db = testsupport::openDatabase(tmp.path(), dba::OpenMode::Create);
     std::istringstream in(
         "{\"file\": \"T\", \"key\": \"k\", \"fields\": [\"a\", [\"v1\", [\"s1\", \"s2\"], \"\"], [\"only\"], \"\", \"\"]}\n"
         "\n"

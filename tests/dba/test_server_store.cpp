@@ -56,8 +56,8 @@ TEST_F(ServerStore, AWriteRefusesAtOnceWhatAnotherSessionIsWritingOrCreated) {
          }},
     };
     for (const Case& c : cases) {
-        auto first = dba::Database::Open(server.uri());
-        auto other = dba::Database::Open(server.uri());
+        auto first = testsupport::openDatabase(server.uri());
+        auto other = testsupport::openDatabase(server.uri());
         first->storage().begin();
         dba::Record seen;
         c.before(*first, *other, seen);
@@ -73,11 +73,11 @@ TEST_F(ServerStore, AWriteRefusesAtOnceWhatAnotherSessionIsWritingOrCreated) {
 
 TEST_F(ServerStore, SchemasThatAreNotOursOrAbsent) {
     testsupport::ServerDb other;
-    EXPECT_NE(failureOf([&] { dba::Database::Open(other.uri()); }).message.find("holds no declaration database"),
+    EXPECT_NE(failureOf([&] { testsupport::openDatabase(other.uri()); }).message.find("holds no declaration database"),
               std::string::npos);
     other.sql("CREATE SCHEMA dnt; CREATE TABLE dnt.records(x int)");
     for (dba::OpenMode mode : {dba::OpenMode::ReadOnly, dba::OpenMode::ReadWrite, dba::OpenMode::Create}) {
-        Failure f = failureOf([&] { dba::Database::Open(other.uri(), mode); });
+        Failure f = failureOf([&] { testsupport::openDatabase(other.uri(), mode); });
         EXPECT_EQ(f.number, dba::kErrStorage);
         EXPECT_NE(f.message.find("is not a declaration database: it is left as it is"), std::string::npos) << f.message;
     }
@@ -93,10 +93,10 @@ TEST_F(ServerStore, OwnerAndPrintingRoles) {
     testsupport::ServerDb fresh;
     {
         dba::pg::Connection admin(fresh.uri(), false);
-        dba::pg::initServer(admin, {owner, {printer}});
+        dba::pg::initServer(admin, {owner, {printer}, testsupport::kRunFiles});
     }
     testsupport::createWithSample(fresh.uriAs(owner));
-    auto p = dba::Database::Open(fresh.uriAs(printer));
+    auto p = testsupport::openDatabase(fresh.uriAs(printer));
     EXPECT_EQ(p->storage().authenticatedUser(), printer);
     EXPECT_NO_THROW(p->DBOpenFile("REGULDNT")->write("04581", "1"));
     EXPECT_NO_THROW(p->DBOpenFile("DETAILCHGPARTEMP")->write("0458199991", "1"));
@@ -116,6 +116,19 @@ TEST_F(ServerStore, OwnerAndPrintingRoles) {
         EXPECT_NE(f.message.find(printer), std::string::npos) << r.what << ": " << f.message;
     }
     EXPECT_EQ(p->DBOpenFile("DROITS")->DBRead("*").element(1, 1), "EDITIONDNTVARDEC");
+    p.reset();
+    // A schema of the second version, which wrote the run files into its functions, is
+    // refused until init-server brings it up to date with the files the program names.
+    fresh.sql("DROP TABLE dnt.run_files; UPDATE dnt.meta SET value = '2' WHERE name = 'schema_version'");
+    EXPECT_NE(failureOf([&] { testsupport::openDatabase(fresh.uriAs(printer)); }).message.find("earlier version"),
+              std::string::npos);
+    {
+        dba::pg::Connection admin(fresh.uri(), false);
+        dba::pg::initServer(admin, {owner, {printer}, {"REGULDNT"}});
+    }
+    p = testsupport::openDatabase(fresh.uriAs(printer));
+    EXPECT_NO_THROW(p->DBOpenFile("REGULDNT")->write("04581", "2"));
+    EXPECT_EQ(failureOf([&] { p->DBOpenFile("DETAILCHGPARTEMP")->write("0458199991", "2"); }).number, dba::kErrStorage);
     p.reset();
     fresh.sql("DROP OWNED BY " + owner + ", " + printer + " CASCADE");
     for (const std::string& role : {owner, printer}) testsupport::serverSql("postgres", "DROP ROLE " + role);

@@ -46,20 +46,20 @@ void makeSqliteFile(const std::string& path, const char* sql) {
 TEST(DatabaseFile, AForeignFileIsRefusedUntouched) {
     testsupport::TempDb tmp;
     const std::string path = tmp.path();
-    EXPECT_EQ(errorOf([&] { dba::Database::Open(path); }), dba::kErrStorage);  // absent
+    EXPECT_EQ(errorOf([&] { testsupport::openDatabase(path); }), dba::kErrStorage);  // absent
     for (const char* sql : {"CREATE TABLE t(x); INSERT INTO t VALUES(1);", "PRAGMA user_version=3;"}) {
         fs::remove(path);
         makeSqliteFile(path, sql);
         const std::string before = slurp(path);
         ASSERT_EQ(before[18], 1) << "a rollback-journal file to begin with";
         for (auto mode : {dba::OpenMode::ReadOnly, dba::OpenMode::ReadWrite, dba::OpenMode::Create})
-            EXPECT_EQ(errorOf([&] { dba::Database::Open(path, mode); }), dba::kErrStorage) << sql;
+            EXPECT_EQ(errorOf([&] { testsupport::openDatabase(path, mode); }), dba::kErrStorage) << sql;
         EXPECT_EQ(slurp(path), before) << "not switched to WAL, not written";
         EXPECT_FALSE(fs::exists(path + "-wal"));
         EXPECT_FALSE(fs::exists(path + "-locks"));
     }
     std::ofstream(path, std::ios::trunc) << "this is not a database";
-    EXPECT_EQ(errorOf([&] { dba::Database::Open(path, dba::OpenMode::Create); }), dba::kErrStorage);
+    EXPECT_EQ(errorOf([&] { testsupport::openDatabase(path, dba::OpenMode::Create); }), dba::kErrStorage);
 }
 
 TEST(DatabaseFile, CreatedPrivate) {
@@ -83,7 +83,7 @@ TEST(DatabaseFile, ReadOnlyOpensWriteNothing) {
     struct stat st0 {};
     stat(tmp.path().c_str(), &st0);
     {
-        auto db = dba::Database::Open(tmp.path(), dba::OpenMode::ReadOnly);
+        auto db = testsupport::openDatabase(tmp.path(), dba::OpenMode::ReadOnly);
         testsupport::exported(*db);
         EXPECT_EQ(errorOf([&] { db->DBOpenFile("REGULDNT")->write("04581", "1"); }), dba::kErrStorage);
         EXPECT_EQ(errorOf([&] { db->DBOpenFile("REGULDNT")->DBReadLock("04581"); }), dba::kErrStorage);
@@ -104,15 +104,15 @@ TEST(DatabaseFile, ADatabaseThisUserMayNotWrite) {
     chmod(tmp.dir().c_str(), 0777);
     chmod(tmp.path().c_str(), 0444);
     EXPECT_EQ(asPlainUser([&] {
-                  auto db = dba::Database::Open(tmp.path(), dba::OpenMode::ReadOnly);
-                  bool refused = errorOf([&] { dba::Database::Open(tmp.path()); }) == dba::kErrStorage;
+                  auto db = testsupport::openDatabase(tmp.path(), dba::OpenMode::ReadOnly);
+                  bool refused = errorOf([&] { testsupport::openDatabase(tmp.path()); }) == dba::kErrStorage;
                   return refused && testsupport::has(testsupport::exported(*db), "REGULDNT");
               }),
               0);
     for (const char* c : {"-wal", "-shm", "-locks"}) EXPECT_FALSE(fs::exists(tmp.path() + c)) << c;
     chmod(tmp.path().c_str(), 0666);
     EXPECT_EQ(asPlainUser([&] {
-                  auto db = dba::Database::Open(tmp.path());
+                  auto db = testsupport::openDatabase(tmp.path());
                   db->DBOpenFile("REGULDNT")->write("04581", "1");
                   return true;
               }),
@@ -137,8 +137,8 @@ TEST(DatabaseFile, AnEarlierLayoutIsUpgradedOnlyForWriting) {
         sqlite3_close(db);
         return n;
     };
-    dba::Database::Open(tmp.path(), dba::OpenMode::ReadOnly);
+    testsupport::openDatabase(tmp.path(), dba::OpenMode::ReadOnly);
     EXPECT_EQ(tables(), 1);
-    dba::Database::Open(tmp.path());
+    testsupport::openDatabase(tmp.path());
     EXPECT_EQ(tables(), 0);
 }

@@ -8,6 +8,7 @@
 
 #include "support/backends.h"
 #include "dba/errors.h"
+#include "support/database.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ TEST_P(Store, ClosingAConnectionFreesItsLocks) {
 TEST_P(Store, LocksHoldAcrossProcessesAndAreFreedWhenTheProcessDies) {
     auto f = a->DBOpenFile("REGULDNT");
     testsupport::Holder child([&] {
-        static auto db = dba::Database::Open(target);
+        static auto db = testsupport::openDatabase(target);
         db->DBOpenFile("REGULDNT")->DBReadLock("04581");
     });
     ASSERT_TRUE(child.ready());

@@ -193,7 +193,7 @@ public:
     explicit Banc(const std::string& extra = "", const std::string& trimestre = "1er  TRIMESTRE 2011",
                   const std::string& login = "*", const std::string& device = "JOURNAL")
         : quarter(dnt::Quarter::fromLabel(trimestre).value()) {
-        db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
+        db = testsupport::openDatabase(tmp.path(), dba::OpenMode::Create);
         std::istringstream base(BaseJsonl());
         dba::importJsonl(*db, base);
         if (!extra.empty()) {

@@ -23,7 +23,7 @@ struct Generated {
 inline Generated& standard() {
     static Generated g;
     static const bool made = [] {
-        g.db = dba::Database::Open(g.tmp.path(), dba::OpenMode::Create);
+        g.db = testsupport::openDatabase(g.tmp.path(), dba::OpenMode::Create);
         g.summary = demo::generateDemo(*g.db, demo::DemoOptions{});
         return true;
     }();

@@ -8,6 +8,7 @@
 #include "dba/errors.h"
 #include "demo/demo_file.h"
 #include "demo_fixture.h"
+#include "support/database.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ demo::DemoOptions small(unsigned seed = 1) {
     return o;
 }
 
-long contracts(const std::string& path) { return dba::Database::Open(path)->storage().count("CONTRAT"); }
+long contracts(const std::string& path) { return testsupport::openDatabase(path)->storage().count("CONTRAT"); }
 
 }  // namespace
 

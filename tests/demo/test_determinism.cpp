@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "demo_fixture.h"
+#include "support/database.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ demo::DemoOptions options(int aides, unsigned seed = 1) {
 
 std::string dump(const demo::DemoOptions& o) {
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
+    auto db = testsupport::openDatabase(tmp.path(), dba::OpenMode::Create);
     demo::generateDemo(*db, o);
     return testsupport::exported(*db);
 }
@@ -40,7 +41,7 @@ TEST(DemoDeterminism, TheLatestQuarterItsPayPeriodAndTheOptionsRange) {
     EXPECT_EQ(standard.summary.cleTrimestre, "20254");
     EXPECT_EQ(standard.summary.periode, "202512");
     testsupport::TempDb tmp;
-    auto db = dba::Database::Open(tmp.path(), dba::OpenMode::Create);
+    auto db = testsupport::openDatabase(tmp.path(), dba::OpenMode::Create);
     for (const auto& change : std::vector<std::function<void(demo::DemoOptions&)>>{
              [](auto& o) { o.aides = 0; }, [](auto& o) { o.trimestre = 5; }, [](auto& o) { o.annee = 2009; }}) {
         demo::DemoOptions o;

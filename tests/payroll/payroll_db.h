@@ -19,7 +19,7 @@ using testsupport::mv;
 
 class PayrollDb {
 public:
-    PayrollDb() : db(dba::Database::Open(tmp.path(), dba::OpenMode::Create)) { s.TheDatabase = db; }
+    PayrollDb() : db(testsupport::openDatabase(tmp.path(), dba::OpenMode::Create)) { s.TheDatabase = db; }
 
     // Writes a record whose fields are given from field 1 on.
     void put(const std::string& file, const std::string& key, const std::vector<std::string>& fields) {

@@ -5,6 +5,7 @@
 #include "numbers/error.h"
 #include "payroll/average_rate.h"
 #include "payroll_db.h"
+#include "support/database.h"
 
 using paytest::day;
 using paytest::mv;
@@ -123,7 +124,7 @@ TEST_F(ChargeDetailKey, AnExistingRecordIsStartedAfreshAndAMissingKeyGivesAnEmpt
 
 TEST_F(ChargeDetailKey, ARefusedLockFallsBackOnAPlainRead) {
     t.put("DETAILCHGPARTEMP", "0444920242", {"OLD"});
-    auto other = dba::Database::Open(t.tmp.path());
+    auto other = testsupport::openDatabase(t.tmp.path());
     dba::Record held = other->DBOpenFile("DETAILCHGPARTEMP")->DBReadLock("0444920242");
     aide("04449");
     payroll::CreationCleFichierDetailChgPartemp(t.s, t.quarter);

@@ -52,7 +52,7 @@ TEST_F(Droits, LevelsAndSectorsOfKnownAndUnknownUsers) {
 TEST_F(Droits, NoRecordAtAllMeansNoRight) {
     testsupport::put(*db, testsupport::RecTexte("DROITS", "*", {"AUTRE"}));
     testsupport::TempDb empty;
-    auto none = dba::Database::Open(empty.path(), dba::OpenMode::Create);
+    auto none = testsupport::openDatabase(empty.path(), dba::OpenMode::Create);
     auto d = rights::DroitsUtilisateur(none, "x").DroitsModule("EDITIONDNTVARDEC");
     EXPECT_EQ(d->NiveauAcces(), 0);
     EXPECT_FALSE(d->TousSecteurs());

@@ -41,7 +41,7 @@ protected:
     const std::string& target = *holder;
 
     std::shared_ptr<dba::Database> open(dba::OpenMode mode = dba::OpenMode::ReadWrite) {
-        return dba::Database::Open(target, mode);
+        return testsupport::openDatabase(target, mode);
     }
     std::shared_ptr<dba::Database> loaded(const std::string& sampleName = "small.jsonl") {
         return createWithSample(target, sampleName);

@@ -48,10 +48,21 @@ private:
 
 inline std::string sample(const std::string& name) { return std::string(DNT_TEST_DATA) + "/" + name; }
 
+// The files the program's runs write, named to the store as the program names them.
+inline const std::vector<std::string> kRunFiles{"REGULDNT", "DETAILCHGPARTEMP"};
+
+// A database opened as the program opens it, its store told the files a run writes.
+inline std::shared_ptr<dba::Database> openDatabase(const std::string& target,
+                                                   dba::OpenMode mode = dba::OpenMode::ReadWrite) {
+    auto db = dba::Database::Open(target, mode);
+    db->storage().setRunFiles(kRunFiles);
+    return db;
+}
+
 // A database created at `target` (a path or a URI) and loaded with a sample dump.
 inline std::shared_ptr<dba::Database> createWithSample(const std::string& target,
                                                        const std::string& name = "small.jsonl") {
-    auto db = dba::Database::Open(target, dba::OpenMode::Create);
+    auto db = openDatabase(target, dba::OpenMode::Create);
     std::ifstream in(sample(name), std::ios::binary);
     dba::importJsonl(*db, in);
     return db;
