@@ -302,7 +302,8 @@ struct Bound {
     std::vector<const char*> values;
     std::vector<int> lengths, formats;
     std::vector<std::string> texts;
-    explicit Bound(std::initializer_list<Param> params) {
+    template <class Params>
+    explicit Bound(const Params& params) {
         texts.reserve(params.size());
         for (const Param& p : params) {
             if (p.null) {
@@ -339,7 +340,7 @@ Result Connection::run(const Query& q, std::initializer_list<Param> params) {
                  q.name);
 }
 
-Result Connection::runOnce(const std::string& sql, std::initializer_list<Param> params) {
+Result Connection::runOnce(const std::string& sql, const std::vector<Param>& params) {
     ++statements_;
     Bound b(params);
     if (pending_ > 0) {

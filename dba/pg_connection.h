@@ -84,7 +84,7 @@ public:
     // Runs a statement with parameters, prepared on its first use on this connection.
     Result run(const Query& q, std::initializer_list<Param> params);
     // Runs a statement with parameters once, unprepared.
-    Result runOnce(const std::string& sql, std::initializer_list<Param> params);
+    Result runOnce(const std::string& sql, const std::vector<Param>& params);
     // Sends a statement whose result nobody waits for: the statements sent go in one
     // pipeline, and the first failure among them is raised by the next statement run.
     void send(const Query& q, std::initializer_list<Param> params);

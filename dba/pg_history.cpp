@@ -3,6 +3,7 @@
 #include "dba/pg_storage.h"
 
 #include "dba/errors.h"
+#include "dba/history_tables.h"
 #include "dba/record_locks.h"
 
 namespace dba {
@@ -18,13 +19,6 @@ const Query kOpenRun{"open_run",
                      "SELECT dnt.open_run($1::int8, $2::text, $3::text, $4::text, $5::text, $6::text, $7::text, $8::int8)"};
 const Query kFinishRun{"finish_run", "SELECT dnt.finish_run($1::int8, $2::text)"};
 const Query kMarkUndone{"mark_undone", "SELECT dnt.mark_undone($1::int8, $2::int8)"};
-const Query kRuns{"runs", "SELECT number, time, login, quarter, centre, options, output, kind, coalesce(undoes, 0), "
-                          "units::int8, coalesce(undone_by, 0), note FROM dnt.runs ORDER BY number"};
-const Query kRun{"run", "SELECT number, time, login, quarter, centre, options, output, kind, coalesce(undoes, 0), "
-                        "units::int8, coalesce(undone_by, 0), note FROM dnt.runs WHERE number = $1::int8"};
-const Query kImages{"run_images",
-                    "SELECT unit, file, key, before, after FROM dnt.run_images WHERE run = $1::int8 "
-                    "ORDER BY unit, file, key"};
 const Query kTryLockRun{"try_lock_run", "SELECT pg_try_advisory_lock($1::int8)"};
 const Query kUnlockRun{"unlock_run", "SELECT pg_advisory_unlock($1::int8)"};
 const Query kAnnounce{"announce_run", "SELECT dnt.announce_run($1::text, $2::text, $3::text, $4::int8)"};
@@ -35,27 +29,21 @@ const Query kHolder{"run_holder",
                     "AND l.pid = h.pid AND l.granted AND l.objsubid = 1 "
                     "AND ((l.classid::bigint << 32) | l.objid::bigint) = $3::int8)"};
 
-RunRow runRow(const pg::Result& r, int i) {
-    RunRow row;
-    row.number = r.int64(i, 0);
-    row.info.time = r.bytes(i, 1);
-    row.info.login = r.bytes(i, 2);
-    row.info.quarter = r.bytes(i, 3);
-    row.info.centre = r.bytes(i, 4);
-    row.info.options = r.bytes(i, 5);
-    row.info.output = r.bytes(i, 6);
-    row.info.kind = r.bytes(i, 7);
-    row.info.undoes = r.int64(i, 8);
-    row.units = static_cast<long>(r.int64(i, 9));
-    row.undoneBy = r.int64(i, 10);
-    row.note = r.bytes(i, 11);
-    return row;
-}
+// A row of a result, read as the history reads it.
+class ResultRow : public SqlRow {
+public:
+    ResultRow(const pg::Result& r, int row) : r_(r), row_(row) {}
+    long long integer(int column) const override { return r_.int64(row_, column); }
+    std::string text(int column) const override { return std::string(r_.bytes(row_, column)); }
+    std::optional<std::string> optionalText(int column) const override {
+        if (r_.isNull(row_, column)) return std::nullopt;
+        return text(column);
+    }
 
-std::optional<std::string> optionalBytes(const pg::Result& r, int i, int col) {
-    if (r.isNull(i, col)) return std::nullopt;
-    return std::string(r.bytes(i, col));
-}
+private:
+    const pg::Result& r_;
+    int row_;
+};
 
 }  // namespace
 
@@ -88,25 +76,25 @@ void PgStorage::markUndone(long long run, long long by) {
     conn_.run(kMarkUndone, {Param::text(std::to_string(run)), Param::text(std::to_string(by))});
 }
 
-std::vector<RunRow> PgStorage::runs() {
-    pg::Result r = conn_.run(kRuns, {});
-    std::vector<RunRow> rows;
-    for (int i = 0; i < r.rows(); ++i) rows.push_back(runRow(r, i));
-    return rows;
+void PgStorage::query(const std::string& sql, const std::vector<long long>& parameters,
+                      const std::function<void(const SqlRow&)>& row) {
+    if (!row && parameters.empty()) {
+        conn_.exec(sql);
+        return;
+    }
+    std::vector<std::string> texts;
+    texts.reserve(parameters.size());
+    for (long long p : parameters) texts.push_back(std::to_string(p));
+    std::vector<Param> params;
+    for (const std::string& text : texts) params.push_back(Param::text(text));
+    pg::Result r = conn_.runOnce(sql, params);
+    if (row)
+        for (int i = 0; i < r.rows(); ++i) row(ResultRow(r, i));
 }
 
-std::optional<RunDetail> PgStorage::run(long long number) {
-    const std::string n = std::to_string(number);
-    pg::Result r = conn_.run(kRun, {Param::text(n)});
-    if (r.rows() == 0) return std::nullopt;
-    RunDetail d;
-    d.row = runRow(r, 0);
-    pg::Result im = conn_.run(kImages, {Param::text(n)});
-    for (int i = 0; i < im.rows(); ++i)
-        d.images.push_back({std::string(im.bytes(i, 0)), std::string(im.bytes(i, 1)), std::string(im.bytes(i, 2)),
-                            optionalBytes(im, i, 3), optionalBytes(im, i, 4)});
-    return d;
-}
+std::vector<RunRow> PgStorage::runs() { return readRuns(*this); }
+
+std::optional<RunDetail> PgStorage::run(long long number) { return readRun(*this, number); }
 
 bool PgStorage::tryLockRun(std::string_view quarter, std::string_view centre) {
     requireWritable();

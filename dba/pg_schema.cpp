@@ -3,6 +3,7 @@
 #include "dba/pg_schema.h"
 
 #include "dba/errors.h"
+#include "dba/history_tables.h"
 #include "dba/pg_schema_sql.h"
 
 namespace dba::pg {
@@ -17,7 +18,7 @@ constexpr const char* kOwnerNote = "dnt owner: ";
 void createObjects(Connection& c) {
     c.exec(sql::kTables);
     c.exec(sql::kIndexTables);
-    c.exec(sql::kHistoryTables);
+    c.exec(historySchema(kServerDialect));
     c.exec(sql::kRunFilesTable);
     c.exec(std::string("INSERT INTO dnt.meta VALUES ('schema_version', '") + sql::kSchemaVersion + "')");
     c.exec(sql::kMayWrite);

@@ -32,19 +32,7 @@ CREATE TABLE IF NOT EXISTS dnt.index_lookups(looked_file bytea NOT NULL, looked_
 CREATE INDEX IF NOT EXISTS index_lookups_record ON dnt.index_lookups(file, item, key);
 )";
 
-inline constexpr const char* kHistoryTables = R"(
-CREATE SEQUENCE dnt.run_numbers;
-CREATE TABLE dnt.runs(number bigint PRIMARY KEY, time text NOT NULL, login text NOT NULL, quarter text NOT NULL,
-                      centre text NOT NULL, options text NOT NULL, output text NOT NULL, kind text NOT NULL,
-                      undoes bigint, units integer NOT NULL DEFAULT 0, undone_by bigint,
-                      note text NOT NULL DEFAULT '', xact xid8 NOT NULL DEFAULT '0');
-CREATE TABLE dnt.run_images(run bigint NOT NULL, file bytea NOT NULL, key bytea NOT NULL, unit bytea NOT NULL,
-                            before bytea, after bytea, PRIMARY KEY(run, file, key));
-CREATE INDEX run_images_record ON dnt.run_images(file, key, run);
-CREATE TABLE dnt.run_holders(quarter text NOT NULL, centre text NOT NULL, login text NOT NULL,
-                             since text NOT NULL, run bigint NOT NULL, pid integer NOT NULL,
-                             PRIMARY KEY(quarter, centre));
-)";
+// The history's tables are written once for both back-ends (history_tables.h).
 
 // Every function runs with its owner's rights, on a fixed search path, and takes the
 // caller's identity from the session: a printing role reaches the tables only through

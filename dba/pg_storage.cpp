@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "dba/errors.h"
+#include "dba/history_tables.h"
 #include "dba/pg_schema.h"
 #include "dba/record_locks.h"
 
@@ -456,13 +457,7 @@ void PgStorage::setMeta(std::string_view name, std::string_view value) {
 void PgStorage::clear() {
     requireWritable();
     forgetTransaction();
-    transaction([&] {
-        conn_.exec("DELETE FROM dnt.records; DELETE FROM dnt.dict; DELETE FROM dnt.files;"
-                   "DELETE FROM dnt.run_images; DELETE FROM dnt.runs; DELETE FROM dnt.run_holders;"
-                   "DELETE FROM dnt.meta WHERE name = 'demo_seed';"
-                   "UPDATE dnt.meta SET value = (value::int8 + 1)::text WHERE name = 'dict_version'");
-        if (hasIndexTables()) conn_.exec("DELETE FROM dnt.indexes; DELETE FROM dnt.index_entries; DELETE FROM dnt.index_lookups");
-    });
+    transaction([&] { clearStore(*this, hasIndexTables()); });
 }
 
 std::unique_ptr<Storage> openServerStorage(const std::string& uri, OpenMode mode) {

@@ -12,11 +12,13 @@
 
 #include "dba/pg_connection.h"
 #include "dba/pg_read_cache.h"
+#include "dba/sql_session.h"
 #include "dba/storage.h"
 
 namespace dba {
 
-class PgStorage : public Storage {
+// Also the SQL session over which the run history is read (history_tables.h).
+class PgStorage : public Storage, private SqlSession {
 public:
     PgStorage(const std::string& uri, OpenMode mode);
     ~PgStorage() override;
@@ -58,6 +60,9 @@ public:
     std::optional<RefusedWrite> settleWrites() override;
 
 protected:
+    const SqlDialect& dialect() const override { return kServerDialect; }
+    void query(const std::string& sql, const std::vector<long long>& parameters,
+               const std::function<void(const SqlRow&)>& row) override;
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "dba/errors.h"
+#include "dba/history_tables.h"
 #include "dba/sqlite_storage.h"
 
 namespace dba {
@@ -47,31 +48,17 @@ bool alive(const std::string& process) {
     return processOf(std::strtol(process.c_str(), nullptr, 10)) == process;
 }
 
-RunRow runRow(Statement& s) {
-    RunRow r;
-    r.number = s.columnInt(0);
-    r.info.time = s.column(1);
-    r.info.login = s.column(2);
-    r.info.quarter = s.column(3);
-    r.info.centre = s.column(4);
-    r.info.options = s.column(5);
-    r.info.output = s.column(6);
-    r.info.kind = s.column(7);
-    r.info.undoes = s.columnInt(8);
-    r.units = static_cast<long>(s.columnInt(9));
-    r.undoneBy = s.columnInt(10);
-    r.note = s.column(11);
-    return r;
-}
+// A row of a statement, read as the history reads it.
+class StatementRow : public SqlRow {
+public:
+    explicit StatementRow(Statement& s) : s_(s) {}
+    long long integer(int column) const override { return s_.columnInt(column); }
+    std::string text(int column) const override { return std::string(s_.column(column)); }
+    std::optional<std::string> optionalText(int column) const override { return optionalColumn(s_, column); }
 
-// A database of an earlier version opened for reading only has no note column.
-std::string runColumns(Storage& st) {
-    auto version = st.meta("schema_version");
-    const bool note = version && std::strtoll(version->c_str(), nullptr, 10) >= 4;
-    return std::string("number, time, login, quarter, centre, options, output, kind, coalesce(undoes, 0), units, "
-                       "coalesce(undone_by, 0), ") +
-           (note ? "note" : "''");
-}
+private:
+    Statement& s_;
+};
 
 }  // namespace
 
@@ -122,26 +109,28 @@ void SqliteStorage::markUndone(long long run, long long by) {
         throw DbError(kErrStorage, "run " + std::to_string(run) + " cannot be marked as undone");
 }
 
-std::vector<RunRow> SqliteStorage::runs() {
-    Statement s(db_, ("SELECT " + runColumns(*this) + " FROM runs ORDER BY number").c_str());
-    std::vector<RunRow> rows;
-    while (s.step()) rows.push_back(runRow(s));
-    return rows;
+void SqliteStorage::query(const std::string& sql, const std::vector<long long>& parameters,
+                          const std::function<void(const SqlRow&)>& row) {
+    if (!row && parameters.empty()) {
+        exec(sql.c_str());
+        return;
+    }
+    Statement s(db_, sql.c_str());
+    for (size_t i = 0; i < parameters.size(); ++i) s.bind(static_cast<int>(i) + 1, parameters[i]);
+    const StatementRow current(s);
+    while (s.step())
+        if (row) row(current);
 }
 
-std::optional<RunDetail> SqliteStorage::run(long long number) {
-    Statement s(db_, ("SELECT " + runColumns(*this) + " FROM runs WHERE number=?1").c_str());
-    s.bind(1, number);
-    if (!s.step()) return std::nullopt;
-    RunDetail d;
-    d.row = runRow(s);
-    Statement im(db_, "SELECT unit, file, key, before, after FROM run_images WHERE run=?1 ORDER BY unit, file, key");
-    im.bind(1, number);
-    while (im.step())
-        d.images.push_back({std::string(im.column(0)), std::string(im.column(1)), std::string(im.column(2)),
-                            optionalColumn(im, 3), optionalColumn(im, 4)});
-    return d;
+// A database of an earlier version opened for reading only has no note column.
+bool SqliteStorage::runsHaveNotes() {
+    auto version = meta("schema_version");
+    return version && std::strtoll(version->c_str(), nullptr, 10) >= 4;
 }
+
+std::vector<RunRow> SqliteStorage::runs() { return readRuns(*this, runsHaveNotes()); }
+
+std::optional<RunDetail> SqliteStorage::run(long long number) { return readRun(*this, number, runsHaveNotes()); }
 
 bool SqliteStorage::tryLockRun(std::string_view quarter, std::string_view centre) {
     return path_ == ":memory:" || locks().acquireAt(runLockOffset(quarter, centre));

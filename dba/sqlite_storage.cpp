@@ -12,26 +12,13 @@
 #include <cstring>
 
 #include "dba/errors.h"
+#include "dba/history_tables.h"
 
 namespace dba {
 
 namespace {
 
 constexpr long long kSchemaVersion = 4;
-
-// The history of runs: one row per run, one row per record it wrote, and who runs each
-// quarter and centre (read by a desk that must wait for it).
-const char* kHistorySchema = R"(
-CREATE TABLE IF NOT EXISTS runs(number INTEGER PRIMARY KEY, time TEXT NOT NULL, login TEXT NOT NULL, quarter TEXT NOT NULL,
-                  centre TEXT NOT NULL, options TEXT NOT NULL, output TEXT NOT NULL, kind TEXT NOT NULL,
-                  undoes INTEGER, units INTEGER NOT NULL DEFAULT 0, undone_by INTEGER, note TEXT NOT NULL DEFAULT '');
-CREATE TABLE IF NOT EXISTS run_images(run INTEGER NOT NULL, file TEXT NOT NULL, key TEXT NOT NULL, unit TEXT NOT NULL,
-                        before BLOB, after BLOB, PRIMARY KEY(run, file, key)) WITHOUT ROWID;
-CREATE INDEX IF NOT EXISTS run_images_record ON run_images(file, key, run);
-CREATE TABLE IF NOT EXISTS run_holders(quarter TEXT NOT NULL, centre TEXT NOT NULL, login TEXT NOT NULL,
-                  since TEXT NOT NULL, run INTEGER NOT NULL, process TEXT NOT NULL,
-                  PRIMARY KEY(quarter, centre)) WITHOUT ROWID;
-)";
 
 const char* kSchema = R"(
 CREATE TABLE files(name TEXT PRIMARY KEY) WITHOUT ROWID;
@@ -97,7 +84,7 @@ void SqliteStorage::open(OpenMode mode) {
         if (sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
             throw DbError(kErrStorage, "cannot open a database in memory");
         exec(kSchema);
-        exec(kHistorySchema);
+        exec(historySchema(kFileDialect).c_str());
         createIndexTables();
         prepare();
         return;
@@ -147,7 +134,7 @@ void SqliteStorage::open(OpenMode mode) {
         exec("BEGIN IMMEDIATE");
         try {
             exec(kSchema);
-            exec(kHistorySchema);
+            exec(historySchema(kFileDialect).c_str());
             createIndexTables();
             exec("COMMIT");
         } catch (...) {
@@ -200,7 +187,7 @@ void SqliteStorage::upgradeSchema() {
     transaction([&] {
         exec("DROP TABLE IF EXISTS locks");
         if (v == 3) exec("ALTER TABLE runs ADD COLUMN note TEXT NOT NULL DEFAULT ''");
-        exec(kHistorySchema);
+        exec(historySchema(kFileDialect).c_str());
         setMeta("schema_version", std::to_string(kSchemaVersion));
     });
 }
@@ -364,12 +351,7 @@ void SqliteStorage::removeRecord(std::string_view file, std::string_view key, co
 }
 
 void SqliteStorage::clear() {
-    transaction([&] {
-        exec("DELETE FROM records; DELETE FROM dict; DELETE FROM files; DELETE FROM meta WHERE name='demo_seed';"
-             "DELETE FROM run_images; DELETE FROM runs; DELETE FROM run_holders;"
-             "UPDATE meta SET value = value + 1 WHERE name='dict_version'");
-        if (hasIndexTables()) exec("DELETE FROM indexes; DELETE FROM index_entries; DELETE FROM index_lookups");
-    });
+    transaction([&] { clearStore(*this, hasIndexTables()); });
 }
 
 }  // namespace dba

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dba/record_locks.h"
+#include "dba/sql_session.h"
 #include "dba/sqlite_statement.h"
 #include "dba/storage.h"
 
@@ -15,7 +16,8 @@ struct sqlite3;
 
 namespace dba {
 
-class SqliteStorage : public Storage {
+// Also the SQL session over which the run history is read (history_tables.h).
+class SqliteStorage : public Storage, private SqlSession {
 public:
     SqliteStorage(const std::string& path, OpenMode mode);
     ~SqliteStorage() override;
@@ -57,6 +59,9 @@ public:
     static std::vector<std::string> companions(const std::string& path);
 
 protected:
+    const SqlDialect& dialect() const override { return kFileDialect; }
+    void query(const std::string& sql, const std::vector<long long>& parameters,
+               const std::function<void(const SqlRow&)>& row) override;
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
@@ -81,6 +86,7 @@ protected:
 
 private:
     static const char* kIndexSchema;
+    bool runsHaveNotes();
     bool hasIndexTables();
     void createIndexTables();
     struct IndexStatements {
