@@ -35,7 +35,6 @@ public:
     AidantLine& at(long L);
     // The number of lines made.
     long count() const { return static_cast<long>(lines_.size()); }
-    bool empty() const { return lines_.empty(); }
     void clear() { lines_.clear(); }
     // The lines as a dynamic array, one field per line, value v the v-th figure above.
     dba::DynArray asDynArray() const;

@@ -39,6 +39,9 @@ inline constexpr std::array<ContributionColumn, 8> kContributionColumns{{
 
 constexpr bool endsItsLine(Column c) { return indexOf(c) % kColumnsPerLine == kColumnsPerLine - 1; }
 
+// Whether a figure kept as a text (SANTE) counts: "" or 0 prints blank and adds nothing.
+bool figureCounts(const std::string& amount);
+
 // The aidé's total of each column, 32-bit like the amounts due summed from them: going
 // past it is an overflow error.
 class ContributionTotals {
@@ -46,7 +49,8 @@ public:
     Long32 operator[](Column c) const { return totals_[indexOf(c)]; }
     // A whole contribution added to its column; 0 adds nothing.
     void add(Column c, double amount);
-    // SANTE, a figure kept as a text: added unrounded, the sum rounded; "" or 0 adds nothing.
+    // SANTE, a figure kept as a text: added unrounded, the sum rounded; one that does not
+    // count (figureCounts) adds nothing.
     void addText(Column c, const std::string& amount);
     void reset() { totals_.fill(Long32(0)); }
 

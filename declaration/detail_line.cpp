@@ -16,7 +16,6 @@
 
 namespace declaration {
 
-using dnt::CDbl;
 
 namespace {
 
@@ -95,7 +94,7 @@ void Imprime_Detail_Aidant(dnt::SharedState& s, const dnt::Quarter& quarter, lon
         const long w = dnt::kContributionColumns[dnt::indexOf(colonne)].width;
         std::string cellule;
         if (colonne == dnt::Column::Sante)
-            cellule = !f.health.empty() && CDbl(f.health) != 0 ? ADroite(f.health, w) : Blancs(w);
+            cellule = dnt::figureCounts(f.health) ? ADroite(f.health, w) : Blancs(w);
         else
             cellule = ContributionCell(f.amount(colonne), w);
         cellules.imprimer(cellule, cellules.montant(colonne), dnt::endsItsLine(colonne));
