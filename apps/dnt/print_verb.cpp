@@ -28,13 +28,12 @@ namespace cli {
 
 namespace {
 
-// The choices of the selection screen, which the unattended mode does not offer.
-// The options of one group of the print verb's description, by the start of its title:
-// the screen's choices and the unattended mode's options are told apart by their group.
-std::vector<std::string> groupOptions(std::string_view titleStart) {
+// The options of the print verb's description that belong to one mode: the screen's
+// choices and the unattended mode's options.
+std::vector<std::string> groupOptions(usage::Group::Mode mode) {
     std::vector<std::string> names;
     for (const usage::Group& g : usage::findVerb(usage::dnt(), "print")->groups)
-        if (g.title.rfind(titleStart, 0) == 0)
+        if (g.mode == mode)
             for (const usage::Option& option : g.options) names.push_back(option.name);
     return names;
 }
@@ -94,7 +93,8 @@ int runPrint(int argc, char** argv) {
         throw UsageError("--centre takes a centre code of 1 or 2 digits, not \"" + o.centre + "\"");
     if (o.centre.size() == 1) o.centre = "0" + o.centre;
     o.omr = a.has("omr");
-    const std::vector<std::string> unattended = groupOptions("Unattended"), screen = groupOptions("At the selection screen");
+    const std::vector<std::string> unattended = groupOptions(usage::Group::UnattendedMode),
+                                   screen = groupOptions(usage::Group::ScreenMode);
     for (const std::string& omrOnly : unattended)
         if (omrOnly != "omr" && a.has(omrOnly) && !o.omr) throw UsageError("--" + omrOnly + " goes with --omr");
     if (o.omr)

@@ -51,13 +51,15 @@ Program makeDnt() {
             {"select", "CODE,...", "the aidés chosen one by one, codes of 1 to 5 digits of aidés of the centre; printed in the order of --sort, as the individual selection hands them to the contract query"},
             {"modes", "LIST", "payment modes kept: entite,prelevement,aide (default: all three)"},
             {"sort", "KEY", "print order: alpha (default), commune, secteur or responsable"},
-            {"copies", "N", "number of copies, 1 to 99 (default 1)"}}},
+            {"copies", "N", "number of copies, 1 to 99 (default 1)"}},
+           usage::Group::ScreenMode},
           {"Unattended, with optical marks (--omr):",
            {{"omr", "", "print at once, as a host sets the unattended members"},
             {"aide", "CODE", "the one aidé to print, 1 to 5 digits"},
             {"pages-before", "N", "pages printed before this document, for the marks (default 0)"},
             {"pages-after", "N", "pages printed after it (default 0)"},
-            {"pages-max", "N", "the page limit of the marks (default 0)"}}}},
+            {"pages-max", "N", "the page limit of the marks (default 0)"}},
+           usage::Group::UnattendedMode}},
          "Outside --omr the command acts as a person at the selection screen and writes every message box on "
          "standard error; with --omr it sets the unattended members and calls Init, and the screen's choices "
          "are a bad command line. The quarter must be one the list offers, and the user must have full access "

@@ -17,8 +17,12 @@ struct Option {
 
 // Options shown together under a title ("At the selection screen (without --omr):").
 struct Group {
+    // Which run the options belong to, for a verb whose options differ by mode (print: the
+    // selection screen's choices are a bad command line unattended, and the other way round).
+    enum Mode { AnyMode, ScreenMode, UnattendedMode };
     std::string title;  // may be empty
     std::vector<Option> options;
+    Mode mode = AnyMode;
 };
 
 struct Verb {
