@@ -85,9 +85,6 @@ TEST_F(Cli, PrintRefusesWithItsStatusAndReason) {
         {" --quarter 20001 --centre 75", 2, "20132  \"2ème TRIMESTRE 2013\""},
         {" --quarter 20139 --centre 75 --omr", 2, "does not offer \"20139\""},
         {base + " --omr --from A", 2, "--from is a choice of the selection screen"},
-        {base + " --omr --to Z", 2, "--to is a choice of the selection screen"},
-        {base + " --omr --select 11344", 2, "--select is a choice of the selection screen"},
-        {base + " --omr --modes aide", 2, "--modes is a choice of the selection screen"},
         {base + " --omr --sort alpha", 2, "--sort is a choice of the selection screen"},
         {base + " --omr --copies 2", 2, "--copies is a choice of the selection screen"},
         {base + " --omr --aide 123456", 2, "1 to 5 digits"},
@@ -115,12 +112,6 @@ TEST_F(Cli, PrintRefusesWithItsStatusAndReason) {
     }
     EXPECT_EQ(run("db export --db " + tmp.path()).out, before);
     EXPECT_EQ(run("print --db " + tmp.dir() + "/none.db" + base).status, 3);
-    Outcome help = run("print --help");
-    EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--db", "--quarter", "--centre", "--printer", "--output", "--journal", "--today",
-                               "--user", "--from", "--to", "--select", "--modes", "--sort", "--copies", "--omr",
-                               "--aide", "--pages-before", "--pages-after", "--pages-max", "Exit status"})
-        EXPECT_NE(help.out.find(option), std::string::npos) << option;
 }
 
 // A database whose REGULDNT holds no record yet: its file line keeps the file through an

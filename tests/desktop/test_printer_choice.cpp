@@ -118,17 +118,6 @@ TEST_F(PrinterChoice, CancellingTheFileGoesBackToThePrinters) {
     EXPECT_EQ(shown, 2);
 }
 
-TEST_F(PrinterChoice, TheDialogsOwnButtons) {
-    desktop::PrinterDialog dialog({"PDF", "MATRICIELLE", "Bureau"});
-    dialog.show();
-    dialog.setPrinterIndex(2);
-    dialog.copiesBox().selectAll();
-    QTest::keyClicks(&dialog.copiesBox(), "5");
-    EXPECT_EQ(dialog.copies(), 5);
-    EXPECT_EQ(dialog.printerIndex(), 2);
-    EXPECT_EQ(dialog.list().item(2)->text(), "Bureau");
-}
-
 // The file of the PDF printer is never the database or one of its files, however it is
 // named: the person is told why and asked again.
 class SaveDialog : public ScreenFixture {};

@@ -1,15 +1,12 @@
-// Checks what the headless services record and how they play a modal dialog and a
-// pop-up menu.
+// Checks what the headless services record and how they play a modal dialog.
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "ui/command_button.h"
 #include "ui/form.h"
 #include "ui/headless_services.h"
-#include "ui/menu.h"
 #include "ui/text_box.h"
 
 namespace ui {
@@ -81,27 +78,6 @@ TEST_F(ModalTest, PlayerActsInsideTheShownDialogUntilItCloses) {
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(dialog.loaded());
     EXPECT_EQ(services.modalForms(), (std::vector<std::string>{"Frm_SelindDnt"}));
-}
-
-TEST_F(ModalTest, DialogLeftOpenOrWithoutPlayerIsAnError) {
-    EXPECT_THROW(services.showModal(dialog), std::logic_error);
-    services.modalPlayer = [](Form&) {};
-    EXPECT_THROW(services.showModal(dialog), std::logic_error);
-}
-
-TEST(HeadlessPopup, RecordedAndPlayed) {
-    Form form("Ctr");
-    Menu& help = form.addMenu("Mnu_Aide", "Aide");
-    Menu& contents = form.addMenu("Mnu_Sommaire", "Aide_TALMIRAN", &help);
-    int opened = 0;
-    contents.onClick = [&] { ++opened; };
-    HeadlessServices services;
-    services.popupPlayer = [](Menu& menu) { menu.items().front()->choose(); };
-    services.popupMenu(help, 3, 4);
-    ASSERT_EQ(services.popups().size(), 1u);
-    EXPECT_EQ(services.popups()[0].menu, "Mnu_Aide");
-    EXPECT_EQ(services.popups()[0].y, 4);
-    EXPECT_EQ(opened, 1);
 }
 
 }  // namespace
