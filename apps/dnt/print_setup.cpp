@@ -84,7 +84,7 @@ PrintSetup::PrintSetup(const PrintOptions& o, std::shared_ptr<dba::Database> db)
     if (!o.journal.empty() && !printing::OutputFile::isDevice(o.journal))
         printing::OutputFile probe(o.journal + ".probe", printing::OutputFile::Mode::Delivered);
     // One aidé's declaration has nothing to paint while the next is computed.
-    const bool spool = !(o.omr && !o.aide.empty());
+    const bool spool = o.threads > 1 && !(o.omr && !o.aide.empty());
     auto printers = std::make_unique<printing::LoadedPrinterSystem>(output_, o.journal, spool);
     // The export and the archive are ended with the document, before the records are
     // committed, and put in place after it.

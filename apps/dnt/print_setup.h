@@ -35,6 +35,7 @@ struct PrintOptions {
     std::string split;          // the archive's folder, one PDF per declaration
     std::string options;        // the run's choices as given, for the history of runs
     long waitSeconds = 300;     // the longest wait for another desk's run of the pair
+    int threads = 2;            // 2: pages painted on a thread of their own; 1: on the run's
 };
 
 int printDeclarations(const PrintOptions& o);

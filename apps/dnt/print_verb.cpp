@@ -145,6 +145,7 @@ int runPrint(int argc, char** argv) {
     }
     o.dryRun = a.has("dry-run");
     o.waitSeconds = waitSeconds(a);
+    o.threads = static_cast<int>(a.number("threads", 2, 1, 2));
     o.exportPath = a.get("export");
     o.split = a.get("split");
     if (a.has("split") && o.split.empty()) throw UsageError("--split needs a folder");

@@ -44,7 +44,10 @@ Program makeDnt() {
             {"export", "FILE", "also write what was declared, FILE.csv (semicolons, UTF-8) or FILE.json"},
             {"split", "FOLDER", "also write one PDF per declaration and index.csv to the new FOLDER"},
             {"wait", "SECONDS",
-             "how long to wait for another desk printing the same quarter and centre\n(default 300; 0 does not wait)"}}},
+             "how long to wait for another desk printing the same quarter and centre\n(default 300; 0 does not wait)"},
+            {"threads", "N",
+             "2 (default): the PDF and system printers paint the pages on a thread of their\nown while the next "
+             "declarations are computed; 1: on the run's thread"}}},
           {"At the selection screen (without --omr):",
            {{"from", "TEXT", "first name of the range"},
             {"to", "TEXT", "last name of the range"},

@@ -80,6 +80,7 @@ TEST_F(Cli, PrintRefusesWithItsStatusAndReason) {
         {base + " --copies 0", 2, "--copies takes a whole number from 1 to 99"},
         {base + " --copies 100", 2, "--copies takes a whole number from 1 to 99"},
         {base + " --aide 11344", 2, "--aide goes with --omr"},
+        {base + " --threads 3", 2, "--threads"},
         {base + " --today 31/02/2013", 2, "--today takes a date"},
         {base + " --printer NOPE", 2, "no printer \"NOPE\""},
         {" --quarter 20001 --centre 75", 2, "20132  \"2ème TRIMESTRE 2013\""},
@@ -143,6 +144,20 @@ TEST(CliDump, AnEmptyFileSurvivesTheDumpAndThePrint) {
 TEST_F(Cli, PrintReachesThePrinterAndThePdf) {
     const std::string journal = tmp.dir() + "/run.journal", print = "print --db " + tmp.path() + " --centre 75";
     const std::string pdf = tmp.dir() + "/declaration.pdf", text = tmp.dir() + "/d.txt", fonts = tmp.dir() + "/f.txt";
+    // The pages painted on the run's thread or on a second one make the same PDF, byte for
+    // byte but for its creation date (with Qt's hash seed fixed, which orders the fonts).
+    std::string painted[2];
+    for (const int threads : {1, 2}) {
+        const std::string out = tmp.dir() + "/t" + std::to_string(threads) + ".pdf";
+        Outcome t = run(print + " --quarter 20132 --dry-run --threads " + std::to_string(threads) + " --output " + out,
+                        "QT_HASH_SEED=0");
+        ASSERT_EQ(t.status, 0) << t.err;
+        painted[threads - 1] = slurp(out);
+        const size_t date = painted[threads - 1].find("/CreationDate (D:");
+        ASSERT_NE(date, std::string::npos);
+        painted[threads - 1].erase(date, painted[threads - 1].find(')', date) - date);
+    }
+    EXPECT_TRUE(painted[0] == painted[1]) << "the PDFs of one and two threads differ";
     Outcome r = run(print + " --quarter '2ème TRIMESTRE 2013' --output " + pdf + " --journal " + journal +
                     " --today 15/07/2013");
     ASSERT_EQ(r.status, 0) << r.err;
