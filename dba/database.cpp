@@ -146,6 +146,7 @@ std::optional<WriteFailure> Database::unit(std::string_view label, const std::fu
     const std::string outerLabel = storage_->runUnit();
     if (!label.empty()) storage_->setRunUnit(std::string(label));
     auto leave = [&] {
+        readAlong_.clear();
         if (--unitDepth_ == 0 && !dry_) storage_->deferWrites(false);
         storage_->setRunUnit(outerLabel);
     };
@@ -157,7 +158,7 @@ std::optional<WriteFailure> Database::unit(std::string_view label, const std::fu
         work();
         // The writes sent without waiting are answered now, before the unit is kept.
         if (!dry_)
-            if (std::optional<Storage::RefusedWrite> refused = storage_->settleWrites())
+            if (std::optional<Storage::RefusedWrite> refused = storage_->settleWrites(readAlong_))
                 failures_.push_back({refused->file, refused->key, refused->number, refused->message});
     } catch (...) {
         leave();

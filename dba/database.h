@@ -106,6 +106,9 @@ public:
     // run, `label` (the aidé) names the unit in the history.
     std::optional<WriteFailure> unit(const std::function<void()>& work);
     std::optional<WriteFailure> unit(std::string_view label, const std::function<void()>& work);
+    // Records the next unit reads ahead in the wait that answers its writes (a server then
+    // reads them without a wait of their own): what the following unit will read first.
+    void readAlongTheNextUnit(Storage::Wanted wanted) { readAlong_ = std::move(wanted); }
     // A record written back through File::write, with the failure noted for the unit.
     void write(const std::string& file, std::string_view key, std::string_view text, const Version& read);
     // Removes a record (an undo putting back an absence), checked and noted like a write.
@@ -140,6 +143,7 @@ private:
     std::unique_ptr<Storage> storage_;
     int unitDepth_ = 0;
     std::vector<WriteFailure> failures_;
+    Storage::Wanted readAlong_;
     bool inRun_ = false;
     std::string runQuarter_, runCentre_;  // the pair whose lock the run holds
     std::unique_ptr<DryWrites> dry_;

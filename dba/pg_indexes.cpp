@@ -148,10 +148,9 @@ std::vector<std::pair<IndexDef, std::string>> PgStorage::indexDependents(std::st
     return found;
 }
 
-void PgStorage::readAhead(const std::vector<std::pair<std::string, std::vector<std::string>>>& wanted) {
-    if (!conn_.inTransaction()) return;
-    // Every request goes out in one pipeline; the answers come back in one wait.
-    std::vector<std::pair<std::string, std::vector<std::string>>> asked;
+Storage::Wanted PgStorage::sendReads(const Wanted& wanted) {
+    Wanted asked;
+    if (!conn_.inTransaction()) return asked;
     for (const auto& [file, keys] : wanted) {
         std::vector<std::string> missing;
         for (const std::string& key : keys)
@@ -166,9 +165,10 @@ void PgStorage::readAhead(const std::vector<std::pair<std::string, std::vector<s
                                                               missing.begin() + static_cast<long>(to)));
         }
     }
-    if (asked.empty()) return;
-    conn_.drain();
-    std::vector<pg::Result> answers = conn_.takeKept(kKeptRead);
+    return asked;
+}
+
+void PgStorage::rememberReads(const Wanted& asked, const std::vector<pg::Result>& answers) {
     if (answers.size() != asked.size()) return;  // a request failed: the reads will ask again
     for (size_t i = 0; i < asked.size(); ++i) {
         const std::string& file = asked[i].first;
@@ -181,6 +181,14 @@ void PgStorage::readAhead(const std::vector<std::pair<std::string, std::vector<s
         for (const std::string& key : asked[i].second)
             if (!found.count(key)) cache_.remember(file, key, {std::nullopt, {true, 0}});
     }
+}
+
+void PgStorage::readAhead(const Wanted& wanted) {
+    // Every request goes out in one pipeline; the answers come back in one wait.
+    const Wanted asked = sendReads(wanted);
+    if (asked.empty()) return;
+    conn_.drain();
+    rememberReads(asked, conn_.takeKept(kKeptRead));
 }
 
 void PgStorage::getMany(std::string_view file, const std::vector<std::string>& keys, const ScanVisitor& visit) {

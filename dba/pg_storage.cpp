@@ -240,16 +240,20 @@ void PgStorage::forgetPendingWrites() {
     conn_.takeKept(kKeptRead);
 }
 
-std::optional<Storage::RefusedWrite> PgStorage::settleWrites() {
+std::optional<Storage::RefusedWrite> PgStorage::settleWrites(const Wanted& along) {
     if (pendingWrites_.empty()) return std::nullopt;
     std::vector<PendingWrite> writes = std::move(pendingWrites_);
     pendingWrites_.clear();
+    // The records read along go out behind the writes and come back in the same wait.
+    const Wanted asked = sendReads(along);
     try {
         conn_.drain();
     } catch (...) {
         conn_.takeKept(kKeptWrite);
+        conn_.takeKept(kKeptRead);
         throw;
     }
+    rememberReads(asked, conn_.takeKept(kKeptRead));
     std::vector<pg::Result> answers = conn_.takeKept(kKeptWrite);
     if (answers.size() != writes.size()) {
         // A server that ended the session answers none of the writes left: say so.

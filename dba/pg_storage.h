@@ -56,8 +56,8 @@ public:
     pg::Connection& connection() { return conn_; }
     void getMany(std::string_view file, const std::vector<std::string>& keys, const ScanVisitor& visit) override;
     void deferWrites(bool on) override { deferWrites_ = on; }
-    void readAhead(const std::vector<std::pair<std::string, std::vector<std::string>>>& wanted) override;
-    std::optional<RefusedWrite> settleWrites() override;
+    void readAhead(const Wanted& wanted) override;
+    std::optional<RefusedWrite> settleWrites(const Wanted& along) override;
 
 protected:
     const SqlDialect& dialect() const override { return kServerDialect; }
@@ -129,6 +129,10 @@ private:
     bool deferWrites_ = false;
     std::vector<PendingWrite> pendingWrites_;
     void forgetPendingWrites();
+    // The reads ahead of `wanted` sent, kept to be answered by the next wait: what each
+    // request asked for, to give to rememberReads() with their answers.
+    Wanted sendReads(const Wanted& wanted);
+    void rememberReads(const Wanted& asked, const std::vector<pg::Result>& answers);
 };
 
 // The server's binary form of the bytea[] of values[from, to), for "= ANY($n::bytea[])".

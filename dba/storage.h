@@ -168,12 +168,15 @@ public:
         std::string message;
     };
     virtual void deferWrites(bool on) {}
-    // Reads ahead, into what the transaction open has read, records a run will read next
-    // (file, keys): a back-end that pays a round trip per read asks for them all at once.
-    // A record read ahead is what a read at this moment gives; records whose lock this
-    // connection holds are not read ahead, nor anything outside a transaction.
-    virtual void readAhead(const std::vector<std::pair<std::string, std::vector<std::string>>>& wanted) {}
-    virtual std::optional<RefusedWrite> settleWrites() { return std::nullopt; }
+    // Records to read (file, keys), in a file's key order.
+    using Wanted = std::vector<std::pair<std::string, std::vector<std::string>>>;
+    // Reads ahead, into what the transaction open has read, records a run will read next:
+    // a back-end that pays a round trip per read asks for them all at once. A record read
+    // ahead is what a read at this moment gives; records whose lock this connection holds
+    // are not read ahead, nor anything outside a transaction.
+    virtual void readAhead(const Wanted& wanted) {}
+    // `along`: records read ahead in the same wait as the writes, when there are some.
+    virtual std::optional<RefusedWrite> settleWrites(const Wanted& along = {}) { return std::nullopt; }
 
     // A read snapshot left open across calls (a dry run reads on one from its first aidé to
     // its end); snapshot() is the scoped form.

@@ -54,10 +54,10 @@ public:
     std::optional<std::string> authenticatedUser() override { return inner_->authenticatedUser(); }
     unsigned long roundTrips() const override { return inner_->roundTrips(); }
     void deferWrites(bool on) override { inner_->deferWrites(on); }
-    void readAhead(const std::vector<std::pair<std::string, std::vector<std::string>>>& wanted) override {
+    void readAhead(const Wanted& wanted) override {
         inner_->readAhead(wanted);
     }
-    std::optional<RefusedWrite> settleWrites() override { return inner_->settleWrites(); }
+    std::optional<RefusedWrite> settleWrites(const Wanted& along) override { return inner_->settleWrites(along); }
     std::vector<IndexDef> indexes(std::string_view file) override { return inner_->indexes(file); }
     void createIndex(std::string_view file, std::string_view item) override { inner_->createIndex(file, item); }
     void dropIndex(std::string_view file, std::string_view item) override { inner_->dropIndex(file, item); }

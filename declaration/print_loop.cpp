@@ -65,6 +65,9 @@ void GestionRequete(dnt::SharedState& s, const dba::DynArray& Tableau, const dnt
         const std::string aide = Tableau.element(static_cast<int>(i), 2);
         const std::string precedent = Tableau.element(static_cast<int>(i - 1), 2);
         if (aide != precedent) {
+            // The next aidé's regularisation, read first at its turn, comes back with this
+            // aidé's writes.
+            if (s.TheDatabase) s.TheDatabase->readAlongTheNextUnit({{"REGULDNT", {aide}}});
             TraiterAide(s, quarter, Tableau, precedent, passer);
             progresser();
             // Between two aidés the person may stop the run: the aidés done stay printed
