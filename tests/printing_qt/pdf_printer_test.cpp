@@ -5,12 +5,14 @@
 #include "printing/printer_error.h"
 #include "printing/qt/printer_fonts.h"
 #include "printing/qt/printers.h"
+#include "printing/qt/qt_printer_system.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <fstream>
 #include <memory>
 #include <regex>
@@ -141,21 +143,34 @@ TEST_F(PdfPrinter, PagesTextFontsPositionsAndJournal) {
     EXPECT_EQ(readFile(journal), expected.str());
 }
 
-TEST(Printers, ListMatrixOutputErrorsAndMissingFonts) {
+// The list of printers; a file put in place only when its document is ended (a printer
+// selected again starts anew, a document left open is abandoned without a trace); unknown
+// printers, missing outputs and missing fonts.
+TEST(Printers, ListDeliveryErrorsAndMissingFonts) {
     auto names = printerNames();
     ASSERT_GE(names.size(), 2u);
     EXPECT_EQ(names[0], "PDF");
     EXPECT_EQ(names[1], "MATRICIELLE");
-    // The matrix printer writes text pages.
-    fs::path dir = makeTempDir();
+    const fs::path dir = makeTempDir();
     {
-        auto p = openPrinter("MATRICIELLE", dir / "out.txt");
-        p->print("A");
-        p->newPage();
-        p->print("B");
-        p->endDoc();
+        auto owned = std::make_unique<QtPrinterSystem>(dir / "out", dir / "out.journal");
+        QtPrinterSystem& system = *owned;
+        system.select(1).print("left open");
+        EXPECT_EQ(system.current().deviceName(), "MATRICIELLE");
+        system.select(1).print("matrix");
+        system.current().newPage();
+        system.current().print("B");
+        EXPECT_FALSE(fs::exists(dir / "out"));
+        system.current().endDoc();
+        EXPECT_EQ(readFile(dir / "out"), "matrix\n\fB\n");
+        system.select(0).print("pdf");
+        owned.reset();
+        EXPECT_EQ(readFile(dir / "out"), "matrix\n\fB\n") << "the abandoned PDF left nothing";
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "no temporary file left";
+        QtPrinterSystem other(dir / "out.pdf");
+        EXPECT_THROW(other.select(static_cast<long>(other.printerNames().size())), PrinterError);
+        EXPECT_THROW(other.select(-1), PrinterError);
     }
-    EXPECT_EQ(readFile(dir / "out.txt"), "A\n\fB\n");
     fs::remove_all(dir);
     // Unknown printers and missing outputs are errors.
     EXPECT_THROW(openPrinter("NO SUCH PRINTER ANYWHERE"), OutputError);
