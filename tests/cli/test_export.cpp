@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli_support.h"
+#include "numbers/utf8.h"
 
 using namespace clitest;
 
@@ -16,16 +17,7 @@ namespace {
 
 // The characters of a UTF-8 text, one string each: the accented letters of names count one
 // column each.
-std::vector<std::string> chars(const std::string& text) {
-    std::vector<std::string> out;
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char b = static_cast<unsigned char>(text[i]);
-        const size_t n = b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-        out.push_back(text.substr(i, n));
-        i += n;
-    }
-    return out;
-}
+std::vector<std::string> chars(const std::string& text) { return dnt::utf8::splitChars(text); }
 
 // The pages of a journal as lines of characters: each run at its column, the detail block's
 // columns counted from its left margin (0.2 cm), the others from the page's edge.

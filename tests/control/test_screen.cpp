@@ -1,17 +1,10 @@
 // The selection screen as a person uses it: quarter list, centre entry, rights gate.
 #include "numbers/error.h"
+#include "numbers/utf8.h"
 #include "support/control.h"
 #include "support/database.h"
 
 using testsupport::ControlFixture;
-
-namespace {
-size_t characters(const std::string& s) {
-    size_t n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-    return n;
-}
-}  // namespace
 
 TEST_F(ControlFixture, InitFillsTheScreen) {
     create();
@@ -39,7 +32,7 @@ TEST_F(ControlFixture, NineQuarterLabelsOfNineteenCharactersNewestFirst) {
     EXPECT_EQ(labels, (std::vector<std::string>{"1er  TRIMESTRE 2025", "4ème TRIMESTRE 2024", "3ème TRIMESTRE 2024",
                                                 "2ème TRIMESTRE 2024", "1er  TRIMESTRE 2024", "4ème TRIMESTRE 2023",
                                                 "3ème TRIMESTRE 2023", "2ème TRIMESTRE 2023", "1er  TRIMESTRE 2023"}));
-    for (const auto& l : labels) EXPECT_EQ(characters(l), 19u) << l;
+    for (const auto& l : labels) EXPECT_EQ(dnt::utf8::countChars(l), 19u) << l;
 }
 
 TEST_F(ControlFixture, AMalformedPayPeriodFailsInit) {
@@ -58,18 +51,7 @@ TEST_F(ControlFixture, WithoutFullAccessOkIsNeverShown) {
 
 TEST_F(ControlFixture, OneCentreIsPreselectedAndGreyed) {
     // Only centre 75 is left.
-    testsupport::TempDb other;
-    auto single = testsupport::openDatabase(other.path(), dba::OpenMode::Create);
-    std::ostringstream dump;
-    dba::exportJsonl(*db, dump);
-    std::string text;
-    std::istringstream lines(dump.str());
-    std::string line;
-    while (std::getline(lines, line))
-        if (line.find("\"file\": \"CENTREURSSAF\", \"key\": \"9") == std::string::npos) text += line + "\n";
-    std::istringstream in(text);
-    dba::importJsonl(*single, in);
-    db = single;
+    for (const char* centre : {"92", "93"}) db->storage().remove("CENTREURSSAF", centre, {});
     create();
     EXPECT_EQ(ctl->Cbo_CtrUrssaf->listCount(), 1);
     EXPECT_EQ(ctl->Txt_CtrUrssaf->text(), "75");

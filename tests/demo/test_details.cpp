@@ -16,8 +16,6 @@ namespace {
 
 const demo::Quarter kQ{2025, 4};
 
-bool has(const std::map<std::string, std::string>& m, const std::string& key) { return m.count(key) > 0; }
-
 }  // namespace
 
 TEST(DemoDetails, EveryMonthOfEveryContractToDeclareHasItsRecord) {
@@ -38,7 +36,7 @@ TEST(DemoDetails, EveryMonthOfEveryContractToDeclareHasItsRecord) {
         for (int i = 1; i <= 3; ++i) {
             demo::Month m = kQ.month(i);
             if (debut > m.lastDay() || fin < m.firstDay()) continue;
-            bool present = has(details, cle + m.key());
+            bool present = details.count(cle + m.key()) > 0;
             if (cle == "A0006001" && i == 2) {
                 EXPECT_FALSE(present);
                 ++manquants;

@@ -6,6 +6,7 @@
 #include "printing/qt/printer_fonts.h"
 #include "printing/qt/printers.h"
 #include "printing/qt/qt_printer_system.h"
+#include "support/database.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +14,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
-#include <fstream>
 #include <memory>
 #include <regex>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace printing::qt {
 namespace {
@@ -37,19 +36,6 @@ std::string run(const std::string& command) {
 }
 
 bool haveTool(const std::string& tool) { return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0; }
-
-std::string readFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-fs::path makeTempDir() {
-    std::string pattern = (fs::temp_directory_path() / "dnt-print-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
-    return pattern;
-}
 
 // A small two-page declaration-like document.
 void drawSample(Printer& p) {
@@ -79,16 +65,14 @@ protected:
     void SetUp() override {
         for (const char* tool : {"pdftotext", "pdffonts", "pdfinfo"})
             if (!haveTool(tool)) GTEST_SKIP() << tool << " is not installed (poppler-utils)";
-        dir = makeTempDir();
+        dir = tmp.dir();
         pdf = dir / "declaration.pdf";
         journal = dir / "declaration.journal";
         auto printer = openPrinter(kPdfPrinterName, pdf, journal);
         EXPECT_EQ(printer->deviceName(), "PDF");
         drawSample(*printer);
     }
-    void TearDown() override {
-        if (!dir.empty()) fs::remove_all(dir);
-    }
+    testsupport::TempDb tmp;
     fs::path dir, pdf, journal;
 };
 
@@ -140,7 +124,7 @@ TEST_F(PdfPrinter, PagesTextFontsPositionsAndJournal) {
         JournalPrinter p(expected);
         drawSample(p);
     }
-    EXPECT_EQ(readFile(journal), expected.str());
+    EXPECT_EQ(testsupport::slurp(journal), expected.str());
 }
 
 // The list of printers; a file put in place only when its document is ended (a printer
@@ -151,7 +135,8 @@ TEST(Printers, ListDeliveryErrorsAndMissingFonts) {
     ASSERT_GE(names.size(), 2u);
     EXPECT_EQ(names[0], "PDF");
     EXPECT_EQ(names[1], "MATRICIELLE");
-    const fs::path dir = makeTempDir();
+    testsupport::TempDb tmp;
+    const fs::path dir = tmp.dir();
     {
         auto owned = std::make_unique<QtPrinterSystem>(dir / "out", dir / "out.journal");
         QtPrinterSystem& system = *owned;
@@ -162,16 +147,15 @@ TEST(Printers, ListDeliveryErrorsAndMissingFonts) {
         system.current().print("B");
         EXPECT_FALSE(fs::exists(dir / "out"));
         system.current().endDoc();
-        EXPECT_EQ(readFile(dir / "out"), "matrix\n\fB\n");
+        EXPECT_EQ(testsupport::slurp(dir / "out"), "matrix\n\fB\n");
         system.select(0).print("pdf");
         owned.reset();
-        EXPECT_EQ(readFile(dir / "out"), "matrix\n\fB\n") << "the abandoned PDF left nothing";
+        EXPECT_EQ(testsupport::slurp(dir / "out"), "matrix\n\fB\n") << "the abandoned PDF left nothing";
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "no temporary file left";
         QtPrinterSystem other(dir / "out.pdf");
         EXPECT_THROW(other.select(static_cast<long>(other.printerNames().size())), PrinterError);
         EXPECT_THROW(other.select(-1), PrinterError);
     }
-    fs::remove_all(dir);
     // Unknown printers and missing outputs are errors.
     EXPECT_THROW(openPrinter("NO SUCH PRINTER ANYWHERE"), OutputError);
     EXPECT_THROW(openPrinter("PDF"), OutputError);
