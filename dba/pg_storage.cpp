@@ -133,6 +133,7 @@ void PgStorage::requireWritable() const {
 
 void PgStorage::forgetTransaction() {
     knownFiles_.clear();
+    scanned_.clear();
     cache_.clear();
     lockRead_.reset();
     dictVersion_.reset();
@@ -141,6 +142,7 @@ void PgStorage::forgetTransaction() {
 
 void PgStorage::forgetRecord(std::string_view file, std::string_view key) {
     cache_.forget(file, key);
+    scanned_.erase(std::string(file));
     if (lockRead_ && lockRead_->file == file && lockRead_->key == key) lockRead_.reset();
 }
 
@@ -286,7 +288,13 @@ void PgStorage::refuseWrite(long long status, std::string_view file, std::string
     }
 }
 
-bool PgStorage::fileExists(std::string_view file) { return conn_.run(kFileExists, {Param{file}}).rows() > 0; }
+bool PgStorage::fileExists(std::string_view file) {
+    // No file is removed while a transaction is open: one known to exist is not asked again.
+    if (conn_.inTransaction() && knownFiles_.count(std::string(file))) return true;
+    const bool exists = conn_.run(kFileExists, {Param{file}}).rows() > 0;
+    if (exists && conn_.inTransaction()) knownFiles_.emplace(file);
+    return exists;
+}
 
 void PgStorage::createFile(std::string_view file) {
     requireWritable();
@@ -394,8 +402,15 @@ void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
         snapshot([&] { scan(file, visit); });
         return;
     }
+    if (auto kept = scanned_.find(std::string(file)); kept != scanned_.end()) {
+        const auto rows = kept->second;  // a copy: the visitor may write, which forgets it
+        for (const auto& [key, data] : rows) visit(key, data);
+        return;
+    }
     // A cursor of its own, so that a visitor may read other records, or scan, meanwhile.
     const std::string cursor = "scan" + std::to_string(++cursors_);
+    std::vector<std::pair<std::string, std::string>> rows;
+    bool keep = true;
     conn_.runOnce("DECLARE " + cursor + " NO SCROLL CURSOR FOR SELECT key, data FROM dnt.records WHERE file = $1 "
                                         "ORDER BY key",
                   {Param{file}});
@@ -404,7 +419,11 @@ void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
         for (;;) {
             pg::Result r = conn_.runOnce(fetch, {});
             const int n = r.rows();
-            for (int i = 0; i < n; ++i) visit(r.bytes(i, 0), r.bytes(i, 1));
+            for (int i = 0; i < n; ++i) {
+                visit(r.bytes(i, 0), r.bytes(i, 1));
+                if (keep && rows.size() < kMostScanKept) rows.emplace_back(r.bytes(i, 0), r.bytes(i, 1));
+                else if (keep) keep = false, rows.clear();
+            }
             if (n < kScanBatch) break;
         }
     } catch (...) {
@@ -416,6 +435,7 @@ void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
         throw;
     }
     conn_.exec("CLOSE " + cursor);
+    if (keep) scanned_[std::string(file)] = std::move(rows);
 }
 
 long long PgStorage::count(std::string_view file) { return conn_.run(kCount, {Param{file}}).int64(0, 0); }

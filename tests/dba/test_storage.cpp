@@ -194,10 +194,19 @@ TEST_P(Store, ReadsAfterWrites) {
     a->storage().begin();
     const std::string first = text(*a, "REGULDNT", "04581");
     EXPECT_EQ(text(*a, "REGULDNT", "99999"), "-");
+    // A request scans the file as it is now, each time.
+    auto scanned = [&](const char* key) {
+        std::string found = "-";
+        a->storage().scan("REGULDNT", [&](std::string_view k, std::string_view d) {
+            if (k == key) found = d;
+        });
+        return found;
+    };
     for (const char* key : {"04581", "07022", "99999"}) {
         for (const char* value : {"one", "two"}) {
             fa->write(key, value);
             EXPECT_EQ(text(*a, "REGULDNT", key), value) << key;
+            EXPECT_EQ(scanned(key), value) << key;
         }
     }
     a->storage().rollback();
