@@ -17,6 +17,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <malloc.h>
+
 
 namespace printing::qt {
 
@@ -30,9 +32,24 @@ constexpr int kDotsPerInch = 1440;
 constexpr double kPdfMarginMm = (210.0 - 200.0) / 2;
 const char* const kDocumentName = "DECLARATION NOMINATIVE TRIMESTRIELLE";
 
+// Qt's PDF engine compresses each page through two buffers of 16 MB that it allocates and
+// frees page after page. With glibc's defaults the heap is trimmed, then grown again, at
+// each page: the kernel maps and zeroes 32 MB a page, which took as long as painting the
+// quarter. Kept in the heap, they cost their first allocation only (about 25 MB more at
+// the peak).
+void keepPageBuffers() {
+    static const bool kept = [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+        return true;
+    }();
+    (void)kept;
+}
+
 void prepareQt() {
     ensureGuiApplication();
     checkPrinterFontFiles();
+    keepPageBuffers();
 }
 
 }  // namespace
