@@ -280,6 +280,12 @@ TEST_P(Store, TheHistoryKeepsWhatARunChanged) {
     regul->write("04581", "rolled back");
     a->rollbackRun();
     EXPECT_TRUE(b->storage().runs().empty());
+    // A run writes only the files the program named to the store.
+    a->beginRun(info, {});
+    EXPECT_NE(failureOf([&] { a->DBOpenFile("CONTRAT")->write("A0048002", "x"); }).message.find(
+                  "a run writes only REGULDNT and DETAILCHGPARTEMP records, not those of CONTRAT"),
+              std::string::npos);
+    a->rollbackRun();
 
     a->beginRun(info, {});
     EXPECT_FALSE(a->unit("04581", [&] {
