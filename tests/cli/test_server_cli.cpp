@@ -252,6 +252,8 @@ TEST_F(ServerCli, TheDemoReplacesOnlyItsOwnSchema) {
     EXPECT_EQ(run("print --db " + as(desk) + " --quarter 20254 --centre 75 --output " + files.dir() + "/d.pdf").status, 0);
     ASSERT_EQ(run("db import --db " + files.path() + " " + testsupport::sample("small.jsonl")).status, 0);
     ASSERT_EQ(run("db copy --from " + files.path() + " --to " + as(owner) + " --replace").status, 0);
+    // The copy replaced the history too: the print above is no longer listed.
+    EXPECT_FALSE(has(run("db runs --db " + as(desk)).out, "20254")) << run("db runs --db " + as(desk)).out;
     Outcome refused = run("demo --db " + as(owner));
     EXPECT_EQ(refused.status, 3);
     EXPECT_TRUE(has(refused.err, "did not make: it is replaced only when asked (--replace)")) << refused.err;
