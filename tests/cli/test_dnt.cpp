@@ -86,8 +86,6 @@ TEST_F(Cli, PrintRefusesWithItsStatusAndReason) {
         {" --quarter 20001 --centre 75", 2, "20132  \"2ème TRIMESTRE 2013\""},
         {" --quarter 20139 --centre 75 --omr", 2, "does not offer \"20139\""},
         {base + " --omr --from A", 2, "--from is a choice of the selection screen"},
-        {base + " --omr --sort alpha", 2, "--sort is a choice of the selection screen"},
-        {base + " --omr --copies 2", 2, "--copies is a choice of the selection screen"},
         {base + " --omr --aide 123456", 2, "1 to 5 digits"},
         {base + " --omr --aide 12a", 2, "1 to 5 digits"},
         {" --quarter 20132 --centre 8", 1, "there is no URSSAF centre 08 in this database: nothing printed"},

@@ -37,17 +37,6 @@ TEST(HeadlessMessages, RecordedInOrderWithThePointerAndEnabledOfTheirMoment) {
     EXPECT_EQ(printed, (std::vector<std::string>{boxes[0].text, boxes[1].text}));
 }
 
-TEST(HeadlessSurface, DisablingTheControlDisablesItsSurface) {
-    Form surface("Ctr_ControleEditVardec");
-    TextBox& box = surface.add<TextBox>("Txt_CtrUrssaf");
-    HeadlessServices services(&surface);
-    services.setControlEnabled(false);
-    EXPECT_FALSE(box.trySetFocus());
-    EXPECT_FALSE(box.type("1"));
-    services.setControlEnabled(true);
-    EXPECT_TRUE(box.trySetFocus());
-}
-
 class ModalTest : public ::testing::Test {
 protected:
     ModalTest() {
