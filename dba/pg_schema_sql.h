@@ -50,16 +50,21 @@ inline constexpr const char* kRunFilesTable = R"(
 CREATE TABLE IF NOT EXISTS dnt.run_files(file bytea PRIMARY KEY);
 )";
 
+// In PL/pgSQL, not SQL: a SQL function with its own rights and search path is never
+// inlined, and its statements are planned again at every call, once per record written.
 inline constexpr const char* kMayWrite = R"(
 CREATE OR REPLACE FUNCTION dnt.may_write(f bytea, run bigint) RETURNS integer
-LANGUAGE sql SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS $$
-    SELECT CASE
-        WHEN run <> 0 AND NOT EXISTS
-            (SELECT 1 FROM dnt.runs r WHERE r.number = run AND r.xact = pg_current_xact_id()) THEN 5
-        WHEN NOT EXISTS (SELECT 1 FROM dnt.run_files w WHERE w.file = f) AND session_user <> current_user THEN
-            CASE WHEN run <> 0 THEN 5 ELSE 3 END
-        ELSE 0 END
-$$;
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS $$
+BEGIN
+    IF run <> 0 AND NOT EXISTS
+            (SELECT 1 FROM dnt.runs r WHERE r.number = run AND r.xact = pg_current_xact_id()) THEN
+        RETURN 5;
+    END IF;
+    IF NOT EXISTS (SELECT 1 FROM dnt.run_files w WHERE w.file = f) AND session_user <> current_user THEN
+        RETURN CASE WHEN run <> 0 THEN 5 ELSE 3 END;
+    END IF;
+    RETURN 0;
+END $$;
 )";
 
 inline constexpr const char* kFunctions = R"(

@@ -130,6 +130,17 @@ TEST_F(ServerStore, OwnerAndPrintingRoles) {
     EXPECT_NO_THROW(p->DBOpenFile("REGULDNT")->write("04581", "2"));
     EXPECT_EQ(failureOf([&] { p->DBOpenFile("DETAILCHGPARTEMP")->write("0458199991", "2"); }).number, dba::kErrStorage);
     p.reset();
+    // A schema of this version keeps the check of writes an earlier program made (here one
+    // that lets everything through) until init-server makes it again.
+    fresh.sql("CREATE OR REPLACE FUNCTION dnt.may_write(f bytea, run bigint) RETURNS integer LANGUAGE sql "
+              "SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS 'SELECT 0'");
+    {
+        dba::pg::Connection admin(fresh.uri(), false);
+        dba::pg::initServer(admin, {owner, {printer}, {"REGULDNT"}});
+    }
+    p = testsupport::openDatabase(fresh.uriAs(printer));
+    EXPECT_EQ(failureOf([&] { p->DBOpenFile("DETAILCHGPARTEMP")->write("0458199991", "3"); }).number, dba::kErrStorage);
+    p.reset();
     fresh.sql("DROP OWNED BY " + owner + ", " + printer + " CASCADE");
     for (const std::string& role : {owner, printer}) testsupport::serverSql("postgres", "DROP ROLE " + role);
 }
