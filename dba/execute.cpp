@@ -176,13 +176,14 @@ std::vector<Row> runRequest(const CompiledRequest& q, Storage& storage) {
         if (f.expr) f.expr->transReads(transReads);
     for (const BoundField& f : q.outputs)
         if (f.expr) f.expr->transReads(transReads);
-    TransCache cache(storage, transReads);
+    const SelectableRecords selectable(storage, q.sentence);
+    TransCache cache(storage, transReads, selectable.wholeFile());
     RecordFields record(q.fields);
     std::vector<Row> rows;
     std::vector<std::string> values;
     // Per record: each condition's result once known (-1 unknown, 0 false, 1 true).
     std::vector<signed char> known(q.conditions.size());
-    readSelectable(storage, q.sentence, [&](std::string_view key, std::string_view data) {
+    selectable.read([&](std::string_view key, std::string_view data) {
         EvalContext ctx{key, data, &cache};
         record.next(ctx);
         std::fill(known.begin(), known.end(), static_cast<signed char>(-1));

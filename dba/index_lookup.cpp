@@ -3,17 +3,33 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 #include <optional>
+#include <tuple>
 
 namespace dba {
 
 namespace {
 
-// Beyond this many records found, reading the file in order and passing over the others
-// costs less than reading each one by its key.
-constexpr size_t kMostReadByKey = 5000;
-
 using Keys = std::vector<std::string>;
+
+// The keys each probe found, asked once per request: the alternatives of a sentence often
+// repeat the same conditions, and on a server each probe is a round trip with its keys.
+class ProbeAnswers {
+public:
+    explicit ProbeAnswers(Storage& storage) : storage_(storage) {}
+
+    const Keys& keys(const IndexDef& index, const IndexProbe& probe) {
+        auto at = std::make_tuple(index.item, probe.entry, probe.prefix);
+        auto found = answers_.find(at);
+        if (found == answers_.end()) found = answers_.emplace(std::move(at), storage_.indexedKeys(index, probe)).first;
+        return found->second;
+    }
+
+private:
+    Storage& storage_;
+    std::map<std::tuple<std::string, std::string, bool>, Keys> answers_;
+};
 
 Keys unite(const Keys& a, const Keys& b) {
     Keys out;
@@ -28,8 +44,8 @@ Keys intersect(const Keys& a, const Keys& b) {
 }
 
 // The keys of the records that may meet one condition, or none when no index answers it.
-std::optional<Keys> conditionKeys(Storage& storage, const std::vector<IndexDef>& indexes, const std::string& file,
-                                  const Condition& c) {
+std::optional<Keys> conditionKeys(ProbeAnswers& answers, const std::vector<IndexDef>& indexes,
+                                  const std::string& file, const Condition& c) {
     const std::string item = c.field.isNumber ? std::to_string(c.field.number) : c.field.name;
     const IndexDef index{file, item};
     if (std::find(indexes.begin(), indexes.end(), index) == indexes.end()) return std::nullopt;
@@ -40,7 +56,7 @@ std::optional<Keys> conditionKeys(Storage& storage, const std::vector<IndexDef>&
         probes.push_back(std::move(*probe));
     }
     Keys keys;
-    for (const IndexProbe& probe : probes) keys = unite(keys, storage.indexedKeys(index, probe));
+    for (const IndexProbe& probe : probes) keys = unite(keys, answers.keys(index, probe));
     return keys;
 }
 
@@ -50,11 +66,12 @@ std::optional<Keys> sentenceKeys(Storage& storage, const Sentence& sentence) {
     if (sentence.chains.empty()) return std::nullopt;
     const std::vector<IndexDef> indexes = storage.indexes(sentence.file);
     if (indexes.empty()) return std::nullopt;
+    ProbeAnswers answers(storage);
     Keys all;
     for (const Chain& chain : sentence.chains) {
         std::optional<Keys> chainKeys;
         for (const Condition& c : chain) {
-            std::optional<Keys> keys = conditionKeys(storage, indexes, sentence.file, c);
+            std::optional<Keys> keys = conditionKeys(answers, indexes, sentence.file, c);
             if (!keys) continue;
             chainKeys = chainKeys ? intersect(*chainKeys, *keys) : std::move(*keys);
         }
@@ -66,15 +83,17 @@ std::optional<Keys> sentenceKeys(Storage& storage, const Sentence& sentence) {
 
 }  // namespace
 
-void readSelectable(Storage& storage, const Sentence& sentence, const ScanVisitor& visit) {
-    std::optional<Keys> keys = sentenceKeys(storage, sentence);
-    if (!keys) {
-        storage.scan(sentence.file, visit);
-    } else if (keys->size() <= kMostReadByKey) {
-        storage.getMany(sentence.file, *keys, visit);
+SelectableRecords::SelectableRecords(Storage& storage, const Sentence& sentence)
+    : storage_(storage), sentence_(sentence), keys_(sentenceKeys(storage, sentence)) {}
+
+void SelectableRecords::read(const ScanVisitor& visit) const {
+    if (!keys_) {
+        storage_.scan(sentence_.file, visit);
+    } else if (!wholeFile()) {
+        storage_.getMany(sentence_.file, *keys_, visit);
     } else {
-        storage.scan(sentence.file, [&](std::string_view key, std::string_view data) {
-            if (std::binary_search(keys->begin(), keys->end(), key)) visit(key, data);
+        storage_.scan(sentence_.file, [&](std::string_view key, std::string_view data) {
+            if (std::binary_search(keys_->begin(), keys_->end(), key)) visit(key, data);
         });
     }
 }

@@ -43,8 +43,9 @@ void project(std::string_view record, const std::vector<long>& kept, std::string
 
 }  // namespace
 
-TransCache::TransCache(Storage& storage, const std::vector<std::pair<std::string, long>>& reads)
-    : storage_(storage), reads_(reads) {}
+TransCache::TransCache(Storage& storage, const std::vector<std::pair<std::string, long>>& reads, bool scansItsFile)
+    : storage_(storage), reads_(reads),
+      readsBeforeWholeFile_(scansItsFile ? kReadsBeforeWholeFileInAScan : kReadsBeforeWholeFile) {}
 
 void TransCache::Table::add(std::string_view key, std::string_view record) {
     if (!fits) return;
@@ -134,7 +135,7 @@ const std::string_view* TransCache::lookUp(FileCache& cache, const std::string& 
     const std::string k(key);
     if (auto it = cache.views.find(k); it != cache.views.end()) return &it->second;
     if (std::find(cache.missing.begin(), cache.missing.end(), k) != cache.missing.end()) return nullptr;
-    if (++cache.reads > kReadsBeforeWholeFile) {
+    if (++cache.reads > readsBeforeWholeFile_) {
         // Enough single reads: the file is read whole, once.
         storage_.scan(file, [&](std::string_view rk, std::string_view rd) {
             if (!cache.projected) return cache.whole.add(rk, rd);

@@ -21,12 +21,20 @@ public:
     // `reads`: every (file, field) the request's TRANS terms read. A file read whole keeps
     // only those fields of each record, in their places, which makes the table several
     // times smaller than the file and its look-ups that much likelier to hit the cache.
-    TransCache(Storage& storage, const std::vector<std::pair<std::string, long>>& reads);
+    // `scansItsFile`: the request reads its own file whole, so that it will test every record
+    // of it; the files it looks up are then read whole after a few single reads (see below).
+    TransCache(Storage& storage, const std::vector<std::pair<std::string, long>>& reads, bool scansItsFile);
 
     const std::string_view* find(const std::string& file, std::string_view key) override;
 
 private:
+    // A request that reads some records by their keys may look up few records: a file it
+    // looks up is read whole only after many single reads. One that reads its own file whole
+    // will look up about as many records as it tests, and reading a looked-up file whole costs
+    // about what its own scan costs, where hundreds of single reads cost a round trip each on
+    // a server.
     static constexpr int kReadsBeforeWholeFile = 200;
+    static constexpr int kReadsBeforeWholeFileInAScan = 25;
 
     // A whole file: each record as its key's length, its text's length, its key and its
     // text, one after the other in `text`; and an open-addressing index of eight-byte slots,
@@ -74,6 +82,7 @@ private:
 
     Storage& storage_;
     const std::vector<std::pair<std::string, long>>& reads_;
+    const int readsBeforeWholeFile_;
     std::string projection_;
     std::vector<std::unique_ptr<FileCache>> files_;
     FileCache* last_ = nullptr;
