@@ -402,6 +402,12 @@ void Connection::sendText(const std::string& sql) {
     sent(libpq().PQsendQueryParams(conn_, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 1));
 }
 
+void Connection::sendKeptNow(int tag, const std::string& sql) {
+    keepNext_ = tag;
+    sendText(sql);
+    if (libpq().PQsendFlushRequest(conn_) != 1 || libpq().PQflush(conn_) != 0) failedSend("statement");
+}
+
 void Connection::lostConnection(const char* cause) {
     // The first cause is the one worth telling: later statements only find no connection.
     if (lostBecause_.empty()) lostBecause_ = cause && *cause ? cause : oneLine(libpq().PQerrorMessage(conn_));

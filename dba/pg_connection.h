@@ -93,6 +93,10 @@ public:
     // takeKept(tag) once the statements sent have been waited for.
     void sendKept(int tag, const Query& q, std::initializer_list<Param> params);
     std::vector<Result> takeKept(int tag);
+    // Sends SQL of our own as sendKept does, but at once, asking the server to answer it
+    // without waiting for the statements still to come: the server works on it while this
+    // side does something else, until the next wait.
+    void sendKeptNow(int tag, const std::string& sql);
     // Waits for the statements sent; raises the first failure among them, unless the
     // caller is rolling them back anyway.
     void drain(bool raise = true);

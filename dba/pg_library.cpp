@@ -46,6 +46,7 @@ LibPq load() {
     bind(handle, lib.PQexecPrepared, "PQexecPrepared");
     bind(handle, lib.PQexitPipelineMode, "PQexitPipelineMode");
     bind(handle, lib.PQfinish, "PQfinish");
+    bind(handle, lib.PQflush, "PQflush");
     bind(handle, lib.PQfreemem, "PQfreemem");
     bind(handle, lib.PQgetResult, "PQgetResult");
     bind(handle, lib.PQgetisnull, "PQgetisnull");
@@ -59,6 +60,7 @@ LibPq load() {
     bind(handle, lib.PQresultErrorField, "PQresultErrorField");
     bind(handle, lib.PQresultStatus, "PQresultStatus");
     bind(handle, lib.PQsendQueryParams, "PQsendQueryParams");
+    bind(handle, lib.PQsendFlushRequest, "PQsendFlushRequest");
     bind(handle, lib.PQsendQueryPrepared, "PQsendQueryPrepared");
     bind(handle, lib.PQserverVersion, "PQserverVersion");
     bind(handle, lib.PQsetNoticeProcessor, "PQsetNoticeProcessor");

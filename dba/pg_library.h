@@ -23,6 +23,7 @@ struct LibPq {
     decltype(&::PQexecPrepared) PQexecPrepared;
     decltype(&::PQexitPipelineMode) PQexitPipelineMode;
     decltype(&::PQfinish) PQfinish;
+    decltype(&::PQflush) PQflush;
     decltype(&::PQfreemem) PQfreemem;
     decltype(&::PQgetResult) PQgetResult;
     decltype(&::PQgetisnull) PQgetisnull;
@@ -36,6 +37,7 @@ struct LibPq {
     decltype(&::PQresultErrorField) PQresultErrorField;
     decltype(&::PQresultStatus) PQresultStatus;
     decltype(&::PQsendQueryParams) PQsendQueryParams;
+    decltype(&::PQsendFlushRequest) PQsendFlushRequest;
     decltype(&::PQsendQueryPrepared) PQsendQueryPrepared;
     decltype(&::PQserverVersion) PQserverVersion;
     decltype(&::PQsetNoticeProcessor) PQsetNoticeProcessor;

@@ -408,7 +408,12 @@ void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
         return;
     }
     // A cursor of its own, so that a visitor may read other records, or scan, meanwhile.
-    const std::string cursor = "scan" + std::to_string(++cursors_);
+    const int number = ++cursors_;
+    const std::string cursor = "scan" + std::to_string(number);
+    // Each batch is asked for before the one before it is visited, so that the server
+    // reads it meanwhile. Its answer is kept under a tag of this scan's own (negative: the
+    // other kept answers' tags are positive), as statements the visitor runs wait for it.
+    const int tag = -number;
     std::vector<std::pair<std::string, std::string>> rows;
     bool keep = true;
     conn_.runOnce("DECLARE " + cursor + " NO SCROLL CURSOR FOR SELECT key, data FROM dnt.records WHERE file = $1 "
@@ -416,9 +421,16 @@ void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
                   {Param{file}});
     const std::string fetch = "FETCH " + std::to_string(kScanBatch) + " FROM " + cursor;
     try {
+        conn_.sendKeptNow(tag, fetch);
         for (;;) {
-            pg::Result r = conn_.runOnce(fetch, {});
+            conn_.drain();
+            std::vector<pg::Result> batch = conn_.takeKept(tag);
+            // None when a statement of the visitor let the server's answers go, failing.
+            if (batch.empty()) throw DbError(kErrStorage, "server " + where() + ": the reading of file " +
+                                                              std::string(file) + " was interrupted");
+            const pg::Result& r = batch.front();
             const int n = r.rows();
+            if (n == kScanBatch) conn_.sendKeptNow(tag, fetch);
             for (int i = 0; i < n; ++i) {
                 visit(r.bytes(i, 0), r.bytes(i, 1));
                 if (keep && rows.size() < kMostScanKept) rows.emplace_back(r.bytes(i, 0), r.bytes(i, 1));
@@ -432,6 +444,7 @@ void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
         } catch (...) {
             // The transaction failed already; the cursor goes with it.
         }
+        conn_.takeKept(tag);
         throw;
     }
     conn_.exec("CLOSE " + cursor);

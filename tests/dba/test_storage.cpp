@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <stdexcept>
 
 #include "support/backends.h"
 #include "dba/errors.h"
@@ -214,6 +216,50 @@ TEST_P(Store, ReadsAfterWrites) {
     b->DBOpenFile("REGULDNT")->write("04581", "theirs");
     a->storage().begin();
     EXPECT_EQ(text(*a, "REGULDNT", "04581"), "theirs");
+    a->storage().rollback();
+}
+
+// A scan of several thousand records gives each once, in key order, while its visitor
+// reads other records and scans another file; a visitor's failure stops it and leaves the
+// store able to scan again.
+TEST_P(Store, ALongScanLetsItsVisitorReadAndScanMeanwhile) {
+    a->storage().begin();
+    // Written keys, in order, of each file: more than a server sends at once, and too many
+    // for a scan to be kept.
+    auto writeMany = [&](const char* file, int n) {
+        auto f = a->DBOpenFile(file);
+        std::vector<std::string> keys;
+        for (int i = 0; i < n; ++i) {
+            keys.push_back("K" + std::to_string(100000 + i));
+            f->write(keys.back(), "v" + keys.back());
+        }
+        return keys;
+    };
+    const std::vector<std::string> written = writeMany("REGULDNT", 9001), others = writeMany("DETAILCHGPARTEMP", 2500);
+    const std::string rights = text(*a, "DROITS", "*");
+    auto keysOf = [&](const char* file, const std::function<void()>& meanwhile) {
+        std::vector<std::string> seen;
+        a->storage().scan(file, [&](std::string_view k, std::string_view d) {
+            if (k[0] != 'K') return;
+            EXPECT_EQ(d, "v" + std::string(k));
+            seen.emplace_back(k);
+            if (seen.size() % 3000 == 0) meanwhile();
+        });
+        return seen;
+    };
+    EXPECT_EQ(keysOf("REGULDNT",
+                     [&] {
+                         EXPECT_EQ(text(*a, "DROITS", "*"), rights);
+                         EXPECT_EQ(keysOf("DETAILCHGPARTEMP", [] {}), others);
+                     }),
+              written);
+    size_t before = 0;
+    EXPECT_THROW(a->storage().scan("REGULDNT",
+                                   [&](std::string_view, std::string_view) {
+                                       if (++before == 5000) throw std::runtime_error("stopped");
+                                   }),
+                 std::runtime_error);
+    EXPECT_EQ(keysOf("REGULDNT", [] {}), written);
     a->storage().rollback();
 }
 
