@@ -360,25 +360,52 @@ void PgStorage::readFromServer(std::string_view file, std::string_view key) {
 }
 
 void PgStorage::readWhole(std::string_view file) {
-    const std::string cursor = "whole" + std::to_string(++cursors_);
+    const int number = ++cursors_;
+    const std::string cursor = "whole" + std::to_string(number);
     conn_.runOnce("DECLARE " + cursor + " NO SCROLL CURSOR FOR SELECT key, data, version FROM dnt.records "
                                         "WHERE file = $1",
                   {Param{file}});
-    const std::string fetch = "FETCH " + std::to_string(kScanBatch) + " FROM " + cursor;
     // Complete from the start, so that its records do not count against the others'.
     cache_.markComplete(file);
     try {
-        for (;;) {
-            pg::Result r = conn_.runOnce(fetch, {});
-            for (int i = 0; i < r.rows(); ++i)
-                cache_.remember(file, r.bytes(i, 0), {std::string(r.bytes(i, 1)), {true, r.int64(i, 2)}});
-            if (r.rows() < kScanBatch) break;
-        }
+        fetchAll(cursor, number, file, [&](const pg::Result& r, int i) {
+            cache_.remember(file, r.bytes(i, 0), {std::string(r.bytes(i, 1)), {true, r.int64(i, 2)}});
+        });
     } catch (...) {
         cache_.clear();
         throw;
     }
     conn_.sendText("CLOSE " + cursor);
+}
+
+void PgStorage::fetchAll(const std::string& cursor, int number, std::string_view file,
+                         const std::function<void(const pg::Result&, int)>& each) {
+    // Each batch is asked for before the one before it is handed over, so that the server
+    // reads it meanwhile. Its answer is kept under a tag of this cursor's own (negative: the
+    // other kept answers' tags are positive), as statements run meanwhile wait for it.
+    const int tag = -number;
+    const std::string fetch = "FETCH " + std::to_string(kScanBatch) + " FROM " + cursor;
+    try {
+        conn_.sendKeptNow(tag, fetch);
+        for (;;) {
+            conn_.drain();
+            std::vector<pg::Result> batch = conn_.takeKept(tag);
+            // None when a statement run meanwhile let the server's answers go, failing.
+            if (batch.empty()) throw DbError(kErrStorage, "server " + where() + ": the reading of file " +
+                                                              std::string(file) + " was interrupted");
+            const pg::Result& r = batch.front();
+            const int n = r.rows();
+            if (n == kScanBatch) conn_.sendKeptNow(tag, fetch);
+            for (int i = 0; i < n; ++i) each(r, i);
+            if (n < kScanBatch) return;
+        }
+    } catch (...) {
+        // The batch asked for is waited for and dropped: the failure on its way fails the
+        // caller's unit anyway.
+        conn_.drain(false);
+        conn_.takeKept(tag);
+        throw;
+    }
 }
 
 void PgStorage::put(std::string_view file, std::string_view key, std::string_view data) {
@@ -410,41 +437,23 @@ void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
     // A cursor of its own, so that a visitor may read other records, or scan, meanwhile.
     const int number = ++cursors_;
     const std::string cursor = "scan" + std::to_string(number);
-    // Each batch is asked for before the one before it is visited, so that the server
-    // reads it meanwhile. Its answer is kept under a tag of this scan's own (negative: the
-    // other kept answers' tags are positive), as statements the visitor runs wait for it.
-    const int tag = -number;
     std::vector<std::pair<std::string, std::string>> rows;
     bool keep = true;
     conn_.runOnce("DECLARE " + cursor + " NO SCROLL CURSOR FOR SELECT key, data FROM dnt.records WHERE file = $1 "
                                         "ORDER BY key",
                   {Param{file}});
-    const std::string fetch = "FETCH " + std::to_string(kScanBatch) + " FROM " + cursor;
     try {
-        conn_.sendKeptNow(tag, fetch);
-        for (;;) {
-            conn_.drain();
-            std::vector<pg::Result> batch = conn_.takeKept(tag);
-            // None when a statement of the visitor let the server's answers go, failing.
-            if (batch.empty()) throw DbError(kErrStorage, "server " + where() + ": the reading of file " +
-                                                              std::string(file) + " was interrupted");
-            const pg::Result& r = batch.front();
-            const int n = r.rows();
-            if (n == kScanBatch) conn_.sendKeptNow(tag, fetch);
-            for (int i = 0; i < n; ++i) {
-                visit(r.bytes(i, 0), r.bytes(i, 1));
-                if (keep && rows.size() < kMostScanKept) rows.emplace_back(r.bytes(i, 0), r.bytes(i, 1));
-                else if (keep) keep = false, rows.clear();
-            }
-            if (n < kScanBatch) break;
-        }
+        fetchAll(cursor, number, file, [&](const pg::Result& r, int i) {
+            visit(r.bytes(i, 0), r.bytes(i, 1));
+            if (keep && rows.size() < kMostScanKept) rows.emplace_back(r.bytes(i, 0), r.bytes(i, 1));
+            else if (keep) keep = false, rows.clear();
+        });
     } catch (...) {
         try {
             conn_.exec("CLOSE " + cursor);
         } catch (...) {
             // The transaction failed already; the cursor goes with it.
         }
-        conn_.takeKept(tag);
         throw;
     }
     conn_.exec("CLOSE " + cursor);

@@ -99,6 +99,10 @@ private:
     void forgetRecord(std::string_view file, std::string_view key);
     void readFromServer(std::string_view file, std::string_view key);
     void readWhole(std::string_view file);
+    // Reads the rows of cursor `number`, named `cursor`, over `file`, in batches, and hands
+    // each row to `each`.
+    void fetchAll(const std::string& cursor, int number, std::string_view file,
+                  const std::function<void(const pg::Result&, int)>& each);
 
     pg::Connection conn_;
     bool readOnly_;
