@@ -298,7 +298,8 @@ bool PgStorage::fileExists(std::string_view file) {
 
 void PgStorage::createFile(std::string_view file) {
     requireWritable();
-    if (depth() > 0 && !knownFiles_.emplace(file).second) return;
+    // Known files are forgotten with the transaction, and with a unit rolled back.
+    if (conn_.inTransaction() && !knownFiles_.emplace(file).second) return;
     conn_.run(kCreateFile, {Param{file}});
 }
 

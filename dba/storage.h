@@ -176,7 +176,7 @@ public:
     // are not read ahead, nor anything outside a transaction.
     virtual void readAhead(const Wanted& wanted) {}
     // `along`: records read ahead in the same wait as the writes, when there are some.
-    virtual std::optional<RefusedWrite> settleWrites(const Wanted& along = {}) { return std::nullopt; }
+    virtual std::optional<RefusedWrite> settleWrites(const Wanted& along) { return std::nullopt; }
 
     // A read snapshot left open across calls (a dry run reads on one from its first aidé to
     // its end); snapshot() is the scoped form.
