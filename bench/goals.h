@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/machine_watch.h"
+
 namespace bench {
 
 // The machine's load average over the last minute, as /proc/loadavg gives it (-1: unknown).
@@ -18,20 +20,33 @@ inline double loadAverage() {
     return load;
 }
 
-// Whether the machine was idle when a figure was taken: below half a core busy on average.
-inline std::string loadNote(double load) {
-    if (load < 0) return "load unknown";
-    char text[64];
-    std::snprintf(text, sizeof text, "load %.2f, %s", load, load < 0.5 ? "idle" : "BUSY");
+// How busy the machine was while a figure was taken: its load average at the end, and the
+// cores the other processes kept busy meanwhile, which says whether it was idle.
+struct Busy {
+    double load = -1;
+    double others = -1;
+};
+
+inline Busy busySince(const MachineSnapshot& from) { return {loadAverage(), otherCores(from)}; }
+
+// Idle: the other processes kept less than a tenth of a core busy.
+inline std::string busyNote(const Busy& b) {
+    char text[96];
+    if (b.others < 0) {
+        std::snprintf(text, sizeof text, "load %.2f, others unknown", b.load);
+    } else {
+        std::snprintf(text, sizeof text, "load %.2f, others %.2f cores, %s", b.load, b.others,
+                      b.others < 0.1 ? "idle" : "BUSY");
+    }
     return text;
 }
 
-// A goal met when `met`; `reported` figures have no target of their own. The load average
-// when the figure was taken (`load`; by default, now) goes beside it.
+// A goal met when `met`; `reported` figures have no target of their own. How busy the
+// machine was goes beside it: while the figure was taken (`busy`), or else since the
+// program began.
 inline void printGoal(const std::string& what, const std::string& measured, const std::string& target, bool met,
-                      bool reported = false, double load = -2) {
-    if (load == -2) load = loadAverage();
-    std::printf("goal: %s | %s (%s) | %s | %s\n", what.c_str(), measured.c_str(), loadNote(load).c_str(), target.c_str(),
+                      bool reported = false, const Busy& busy = busySince(programStart())) {
+    std::printf("goal: %s | %s (%s) | %s | %s\n", what.c_str(), measured.c_str(), busyNote(busy).c_str(), target.c_str(),
                 reported ? "reported" : met ? "met" : "MISSED");
     std::fflush(stdout);
 }
