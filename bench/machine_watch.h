@@ -92,11 +92,12 @@ inline MachineSnapshot MachineSnapshot::now() {
     return s;
 }
 
-// The cores the other processes kept busy, on average, from `from` to now (-1: unknown).
+// The cores the other processes kept busy, on average, from `from` to now (-1: unknown, or
+// too short a time to tell: the machine's counts go by ticks of 10 ms).
 inline double otherCores(const MachineSnapshot& from) {
     const MachineSnapshot to = MachineSnapshot::now();
     const double wall = to.wall - from.wall;
-    if (!from.known || !to.known || wall <= 0) return -1;
+    if (!from.known || !to.known || wall < 0.5) return -1;
     const double others = (to.systemBusy - from.systemBusy) - (to.own - from.own) - (to.server - from.server);
     return others > 0 ? others / wall : 0;
 }
