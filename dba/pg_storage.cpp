@@ -132,6 +132,7 @@ void PgStorage::requireWritable() const {
 }
 
 void PgStorage::forgetTransaction() {
+    ++forgets_;
     knownFiles_.clear();
     scanned_.clear();
     cache_.clear();
@@ -141,6 +142,7 @@ void PgStorage::forgetTransaction() {
 }
 
 void PgStorage::forgetRecord(std::string_view file, std::string_view key) {
+    ++forgets_;
     cache_.forget(file, key);
     scanned_.erase(std::string(file));
     if (lockRead_ && lockRead_->file == file && lockRead_->key == key) lockRead_.reset();
@@ -439,6 +441,8 @@ void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
     const int number = ++cursors_;
     const std::string cursor = "scan" + std::to_string(number);
     std::vector<std::pair<std::string, std::string>> rows;
+    // Not kept when the visitor writes: the cursor gives the records as they were before.
+    const unsigned long forgetsBefore = forgets_;
     bool keep = true;
     conn_.runOnce("DECLARE " + cursor + " NO SCROLL CURSOR FOR SELECT key, data FROM dnt.records WHERE file = $1 "
                                         "ORDER BY key",
@@ -458,7 +462,7 @@ void PgStorage::scan(std::string_view file, const ScanVisitor& visit) {
         throw;
     }
     conn_.exec("CLOSE " + cursor);
-    if (keep) scanned_[std::string(file)] = std::move(rows);
+    if (keep && forgets_ == forgetsBefore) scanned_[std::string(file)] = std::move(rows);
 }
 
 long long PgStorage::count(std::string_view file) { return conn_.run(kCount, {Param{file}}).int64(0, 0); }

@@ -116,6 +116,9 @@ private:
     // payment), given again as first scanned unless this session wrote to them since.
     static constexpr size_t kMostScanKept = 2000;
     std::unordered_map<std::string, std::vector<std::pair<std::string, std::string>>> scanned_;
+    // Counts the records and transactions forgotten: a scan keeps what it read only if
+    // nothing was forgotten while it ran.
+    unsigned long forgets_ = 0;
     // The record read by the statement that took its lock, for the read that follows it
     // (and only if no other statement came between).
     struct LockRead {
